@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for the given number of seconds.
+#   scripts/fuzz.sh [SECONDS] [TARGET...]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+shift || true
+bash scripts/deps.sh
+CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVEX_FUZZ=ON \
+  -DORVEX_GUI=OFF -DORVEX_TESTS=OFF -DORVEX_BENCH=OFF >/dev/null
+cmake --build build-fuzz -j"${ORVEX_JOBS:-2}"
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+  mapfile -t targets < <(find build-fuzz/fuzz -maxdepth 1 -type f -name 'fuzz_*' -executable -printf '%f\n' | sort)
+fi
+status=0
+for t in "${targets[@]}"; do
+  corpus=fuzz-corpus/$t
+  mkdir -p "$corpus" fuzz-artifacts
+  seeds=()
+  [ -d "fuzz/seeds/$t" ] && seeds=("fuzz/seeds/$t")
+  echo "== $t for ${seconds}s =="
+  if ! "build-fuzz/fuzz/$t" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
+       -artifact_prefix=fuzz-artifacts/"$t"- -print_final_stats=1 "$corpus" "${seeds[@]}" 2>"fuzz-artifacts/$t.log"; then
+    echo "$t: FINDING (see fuzz-artifacts/$t.log)"; status=1
+  else
+    grep -E 'stat::number_of_executed_units|Done' "fuzz-artifacts/$t.log" | tail -n 2
+  fi
+done
+exit $status
