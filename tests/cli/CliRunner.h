@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QStringList>
+
+// Runs the built orvex-cli with the given arguments and collects what it printed.
+struct CliResult
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+inline CliResult runCli(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
+                        int timeoutMs = 120000)
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(ORVEX_CLI_PATH), args);
+    process.closeWriteChannel();
+    CliResult result;
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        result.err = "timed out";
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
