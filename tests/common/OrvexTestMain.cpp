@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#ifdef ORVEX_TEST_WIDGETS
+#include <QApplication>
+#endif
 
 #include <cstring>
 
@@ -29,7 +32,11 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app;
+#ifdef ORVEX_TEST_WIDGETS
+    app = std::make_unique<QApplication>(argc, argv);
+#else
     app = std::make_unique<QGuiApplication>(argc, argv);
+#endif
 
     // "-class Name" picks one class; everything else goes to QtTest.
     QStringList args;
