@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDateTime>
+#include <QtGlobal>
+
+// Which quarter of the globe a simulated drive lies in: north-east (latitude and longitude
+// positive) or south-west (both negative), so that both hemisphere letters get exercised.
+enum class ORXSimHemisphere { NorthEast, SouthWest };
+
+// One position of the simulated vehicle.
+struct ORXSimFix
+{
+    double latitude = 0;  // signed decimal degrees
+    double longitude = 0; // signed decimal degrees
+    double speedKmh = 0;
+    double courseDeg = 0; // 0 = north, clockwise
+    QDateTime utc;
+};
+
+// A plausible drive: the vehicle speeds up, cruises, slows for corners and stops now and
+// then, turning gently. The same seed always gives the same drive.
+class ORXSimRoute
+{
+public:
+    explicit ORXSimRoute(ORXSimHemisphere hemisphere = ORXSimHemisphere::NorthEast,
+                         QDateTime startUtc = QDateTime(QDate(2023, 1, 5), QTime(13, 45, 1), Qt::UTC),
+                         quint32 seed = 1);
+
+    // Position, speed and heading this many seconds after the drive started (negative
+    // times count as 0).
+    ORXSimFix fixAt(double secondsSinceStart) const;
+
+    QDateTime startUtc() const;
+    ORXSimHemisphere hemisphere() const;
+    quint32 seed() const;
+
+private:
+    double speedAt(double t) const;
+    double courseAt(double t) const;
+
+    ORXSimHemisphere m_hemisphere;
+    QDateTime m_startUtc;
+    quint32 m_seed;
+    double m_originLat = 0;
+    double m_originLon = 0;
+    double m_phase[4] = {};
+};
