@@ -1,0 +1,3 @@
+#include "ORXLogsLog.h"
+
+Q_LOGGING_CATEGORY(lcLogs, "orvex.logs")

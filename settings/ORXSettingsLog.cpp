@@ -1,0 +1,3 @@
+#include "ORXSettingsLog.h"
+
+Q_LOGGING_CATEGORY(lcSettings, "orvex.settings")
