@@ -1,0 +1,190 @@
+#include "OrvexTest.h"
+
+#include "ORXConfigFile.h"
+#include "TmpfsMount.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <cstring>
+
+#include <sys/stat.h>
+
+namespace {
+
+QByteArray bytesOf(const _FILEDATA& record)
+{
+    return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+_FILEDATA randomRecord(quint32 seed)
+{
+    _FILEDATA record;
+    QRandomGenerator random(seed);
+    auto* bytes = reinterpret_cast<unsigned char*>(&record);
+    for (std::size_t i = 0; i < sizeof record; ++i)
+        bytes[i] = static_cast<unsigned char>(random.bounded(256));
+    return record;
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestORXConfigFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void writtenRecordReadsBackByteEqual()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("config.bin");
+        const _FILEDATA record = randomRecord(42);
+        QVERIFY(writeConfigFile(record, path).isNull());
+        QCOMPARE(readBytes(path).toHex(), bytesOf(record).toHex());
+
+        _FILEDATA back = randomRecord(7);
+        QVERIFY(readConfigFile(path, &back));
+        QCOMPARE(bytesOf(back).toHex(), bytesOf(record).toHex());
+    }
+
+    void overwriteReplacesWholeFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("config.bin");
+        QVERIFY(writeBytes(path, QByteArray(2000, 'z')));
+        const _FILEDATA record = randomRecord(3);
+        QVERIFY(writeConfigFile(record, path).isNull());
+        QCOMPARE(readBytes(path), bytesOf(record));
+    }
+
+    void onlyExactRecordSizeIsRead_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("empty") << 0 << false;
+        QTest::newRow("427 bytes") << 427 << false;
+        QTest::newRow("428 bytes") << 428 << true;
+        QTest::newRow("429 bytes") << 429 << false;
+        QTest::newRow("two records") << 856 << false;
+    }
+    void onlyExactRecordSizeIsRead()
+    {
+        QFETCH(int, size);
+        QFETCH(bool, read);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("config.bin");
+        QVERIFY(writeBytes(path, QByteArray(size, char(0x11))));
+        const _FILEDATA before = randomRecord(9);
+        _FILEDATA record = before;
+        QCOMPARE(readConfigFile(path, &record), read);
+        const QByteArray expected = read ? QByteArray(428, char(0x11)) : bytesOf(before);
+        QCOMPARE(bytesOf(record), expected);
+    }
+
+    void missingOrOddPathsLeaveRecordUntouched_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing file") << "nothing-here.bin";
+        QTest::newRow("a folder") << ".";
+    }
+    void missingOrOddPathsLeaveRecordUntouched()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        const _FILEDATA before = randomRecord(11);
+        _FILEDATA record = before;
+        QVERIFY(!readConfigFile(dir.filePath(name), &record));
+        QCOMPARE(bytesOf(record), bytesOf(before));
+    }
+
+    void defaultFileAsAfterFormatting()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("config.bin");
+        QVERIFY(writeDefaultConfigFile(path).isNull());
+        const QByteArray bytes = readBytes(path);
+        QCOMPARE(bytes.size(), 428);
+        QCOMPARE(bytes.left(2), QByteArray("\x26\x57", 2));
+        _FILEDATA record;
+        QVERIFY(readConfigFile(path, &record));
+        QCOMPARE(record.checksum, configChecksum(record));
+        // A fresh record: the kept fields stay zero, the plate flag is not set here.
+        QCOMPARE(record.time_gmt, 0);
+        QCOMPARE(record.Brightness1, 0u);
+        QCOMPARE(record.osd_plate_flag, 0);
+        QCOMPARE(QByteArray(record.szPlateNumber, 5), QByteArray("Orvex"));
+    }
+
+    void writeUnderARegularFileFails()
+    {
+        QTemporaryDir dir;
+        const QString blocker = dir.filePath("card");
+        QVERIFY(writeBytes(blocker, "not a folder"));
+        QCOMPARE(writeConfigFile(randomRecord(1), blocker + "/config.bin"), QStringLiteral("msg.file_open_fail"));
+        QCOMPARE(writeDefaultConfigFile(blocker + "/config.bin"), QStringLiteral("msg.file_open_fail"));
+    }
+
+    // A locked card: a read-only file system (or, without root, a read-only folder).
+    void writeOntoReadOnlyCardKeepsOldFile()
+    {
+        TmpfsMount card;
+        QTemporaryDir plain;
+        const bool onTmpfs = card.isMounted();
+        const QString folder = onTmpfs ? card.path() : plain.path();
+        const QString path = folder + "/config.bin";
+        const _FILEDATA old = randomRecord(5);
+        QVERIFY(writeConfigFile(old, path).isNull());
+        if (onTmpfs)
+            QVERIFY(card.remount("ro"));
+        else
+            QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+
+        QCOMPARE(writeConfigFile(randomRecord(6), path), QStringLiteral("msg.file_open_fail"));
+        QCOMPARE(readBytes(path), bytesOf(old));
+        if (!onTmpfs)
+            ::chmod(QFile::encodeName(folder).constData(), 0755);
+    }
+
+    void writeOntoFullCardKeepsOldFile()
+    {
+        TmpfsMount card(QStringLiteral("size=64k"));
+        if (!card.isMounted())
+            QSKIP("needs root to mount a small tmpfs");
+        const QString path = card.filePath("config.bin");
+        const _FILEDATA old = randomRecord(12);
+        QVERIFY(writeConfigFile(old, path).isNull());
+        // Fill the rest of the file system.
+        QFile filler(card.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) == block.size()) {
+        }
+        filler.close();
+
+        const QString key = writeConfigFile(randomRecord(13), path);
+        QVERIFY(!key.isNull());
+        QCOMPARE(key, QStringLiteral("msg.disk_full"));
+        QCOMPARE(readBytes(path), bytesOf(old));
+        // Nothing left behind besides the two files.
+        QCOMPARE(QDir(card.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+};
+
+ORVEX_TEST(TestORXConfigFile)
+#include "tst_ORXConfigFile.moc"

@@ -1,0 +1,271 @@
+#include "OrvexTest.h"
+
+#include "ORXConfigFile.h"
+#include "ORXConfigRecord.h"
+#include "ORXUserDefaults.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <cstring>
+
+namespace {
+
+_FILEDATA filledRecord(unsigned char byte)
+{
+    _FILEDATA record;
+    std::memset(&record, byte, sizeof record);
+    return record;
+}
+
+QByteArray bytesOf(const _FILEDATA& record)
+{
+    return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+quint32 wordAt(const _FILEDATA& record, int offset)
+{
+    quint32 value;
+    std::memcpy(&value, reinterpret_cast<const char*>(&record) + offset, 4);
+    return value;
+}
+
+void setWordAt(_FILEDATA* record, int offset, quint32 value)
+{
+    std::memcpy(reinterpret_cast<char*>(record) + offset, &value, 4);
+}
+
+} // namespace
+
+class TestORXConfigRecord : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // Never touch the user's own settings.
+        QStandardPaths::setTestModeEnabled(true);
+        const QSettings settings(QString::fromLatin1(ORXUserDefaults::kOrganization),
+                                 QString::fromLatin1(ORXUserDefaults::kApplication));
+        QVERIFY2(settings.fileName().contains(QLatin1String(".qttest")), qPrintable(settings.fileName()));
+    }
+
+    // Each field written through the table lands at its own bytes, little-endian, and
+    // touches nothing else.
+    void fieldsAtTheirOffsets_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("size");
+        // Offsets as the camera's firmware lays them out (a selection across the record).
+        QTest::newRow("cfg_ver") << "cfg_ver" << 0 << 2;
+        QTest::newRow("checksum") << "checksum" << 2 << 2;
+        QTest::newRow("disp_segment_mode") << "disp_segment_mode" << 4 << 4;
+        QTest::newRow("gsen_x_threshold") << "gsen_x_threshold" << 88 << 4;
+        QTest::newRow("osd_plate_flag") << "osd_plate_flag" << 156 << 4;
+        QTest::newRow("time_gmt") << "time_gmt" << 168 << 4;
+        QTest::newRow("Brightness1") << "Brightness1" << 244 << 4;
+        QTest::newRow("szPlateNumber") << "szPlateNumber" << 256 << 8;
+        QTest::newRow("vid_enc_bitrate_R") << "vid_enc_bitrate_R" << 264 << 4;
+        QTest::newRow("wifi_ssid") << "wifi_ssid" << 356 << 16;
+        QTest::newRow("wifi_password") << "wifi_password" << 372 << 16;
+        QTest::newRow("CableVoltCorr") << "CableVoltCorr" << 388 << 4;
+        QTest::newRow("external_rear_camera") << "external_rear_camera" << 404 << 4;
+        QTest::newRow("dummy00") << "dummy00" << 408 << 16;
+        QTest::newRow("debug_mode") << "debug_mode" << 424 << 4;
+    }
+    void fieldsAtTheirOffsets()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, offset);
+        QFETCH(int, size);
+        const ORXConfigField* field = findConfigField(name.toLatin1().constData());
+        QVERIFY(field);
+        QCOMPARE(int(field->offset), offset);
+        QCOMPARE(int(field->size), size);
+    }
+
+    void everyTableFieldWritesOnlyItsBytes()
+    {
+        int covered = 0;
+        for (const ORXConfigField& field : kORXConfigFields) {
+            _FILEDATA record = filledRecord(0);
+            QByteArray expected(sizeof record, '\0');
+            if (field.type == ORXFieldType::Text) {
+                QVERIFY(setConfigFieldText(&record, field, QByteArray(field.size, 'q')));
+                expected.replace(field.offset, field.size, QByteArray(field.size, 'q'));
+            } else {
+                for (int i = 0; i < field.size / qMin<int>(field.size, 4); ++i)
+                    setConfigFieldValue(&record, field, 0x01020304 + i, i);
+                // Little-endian: low byte first.
+                for (int i = 0; i < field.size / qMin<int>(field.size, 4); ++i) {
+                    const char le[4] = {char(0x04 + i), 0x03, 0x02, 0x01};
+                    expected.replace(field.offset + 4 * i, qMin<int>(field.size, 4), QByteArray(le, qMin<int>(field.size, 4)));
+                }
+            }
+            QCOMPARE(bytesOf(record).toHex(), expected.toHex());
+            covered += field.size;
+        }
+        QCOMPARE(covered, 428);
+    }
+
+    void textFieldsAreZeroPaddedAndBounded()
+    {
+        _FILEDATA record = filledRecord(0x55);
+        const ORXConfigField* plate = findConfigField("szPlateNumber");
+        QVERIFY(setConfigFieldText(&record, *plate, "AB"));
+        QCOMPARE(QByteArray(record.szPlateNumber, 8), QByteArray("AB\0\0\0\0\0\0", 8));
+        QCOMPARE(configFieldText(record, *plate), QByteArray("AB"));
+        // A full field has no terminator and still reads as its eight bytes.
+        QVERIFY(setConfigFieldText(&record, *plate, "12345678"));
+        QCOMPARE(configFieldText(record, *plate), QByteArray("12345678"));
+        QCOMPARE(record.vid_enc_bitrate_R, 0x55555555u);
+        QVERIFY(!setConfigFieldText(&record, *plate, "123456789"));
+        QCOMPARE(configFieldText(record, *plate), QByteArray("12345678"));
+    }
+
+    void checksum_data()
+    {
+        QTest::addColumn<QList<int>>("offsets");
+        QTest::addColumn<QList<quint32>>("values");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("all zero") << QList<int>{} << QList<quint32>{} << 0;
+        QTest::newRow("upper halves only") << QList<int>{4, 200, 424} << QList<quint32>{0xffff0000, 0x12340000, 0x80000000}
+                                           << 0;
+        QTest::newRow("version and checksum not covered") << QList<int>{0} << QList<quint32>{0xffffffff} << 0;
+        QTest::newRow("first and last word") << QList<int>{4, 424} << QList<quint32>{0x00000001, 0x12345678} << 0x5679;
+        QTest::newRow("low halves xor") << QList<int>{8, 12, 16} << QList<quint32>{0xaaaa0f0f, 0x0000f0f0, 0x00000ff0}
+                                        << (0x0f0f ^ 0xf0f0 ^ 0x0ff0);
+    }
+    void checksum()
+    {
+        QFETCH(QList<int>, offsets);
+        QFETCH(QList<quint32>, values);
+        QFETCH(int, expected);
+        _FILEDATA record = filledRecord(0);
+        for (int i = 0; i < offsets.size(); ++i)
+            setWordAt(&record, offsets[i], values[i]);
+        QCOMPARE(int(configChecksum(record)), expected);
+    }
+
+    void defaultsKeepTheirFields()
+    {
+        _FILEDATA record = filledRecord(0xab);
+        applyDefaultSettings(&record, 7);
+        QCOMPARE(record.checksum, quint16(0xabab));
+        QCOMPARE(record.time_gmt, qint32(0xabababab));
+        QCOMPARE(record.summer_time, 0xababababu);
+        QCOMPARE(record.Brightness1, 0xababababu);
+        QCOMPARE(record.external_rear_camera, 7u);
+        QCOMPARE(record.cfg_ver, quint16(0x5726));
+        QCOMPARE(record.sd_mem_always_reserved, 12100u);
+        QCOMPARE(record.gsen_x_threshold, 50);
+        QCOMPARE(record.vid_saturation, 128u);
+        QCOMPARE(record.high_temp_duration, 3600u);
+        QCOMPARE(record.MemConfig, 176u);
+        QCOMPARE(record.BrightnessFixed, 3000u);
+        QCOMPARE(record.sd2_mem_event_ratio, 98u);
+        QCOMPARE(record.CableVoltCorr, 4u);
+        QCOMPARE(record.debug_mode, 1u);
+        for (quint32 word : record.dummy00)
+            QCOMPARE(word, 0u);
+        QCOMPARE(QByteArray(record.szPlateNumber, 8), QByteArray("Orvex\0\0\0", 8));
+        QCOMPARE(QByteArray(record.wifi_ssid, 16), QByteArray("OrvexD").leftJustified(16, '\0'));
+        QCOMPARE(QByteArray(record.wifi_password, 16), QByteArray("47205813").leftJustified(16, '\0'));
+        // Only the kept fields still hold the filler.
+        const QByteArray bytes = bytesOf(record);
+        for (int i = 0; i < bytes.size(); ++i) {
+            const bool kept = (i >= 2 && i < 4) || (i >= 168 && i < 176) || (i >= 244 && i < 248);
+            QVERIFY2((bytes[i] == char(0xab)) == kept, qPrintable(QString::number(i)));
+        }
+    }
+
+    void externalRearCameraFromUserSettings_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<quint32>("expected");
+        QTest::newRow("absent") << QVariant() << 0u;
+        QTest::newRow("stored 3") << QVariant(3) << 3u;
+        QTest::newRow("not a number") << QVariant(QStringLiteral("rear")) << 0u;
+    }
+    void externalRearCameraFromUserSettings()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(quint32, expected);
+        {
+            QSettings settings(QString::fromLatin1(ORXUserDefaults::kOrganization),
+                               QString::fromLatin1(ORXUserDefaults::kApplication));
+            if (stored.isValid())
+                settings.setValue(QLatin1String(ORXUserDefaults::kExternalRearCamera), stored);
+            else
+                settings.remove(QLatin1String(ORXUserDefaults::kExternalRearCamera));
+        }
+        _FILEDATA record = filledRecord(0xff);
+        applyDefaultSettings(&record);
+        QCOMPARE(record.external_rear_camera, expected);
+        QSettings(QString::fromLatin1(ORXUserDefaults::kOrganization), QString::fromLatin1(ORXUserDefaults::kApplication))
+            .remove(QLatin1String(ORXUserDefaults::kExternalRearCamera));
+    }
+
+    void timeZoneIndex_data()
+    {
+        QTest::addColumn<int>("offsetSeconds");
+        QTest::addColumn<int>("index");
+        QTest::newRow("UTC") << 0 << 14;
+        QTest::newRow("UTC+5:30") << 5 * 3600 + 1800 << 22;
+        QTest::newRow("UTC-4:30") << -(4 * 3600 + 1800) << 8;
+        QTest::newRow("UTC+5:45") << 5 * 3600 + 2700 << 23;
+        QTest::newRow("UTC-12") << -12 * 3600 << 0;
+        QTest::newRow("UTC+13") << 13 * 3600 << 33;
+        QTest::newRow("UTC+9:30") << 9 * 3600 + 1800 << 29;
+        QTest::newRow("seconds are dropped") << 5 * 3600 + 1800 + 59 << 22;
+        QTest::newRow("UTC+8:45 not in the table") << 8 * 3600 + 2700 << -1;
+        QTest::newRow("UTC-0:30 not in the table") << -1800 << -1;
+        QTest::newRow("UTC+14 not in the table") << 14 * 3600 << -1;
+    }
+    void timeZoneIndex()
+    {
+        QFETCH(int, offsetSeconds);
+        QFETCH(int, index);
+        QCOMPARE(localTimeZoneIndex(offsetSeconds), index);
+    }
+
+    void plateFlagOnSave_data()
+    {
+        QTest::addColumn<QByteArray>("plate");
+        QTest::addColumn<int>("flag");
+        QTest::newRow("empty") << QByteArray(8, '\0') << 0;
+        QTest::newRow("text") << QByteArray("12GA3456", 8) << 1;
+        QTest::newRow("short text") << QByteArray("X\0\0\0\0\0\0\0", 8) << 1;
+        QTest::newRow("leading zero byte") << QByteArray("\0BC\0\0\0\0\0", 8) << 0;
+    }
+    void plateFlagOnSave()
+    {
+        QFETCH(QByteArray, plate);
+        QFETCH(int, flag);
+        _FILEDATA record = filledRecord(0);
+        applyDefaultSettings(&record, 0);
+        record.osd_plate_flag = 1 - flag;
+        std::memcpy(record.szPlateNumber, plate.constData(), 8);
+        prepareConfigForSave(&record);
+        QCOMPARE(record.osd_plate_flag, flag);
+        QCOMPARE(QByteArray(record.szPlateNumber, 8), plate);
+        // The checksum covers the flag just set.
+        QCOMPARE(record.checksum, configChecksum(record));
+        record.osd_plate_flag = 1 - flag;
+        QVERIFY(record.checksum != configChecksum(record));
+    }
+
+    void checksumIgnoresWordUpperHalvesAfterDefaults()
+    {
+        _FILEDATA record = filledRecord(0);
+        applyDefaultSettings(&record, 0);
+        const quint16 before = configChecksum(record);
+        setWordAt(&record, 232, wordAt(record, 232) | 0x7fff0000u);
+        QCOMPARE(configChecksum(record), before);
+    }
+};
+
+ORVEX_TEST(TestORXConfigRecord)
+#include "tst_ORXConfigRecord.moc"
