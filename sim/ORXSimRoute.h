@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QVector>
 #include <QtGlobal>
 
 // Which quarter of the globe a simulated drive lies in: north-east (latitude and longitude
@@ -37,6 +38,8 @@ public:
 private:
     double speedAt(double t) const;
     double courseAt(double t) const;
+    void advance(double& lat, double& lon, double from, double to) const;
+    void buildTable();
 
     ORXSimHemisphere m_hemisphere;
     QDateTime m_startUtc;
@@ -44,4 +47,5 @@ private:
     double m_originLat = 0;
     double m_originLon = 0;
     double m_phase[4] = {};
+    QVector<double> m_table; // latitude, longitude at each whole second (shared between copies)
 };

@@ -1,0 +1,22 @@
+#include "ORXCliCommand.h"
+#include "ORXSimSampleCard.h"
+
+#include <QElapsedTimer>
+
+// orvex-cli sample-card DIR: writes a small card as the camera leaves it, for trying the
+// program out without a camera.
+static ORXCli::Registrar reg({"sample-card", "sample-card DIR", [](const QStringList& args) -> int {
+                                  if (args.size() != 1 || args.first().isEmpty())
+                                      return ORXCli::failUsage(QStringLiteral("sample-card"));
+                                  QElapsedTimer timer;
+                                  timer.start();
+                                  QString error;
+                                  if (!ORXSimWriteSampleCard(args.first(), &error)) {
+                                      ORXCli::writeErr(QStringLiteral("orvex-cli: %1\n").arg(error));
+                                      return ORXCli::BadInput;
+                                  }
+                                  ORXCli::writeOut(QStringLiteral("sample card written to %1 in %2 s\n")
+                                                       .arg(args.first())
+                                                       .arg(timer.elapsed() / 1000.0, 0, 'f', 1));
+                                  return ORXCli::Success;
+                              }});
