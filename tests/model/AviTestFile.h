@@ -1,0 +1,99 @@
+#pragma once
+
+#include "ORXAviRecords.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QtEndian>
+
+#include <cstring>
+
+// Builds a small AVI file in the camera's layout byte by byte: header, padding up to the
+// movie list at its fixed place, the chunks, then idx1. Index entries may be given
+// explicitly to point anywhere.
+class AviTestFile
+{
+public:
+    struct Entry
+    {
+        QByteArray id;
+        quint32 offset;
+        quint32 length;
+    };
+
+    // Appends a chunk to the movie list and an index entry pointing at it; returns its
+    // index-entry number. length: the length written into the index (-1: the data size).
+    int addChunk(const QByteArray& id, const QByteArray& data, qint64 length = -1)
+    {
+        const quint32 offset = quint32(4 + m_movi.size()); // from the movie list's type code
+        m_movi += id;
+        appendLe(m_movi, quint32(data.size()));
+        m_movi += data;
+        if (data.size() % 2)
+            m_movi += '\0';
+        m_entries.append({id, offset, length < 0 ? quint32(data.size()) : quint32(length)});
+        return int(m_entries.size() - 1);
+    }
+    int addGps(const _AVI_GPS_DATA_T& record) { return addChunk("02sb", bytesOf(record)); }
+    int addGSensor(const _AVI_GSENSOR_DATA_T& record) { return addChunk("02sb", bytesOf(record)); }
+    void addEntry(const Entry& entry) { m_entries.append(entry); }
+    QList<Entry>& entries() { return m_entries; }
+
+    QByteArray build() const
+    {
+        using namespace ORXAviLayout;
+        QByteArray file(kMovieListSizeOffset - 4, '\0');
+        std::memcpy(file.data(), "RIFF\0\0\0\0AVI ", 12);
+        file += "LIST";
+        appendLe(file, quint32(4 + m_movi.size()));
+        file += "movi";
+        file += m_movi;
+        file += "idx1";
+        appendLe(file, quint32(m_entries.size() * 16));
+        for (const Entry& e : m_entries) {
+            file += e.id.leftJustified(4, '\0', true);
+            appendLe(file, 0x10);
+            appendLe(file, e.offset);
+            appendLe(file, e.length);
+        }
+        qToLittleEndian(quint32(file.size() - 8), file.data() + 4);
+        return file;
+    }
+
+    template <typename T> static QByteArray bytesOf(const T& record)
+    {
+        return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
+    }
+
+    static _AVI_GSENSOR_DATA_T gsensor(quint32 timestamp, qint32 x = 0, qint32 y = 0, qint32 z = 256)
+    {
+        return {ORXAviLayout::kGSensorRecordMark, timestamp, x, y, z, 25};
+    }
+
+    static _AVI_GPS_DATA_T gps(quint32 timestamp, const QByteArray& text, double lat = 3745.1234, double lon = 12701.5678)
+    {
+        _AVI_GPS_DATA_T r{};
+        r.header = ORXAviLayout::kGpsRecordMark;
+        r.nTimestamp = timestamp;
+        r.nLen = quint32(qMin<qsizetype>(text.size(), sizeof r.RawData));
+        r.fLatitude = lat;
+        r.fLongitude = lon;
+        r.fSpeed = 42;
+        r.NS = 'N';
+        r.EW = 'E';
+        r.KM = '9';
+        std::memcpy(r.RawData, text.constData(), r.nLen);
+        return r;
+    }
+
+private:
+    static void appendLe(QByteArray& bytes, quint32 value)
+    {
+        char le[4];
+        qToLittleEndian(value, le);
+        bytes.append(le, 4);
+    }
+
+    QByteArray m_movi;
+    QList<Entry> m_entries;
+};

@@ -1,0 +1,364 @@
+#include "OrvexTest.h"
+
+#include "AviTestFile.h"
+#include "ORXBlackBoxData.h"
+
+#include <QBuffer>
+#include <QLoggingCategory>
+#include <QTemporaryDir>
+
+using Indexes = QList<int>;
+Q_DECLARE_METATYPE(AviTestFile::Entry)
+
+namespace {
+const QByteArray kGga = "$GPGGA,123519,3745.1234,S,12701.5678,W,1,08,0.9,545.4,M,,,,*47\r\n";
+const QByteArray kRmc = "$GPRMC,123519.000,A,3745.1234,S,12701.5678,W,022.4,084.4,230394,,*6A\r\n";
+
+bool extract(ORXBlackBoxData& box, const QByteArray& file)
+{
+    QBuffer buffer;
+    buffer.setData(file);
+    box.setWaitAfterRead(0);
+    box.setIndexTraceEnabled(false);
+    return box.ExtractStreamInformation(&buffer);
+}
+
+bool isEmpty(const ORXBlackBoxData& box)
+{
+    return box.m_NMEAs().isEmpty() && box.m_GSensors().isEmpty() && box.m_vGSensorData().isEmpty()
+           && box.m_vGpsData().isEmpty() && box.gpsRecords().isEmpty();
+}
+
+// Which GPS record (by index-order number) each sample got.
+Indexes pairedRecords(const ORXBlackBoxData& box)
+{
+    Indexes result;
+    for (const ORXAviGpsData& gps : box.m_vGpsData()) {
+        int i = 0;
+        while (i < box.gpsRecords().size() && box.gpsRecords().at(i).record.data().nTimestamp != gps.data().nTimestamp)
+            ++i;
+        result << i;
+    }
+    return result;
+}
+} // namespace
+
+class TestBlackBoxData : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("orvex.model.info=false")); }
+
+    void splitter_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("snapshots");
+        QTest::addColumn<char>("lastNS");
+        QTest::newRow("two sentences, CR LF") << kGga + kRmc << 2 << 'S';
+        QTest::newRow("LF and NUL endings") << QByteArray("$GPGGA,1,1,S,1,W,1,08,0.9*47\n$GPGGA,1,1,N,1,E,1,08,0.9*47") + QByteArray(1, '\0') << 2 << 'N';
+        QTest::newRow("last sentence unterminated") << kGga + "$GPGGA,1,1,N,1,E,1,08,0.9*47" << 1 << 'S';
+        QTest::newRow("second character not G") << kGga + "$BDGSA,A,3,1*00\r\n" << 1 << 'S';
+        QTest::newRow("unrecognised $G still snapshots") << kGga + "$GPGSV,1,1,0*00\r\n" << 2 << 'S';
+        QTest::newRow("dollar restarts the sentence") << QByteArray("garbage$GPGGA,1,1,S,1,W,1,08,0.9*47\r") << 1 << 'S';
+        QTest::newRow("text before dollar-less line") << QByteArray("GPGGA,1,1,S,1,W*47\r\n") << 0 << 'N';
+        QTest::newRow("only terminators") << QByteArray("\r\n\r\n\0\0", 6) << 0 << 'N';
+    }
+
+    void splitter()
+    {
+        QFETCH(QByteArray, text);
+        ORXBlackBoxData box;
+        QByteArray buffer = text;
+        QVERIFY(box.ParseNMEA(buffer.data(), int32_t(buffer.size())));
+        QTEST(int(box.m_NMEAs().size()), "snapshots");
+        QTEST(box.m_NMEAParser().m_Current().NS, "lastNS");
+        QVERIFY(!buffer.contains('\r') && !buffer.contains('\n')); // terminators became NUL
+    }
+
+    void splitterRefusesNoText()
+    {
+        ORXBlackBoxData box;
+        char text[] = "$GPGGA,1,1,S,1,W,1,08,0.9*47\r\n";
+        QVERIFY(!box.ParseNMEA(nullptr, 10));
+        QVERIFY(!box.ParseNMEA(text, 0));
+        QVERIFY(!box.ParseNMEA(text, -5));
+        QVERIFY(box.m_NMEAs().isEmpty());
+        QVERIFY(box.ParseNMEA(text, 5)); // "$GPGG": no terminator in reach
+        QVERIFY(box.m_NMEAs().isEmpty());
+    }
+
+    void snapshotsAccumulate()
+    {
+        ORXBlackBoxData box;
+        QByteArray text = kGga + kRmc;
+        box.ParseNMEA(text.data(), int32_t(text.size()));
+        QCOMPARE(box.m_NMEAs().size(), 2);
+        QCOMPARE(box.m_NMEAs().at(0).Now.wYear, 0);      // before the RMC
+        QCOMPARE(box.m_NMEAs().at(1).Now.wYear, 2094);   // after it
+        QCOMPARE(box.m_NMEAs().at(1).NS, 'S');           // GGA's letter carried over
+        QCOMPARE(box.m_NMEAs().at(1).SatelliteUsedCount, 8u);
+    }
+
+    void gsensorConversion_data()
+    {
+        QTest::addColumn<int>("raw");
+        QTest::addColumn<float>("g");
+        QTest::newRow("one g") << 256 << 1.0f;
+        QTest::newRow("minus half") << -128 << -0.5f;
+        QTest::newRow("zero") << 0 << 0.0f;
+        QTest::newRow("one unit") << 1 << 0.00390625f;
+    }
+
+    void gsensorConversion()
+    {
+        QFETCH(int, raw);
+        QFETCH(float, g);
+        ORXBlackBoxData box;
+        const _AVI_GSENSOR_DATA_T record = AviTestFile::gsensor(100, raw, -raw, raw * 2);
+        QVERIFY(box.ParseGSensor(&record, sizeof record));
+        QVERIFY(!box.ParseGSensor(&record, sizeof record - 1));
+        QCOMPARE(box.m_GSensors().size(), 1);
+        QCOMPARE(box.m_GSensors().at(0).x(), g);
+        QCOMPARE(box.m_GSensors().at(0).y(), -g);
+        QCOMPARE(box.m_GSensors().at(0).z(), 2 * g);
+    }
+
+    void pairing_data()
+    {
+        QTest::addColumn<QList<quint32>>("samples");
+        QTest::addColumn<QList<quint32>>("fixes");
+        QTest::addColumn<Indexes>("expected");
+        QTest::newRow("example") << QList<quint32>{0, 100, 200, 300} << QList<quint32>{150, 300} << Indexes{0, 0, 1, 1};
+        QTest::newRow("samples outlast fixes") << QList<quint32>{0, 100, 200, 300, 400} << QList<quint32>{100}
+                                               << Indexes{0, 0};
+        QTest::newRow("fixes outlast samples") << QList<quint32>{0, 100} << QList<quint32>{50, 60, 70} << Indexes{0, 1};
+        QTest::newRow("same 100 ms step") << QList<quint32>{199, 250} << QList<quint32>{101, 299} << Indexes{0, 1};
+        QTest::newRow("no samples") << QList<quint32>{} << QList<quint32>{100} << Indexes{};
+        QTest::newRow("no fixes") << QList<quint32>{0, 100} << QList<quint32>{} << Indexes{};
+    }
+
+    void pairing()
+    {
+        QFETCH(QList<quint32>, samples);
+        QFETCH(QList<quint32>, fixes);
+        AviTestFile avi;
+        for (quint32 t : fixes) // GPS chunks first: pairing follows time, not file order
+            avi.addGps(AviTestFile::gps(t, kGga));
+        for (quint32 t : samples)
+            avi.addGSensor(AviTestFile::gsensor(t));
+        ORXBlackBoxData box;
+        QVERIFY(extract(box, avi.build()));
+        QCOMPARE(box.m_GSensors().size(), samples.size());
+        QCOMPARE(box.gpsRecords().size(), fixes.size());
+        QCOMPARE(box.m_NMEAs().size(), fixes.size());
+        QTEST(pairedRecords(box), "expected");
+    }
+
+    void chunkLengthDecidesKind_data()
+    {
+        QTest::addColumn<quint32>("length");
+        QTest::addColumn<bool>("gps");
+        QTest::newRow("32: G-sensor") << 32u << false;
+        QTest::newRow("33: GPS") << 33u << true;
+        QTest::newRow("0: G-sensor") << 0u << false;
+        QTest::newRow("huge: GPS") << 0xffffffffu << true;
+    }
+
+    void chunkLengthDecidesKind()
+    {
+        QFETCH(quint32, length);
+        QFETCH(bool, gps);
+        AviTestFile avi;
+        avi.addChunk("02sb", AviTestFile::bytesOf(AviTestFile::gps(500, kGga)), length);
+        ORXBlackBoxData box;
+        QVERIFY(extract(box, avi.build()));
+        QCOMPARE(box.gpsRecords().size(), gps ? 1 : 0);
+        QCOMPARE(box.m_vGSensorData().size(), gps ? 0 : 1);
+        if (!gps) // the first 24 bytes of the GPS record read as a sample
+            QCOMPARE(box.m_vGSensorData().at(0).data().timestamp, 500u);
+    }
+
+    void recordsKeptAsWritten()
+    {
+        AviTestFile avi;
+        avi.addChunk("00dc", QByteArray(1000, 'v'));
+        const _AVI_GPS_DATA_T gps = AviTestFile::gps(1000, kGga + kRmc, 3745.1234, 12701.5678);
+        avi.addGps(gps);
+        avi.addChunk("01wb", QByteArray(64, 'a'));
+        _AVI_GSENSOR_DATA_T odd = AviTestFile::gsensor(0, -1, 2, 3); // zero time, wrong mark: kept
+        odd.header = 7;
+        avi.addGSensor(odd);
+        ORXBlackBoxData box;
+        QVERIFY(extract(box, avi.build()));
+        QCOMPARE(box.gpsRecords().size(), 1);
+        QCOMPARE(AviTestFile::bytesOf(box.gpsRecords().at(0).record.data()), AviTestFile::bytesOf(gps));
+        QCOMPARE(box.gpsRecords().at(0).lastFix, 1);
+        QCOMPARE(box.m_vGSensorData().size(), 1);
+        QCOMPARE(AviTestFile::bytesOf(box.m_vGSensorData().at(0).data()), AviTestFile::bytesOf(odd));
+        QCOMPARE(box.m_vGpsData().size(), 1);
+    }
+
+    void lastFixPerRecord()
+    {
+        AviTestFile avi;
+        avi.addGps(AviTestFile::gps(100, kGga + kRmc));
+        avi.addGps(AviTestFile::gps(200, "no sentences here"));
+        avi.addGps(AviTestFile::gps(300, kGga));
+        ORXBlackBoxData box;
+        QVERIFY(extract(box, avi.build()));
+        QCOMPARE(box.gpsRecords().size(), 3);
+        QCOMPARE(box.gpsRecords().at(0).lastFix, 1);
+        QCOMPARE(box.gpsRecords().at(1).lastFix, -1);
+        QCOMPARE(box.gpsRecords().at(2).lastFix, 2);
+    }
+
+    void oversizedTextLength()
+    {
+        // RawData full of sentence text with no terminator in it, nLen far beyond 508: the
+        // splitter stops at the end of RawData and hands nothing on.
+        _AVI_GPS_DATA_T gps = AviTestFile::gps(100, QByteArray(508, 'G'));
+        gps.RawData[0] = '$';
+        gps.nLen = 100000;
+        _AVI_GPS_DATA_T full = AviTestFile::gps(200, QByteArray(503, ' ') + "$GPGGA"); // no terminator
+        full.nLen = 508;
+        AviTestFile avi;
+        avi.addGps(gps);
+        avi.addGps(full);
+        avi.addGSensor(AviTestFile::gsensor(300));
+        ORXBlackBoxData box;
+        QVERIFY(extract(box, avi.build()));
+        QCOMPARE(box.gpsRecords().size(), 2);
+        QCOMPARE(box.gpsRecords().at(0).record.data().nLen, 100000u);
+        QVERIFY(box.m_NMEAs().isEmpty());
+        QCOMPARE(box.m_vGSensorData().size(), 1); // the walk went on past them
+    }
+
+    void damagedFiles_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("result");
+        QTest::addColumn<int>("samples");
+        QTest::addColumn<int>("gpsRecords");
+        AviTestFile avi;
+        avi.addGps(AviTestFile::gps(100, kGga));
+        avi.addChunk("00dc", QByteArray(300, 'v'));
+        avi.addGSensor(AviTestFile::gsensor(100));
+        avi.addGSensor(AviTestFile::gsensor(200));
+        const QByteArray good = avi.build();
+        QTest::newRow("good") << good << true << 2 << 1;
+        QTest::newRow("not RIFF") << QByteArray("RIFX") + good.mid(4) << false << 0 << 0;
+        QTest::newRow("not AVI") << good.left(8) + "WAVE" + good.mid(12) << false << 0 << 0;
+        QTest::newRow("empty") << QByteArray() << false << 0 << 0;
+        QTest::newRow("header only") << good.left(12) << true << 0 << 0;
+        QTest::newRow("cut in the movie list") << good.left(15000) << true << 0 << 0;
+        QTest::newRow("cut inside the index") << good.left(good.size() - 24) << true << 0 << 1;
+        QTest::newRow("cut inside the last entry") << good.left(good.size() - 4) << true << 1 << 1;
+
+        AviTestFile past = avi;
+        past.addEntry({"02sb", 0x7fffffff, 24}); // points past the end: reads nothing, ends the walk
+        past.addEntry({"02sb", 4, 24});
+        QTest::newRow("entry past the end") << past.build() << true << 3 << 1;
+
+        AviTestFile wrapping = avi;
+        wrapping.addEntry({"02sb", 0xffffffff, 600}); // would wrap to the file's start in 32 bits
+        QTest::newRow("offset near 4 GiB") << wrapping.build() << true << 2 << 2;
+
+        QByteArray hugeMovie = good;
+        qToLittleEndian(quint32(0xfffffff0), hugeMovie.data() + ORXAviLayout::kMovieListSizeOffset);
+        QTest::newRow("movie list size near 4 GiB") << hugeMovie << true << 0 << 0;
+
+        QByteArray smallRiff = good;
+        qToLittleEndian(quint32(4), smallRiff.data() + 4); // RIFF ends before the index: one entry
+        QTest::newRow("RIFF ends before the index") << smallRiff << true << 0 << 1;
+    }
+
+    void damagedFiles()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, result);
+        ORXBlackBoxData box;
+        const _AVI_GSENSOR_DATA_T stale = AviTestFile::gsensor(1);
+        box.ParseGSensor(&stale, 24); // stale data from an earlier call
+        QCOMPARE(extract(box, file), result);
+        QTEST(int(box.m_GSensors().size()), "samples");
+        QCOMPARE(box.m_vGSensorData().size(), box.m_GSensors().size());
+        QTEST(int(box.gpsRecords().size()), "gpsRecords");
+        if (!result)
+            QVERIFY(isEmpty(box));
+    }
+
+    void shortRecordAtEndIsZeroFilled()
+    {
+        AviTestFile avi;
+        avi.addGSensor(AviTestFile::gsensor(100, 5, 6, 7));
+        QByteArray file = avi.build();
+        // Point the entry at the last 8 bytes of the file: timestamp read, axes zero.
+        const qint64 entryOffset = file.size() - 16;
+        const quint32 chunk = quint32(file.size() - 12 - ORXAviLayout::kFirstChunkOffset);
+        qToLittleEndian(chunk, file.data() + entryOffset + 8);
+        ORXBlackBoxData box;
+        QVERIFY(extract(box, file));
+        QCOMPARE(box.m_vGSensorData().size(), 1);
+        const _AVI_GSENSOR_DATA_T& got = box.m_vGSensorData().at(0).data();
+        QCOMPARE(qFromLittleEndian<quint32>(file.constData() + file.size() - 4), got.timestamp);
+        QCOMPARE(got.xAxis, 0);
+        QCOMPARE(got.nTemprature, 0);
+    }
+
+    void endlessIndexStopsAtFileEnd()
+    {
+        // A RIFF size far beyond the file and an index made of nothing but entries: the walk
+        // ends at the end of the file.
+        AviTestFile avi;
+        const _AVI_GSENSOR_DATA_T sample = AviTestFile::gsensor(100);
+        avi.addGSensor(sample);
+        for (int i = 0; i < 5000; ++i)
+            avi.addEntry(avi.entries().first());
+        QByteArray file = avi.build();
+        qToLittleEndian(quint32(0xfffffff0), file.data() + 4);
+        ORXBlackBoxData box;
+        QVERIFY(extract(box, file));
+        QCOMPARE(box.m_GSensors().size(), 5001);
+    }
+
+    void pathVersion()
+    {
+        QTemporaryDir dir;
+        AviTestFile avi;
+        avi.addGps(AviTestFile::gps(100, kGga));
+        avi.addGSensor(AviTestFile::gsensor(100));
+        QFile file(dir.filePath("a.avi"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(avi.build());
+        file.close();
+        ORXBlackBoxData box;
+        box.setWaitAfterRead(0);
+        box.setIndexTraceEnabled(false);
+        QVERIFY(box.ExtractStreamInformation(file.fileName().toUtf8().constData()));
+        QCOMPARE(box.m_vGpsData().size(), 1);
+        QCOMPARE(box.m_NMEAs().size(), 1);
+        QVERIFY(!box.ExtractStreamInformation(dir.filePath("missing.avi").toUtf8().constData()));
+        QVERIFY(isEmpty(box));
+        QVERIFY(!box.ExtractStreamInformation(static_cast<const char*>(nullptr)));
+        QVERIFY(!box.ExtractStreamInformation(dir.path())); // a folder
+    }
+
+    void waitAfterRead()
+    {
+        ORXBlackBoxData box;
+        QCOMPARE(box.waitAfterRead(), 1000);
+        box.setWaitAfterRead(150);
+        box.setIndexTraceEnabled(false);
+        AviTestFile avi;
+        QBuffer buffer;
+        buffer.setData(avi.build());
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(box.ExtractStreamInformation(&buffer));
+        QVERIFY(timer.elapsed() >= 140);
+    }
+};
+
+ORVEX_TEST(TestBlackBoxData)
+#include "tst_blackbox.moc"
