@@ -3,6 +3,7 @@
 #include "ORXCFormat.h"
 #include "ORXLocalizedString.h"
 #include "ORXLogsLog.h"
+#include "ORXNMEASentenceParser.h"
 
 #include <QBuffer>
 #include <QSaveFile>
@@ -145,15 +146,6 @@ QString voltageTenthsText(int tenths)
     return ORXCFormat("%2d.%1d", tenths / 10, tenths % 10);
 }
 
-// A position word pair (ddmm + ten-thousandths of a minute) to decimal degrees, from the
-// same text the table shows.
-double degreesFromText(const QString& text)
-{
-    const double value = text.toDouble();
-    const int degrees = static_cast<int>(value / 100);
-    return degrees + (value / 100 - degrees) * 100 / 60;
-}
-
 } // namespace
 
 ORXDriveLogTable::ORXDriveLogTable(ORXDriveLog log) : m_log(std::move(log)) {}
@@ -257,8 +249,8 @@ bool ORXDriveLogTable::positionForRow(qint64 row, double* latitude, double* long
     // The same words the lat and lon columns show.
     const int latColumn = 5;
     const int lonColumn = 6;
-    *latitude = degreesFromText(stringForColumnIndex(latColumn, row));
-    *longitude = degreesFromText(stringForColumnIndex(lonColumn, row));
+    nmeaToDegrees(stringForColumnIndex(latColumn, row).toDouble(), stringForColumnIndex(lonColumn, row).toDouble(),
+                  latitude, longitude);
     return true;
 }
 

@@ -1,0 +1,137 @@
+#include "OrvexTest.h"
+
+#include "DriveLogBytes.h"
+#include "ORXDriveLog.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+Q_DECLARE_METATYPE(ORXDriveLogKind)
+
+namespace {
+
+QList<QByteArray> flashRecords(int n)
+{
+    QList<QByteArray> records;
+    for (int i = 0; i < n; ++i)
+        records << flashBytes([i](_FLASH_SAVE_VALUE_STRUCT& r) { r.seq = quint16(100 + i); r.battery = qint16(i); });
+    return records;
+}
+
+QList<QByteArray> obdRecords(int n)
+{
+    QList<QByteArray> records;
+    for (int i = 0; i < n; ++i)
+        records << obdBytes([i](_OBD_SAVE_VALUE_STRUCT& r) { r.seq = quint32(7000 + i); r.padding = 0xbeef; });
+    return records;
+}
+
+quint32 seqOf(const ORXDriveLog& log, qint64 row)
+{
+    return log.kind() == ORXDriveLogKind::Obd ? log.obdRecord(row).seq : log.flashRecord(row).seq;
+}
+
+} // namespace
+
+class TestORXDriveLog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void recordSizesAndKinds()
+    {
+        QCOMPARE(ORXDriveLog::recordSize(ORXDriveLogKind::Obd), 68);
+        QCOMPARE(ORXDriveLog::recordSize(ORXDriveLogKind::Flash), 40);
+        QCOMPARE(ORXDriveLog::kindForPath("/card/DrvInfo/orvex_000.drv"), ORXDriveLogKind::Flash);
+        QCOMPARE(ORXDriveLog::kindForPath("TRIP.OBD"), ORXDriveLogKind::Obd);
+        QVERIFY(!ORXDriveLog::kindForPath("orvex_000.csv"));
+        QVERIFY(!ORXDriveLog::kindForPath("drv"));
+    }
+
+    // The header count is the only length: what the file holds beyond it is ignored, what
+    // it lacks is reported, and whole records are all that is ever read.
+    void headerCountAgainstFileLength_data()
+    {
+        QTest::addColumn<ORXDriveLogKind>("kind");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<bool>("complete");
+        QTest::addColumn<int>("count");
+
+        QTest::newRow("flash whole") << ORXDriveLogKind::Flash << driveLogBytes(3, flashRecords(3)) << true << true << 3;
+        QTest::newRow("obd whole") << ORXDriveLogKind::Obd << driveLogBytes(2, obdRecords(2)) << true << true << 2;
+        QTest::newRow("count 0") << ORXDriveLogKind::Flash << driveLogBytes(0, flashRecords(2)) << true << true << 0;
+        QTest::newRow("longer file") << ORXDriveLogKind::Flash << driveLogBytes(1, flashRecords(3), "tail")
+                                     << true << true << 1;
+        QTest::newRow("short by records") << ORXDriveLogKind::Obd << driveLogBytes(5, obdRecords(2)) << true << false
+                                          << 2;
+        QTest::newRow("short mid-record") << ORXDriveLogKind::Flash
+                                          << driveLogBytes(4, flashRecords(3)).chopped(1) << true << false << 2;
+        QTest::newRow("header only, count 1") << ORXDriveLogKind::Obd << driveLogBytes(1, {}) << true << false << 0;
+        QTest::newRow("count 0xFFFFFFFF") << ORXDriveLogKind::Flash << driveLogBytes(0xffffffffu, flashRecords(2))
+                                          << false << false << 0;
+        QTest::newRow("count 0xFFFFFFFF obd") << ORXDriveLogKind::Obd << driveLogBytes(0xffffffffu, {}) << false
+                                              << false << 0;
+        QTest::newRow("no header") << ORXDriveLogKind::Flash << QByteArray(11, '\0') << false << false << 0;
+        QTest::newRow("empty") << ORXDriveLogKind::Obd << QByteArray() << false << false << 0;
+    }
+    void headerCountAgainstFileLength()
+    {
+        QFETCH(ORXDriveLogKind, kind);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, valid);
+        QFETCH(bool, complete);
+        QFETCH(int, count);
+        const ORXDriveLog log = ORXDriveLog::fromBytes(bytes, kind);
+        QCOMPARE(log.isValid(), valid);
+        QCOMPARE(log.isComplete(), complete);
+        QCOMPARE(log.errorString().isEmpty(), complete);
+        QCOMPARE(log.count(), count);
+        const quint32 firstSeq = kind == ORXDriveLogKind::Obd ? 7000 : 100;
+        for (int row = 0; row < count; ++row)
+            QCOMPARE(seqOf(log, row), firstSeq + row);
+        // Rows past the end read as zeroed records, never as stray memory.
+        QCOMPARE(seqOf(log, count), 0u);
+        QCOMPARE(seqOf(log, -1), 0u);
+    }
+
+    void shortfallIsNamed()
+    {
+        const ORXDriveLog log = ORXDriveLog::fromBytes(driveLogBytes(5, obdRecords(2)), ORXDriveLogKind::Obd);
+        QCOMPARE(log.headerCount(), 5u);
+        QVERIFY2(log.errorString().contains("5") && log.errorString().contains("2"), qPrintable(log.errorString()));
+    }
+
+    void readsFromFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("orvex_000.drv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(driveLogBytes(2, flashRecords(2)));
+        file.close();
+        const ORXDriveLog log = ORXDriveLog::read(path, ORXDriveLogKind::Flash);
+        QVERIFY(log.isComplete());
+        QCOMPARE(log.count(), 2);
+        QCOMPARE(log.flashRecord(1).battery, 1);
+    }
+
+    void unreadablePathsFail_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing") << "none.drv";
+        QTest::newRow("folder") << ".";
+    }
+    void unreadablePathsFail()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        const ORXDriveLog log = ORXDriveLog::read(dir.filePath(name), ORXDriveLogKind::Flash);
+        QVERIFY(!log.isValid());
+        QVERIFY(!log.errorString().isEmpty());
+        QCOMPARE(log.count(), 0);
+    }
+};
+
+ORVEX_TEST(TestORXDriveLog)
+#include "tst_ORXDriveLog.moc"
