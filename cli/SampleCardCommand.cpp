@@ -1,4 +1,6 @@
+#include "ORXCFormat.h"
 #include "ORXCliCommand.h"
+#include "ORXLocalizedString.h"
 #include "ORXSimSampleCard.h"
 
 #include <QElapsedTimer>
@@ -15,8 +17,8 @@ static ORXCli::Registrar reg({"sample-card", "sample-card DIR", [](const QString
                                       ORXCli::writeErr(QStringLiteral("orvex-cli: %1\n").arg(error));
                                       return ORXCli::BadInput;
                                   }
-                                  ORXCli::writeOut(QStringLiteral("sample card written to %1 in %2 s\n")
-                                                       .arg(args.first())
-                                                       .arg(timer.elapsed() / 1000.0, 0, 'f', 1));
+                                  ORXCli::writeOut(ORXLocalizedString("cli.sample_card.written")
+                                                       .arg(args.first(), ORXCFormat("%.1f", timer.elapsed() / 1000.0)) +
+                                                   QLatin1Char('\n'));
                                   return ORXCli::Success;
                               }});

@@ -1,3 +1,3 @@
 #include "ORXSimLog.h"
 
-Q_LOGGING_CATEGORY(ORXSimLog, "orvex.sim")
+Q_LOGGING_CATEGORY(ORXSimLog, "orvex.sim", QtInfoMsg)

@@ -99,6 +99,6 @@ bool ORXSimWriteSampleCard(const QString& dir, QString* error)
     // if (!ORXSimWriteCardFiles(dir, error)) return false;
     // ---- end of card files ----
 
-    qCInfo(ORXSimLog, "sample card written to %s in %lld ms", qPrintable(dir), timer.elapsed());
+    qCDebug(ORXSimLog, "sample card written to %s in %lld ms", qPrintable(dir), timer.elapsed());
     return true;
 }

@@ -7,6 +7,10 @@
             <source>ORVEX</source>
             <translation>ORVEX</translation>
         </message>
+        <message id="cli.sample_card.written">
+            <source>Sample card written to %1 in %2 s</source>
+            <translation>Sample card written to %1 in %2 s</translation>
+        </message>
         <message id="msg.disk_full">
             <source>There is not enough free space to save the file.</source>
             <translation>There is not enough free space to save the file.</translation>
