@@ -1,0 +1,154 @@
+#pragma once
+
+#include "ORXMediaList.h"
+
+#include <QFuture>
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+
+class ORXBlackBoxData;
+class ORXPlaybackEngine;
+class ORXPlayerView;
+class ORXPlayInfo;
+class QTimer;
+
+// Plays one recording pair on two engines: player1 shows the recording picked in the table
+// in the large view, player2 its partner channel (the rear file of a front recording, the
+// front file of a rear one) in the small view. Keeps the two in step through start, pause,
+// seek, jump, speed and swap; feeds the play state; advances to the next row at the end;
+// decides whose sound is heard and how loud; steps the window size.
+//
+// Nothing here is a widget: the window is reached through ORXPlayerView, the engines through
+// ORXPlaybackEngine. Engines, play state, list, telemetry holder and view are not owned and
+// must outlive the controller. Everything runs on the main thread except the telemetry
+// extraction of a started recording, which runs on the shared pool and hands the start step
+// back to the main thread with the worker waiting.
+class ORXPlaybackController : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int volume READ volume WRITE setVolume NOTIFY volumeChanged)
+
+public:
+    // Playback positions at or past this share of the length count as the end.
+    static constexpr double kEndPosition = 0.998;
+    static constexpr int kJumpSeconds = 10;
+    static constexpr int kMaxVolume = 200;
+    static constexpr int kVolumeStep = 10;
+    static constexpr int kStartVolume = 70;
+    // A start whose engines have not reported playing by then no longer blocks new starts
+    // (the loading indicator gives up after the same time).
+    static constexpr int kStartTimeoutMs = 15000;
+
+    ORXPlaybackController(ORXPlaybackEngine* player1, ORXPlaybackEngine* player2, ORXPlayInfo* playInfo,
+                          ORXMediaList* mediaList, ORXBlackBoxData* blackBoxData, ORXPlayerView* view,
+                          QObject* parent = nullptr);
+    ~ORXPlaybackController() override;
+
+    static QSize minWindowSize() { return QSize(1020, 640); }
+
+    ORXPlaybackEngine* player1() const { return m_player1; }
+    ORXPlaybackEngine* player2() const { return m_player2; }
+    ORXPlayInfo* playInfo() const { return m_playInfo; }
+    ORXMediaList* mediaList() const { return m_mediaList; }
+    ORXBlackBoxData* blackBoxData() const { return m_blackBoxData; }
+    ORXPlayerView* view() const { return m_view; }
+
+    // --- state -------------------------------------------------------------------------------
+    qint64 mediaIndex() const { return m_mediaIndex; }
+    void setMediaIndex(qint64 index) { m_mediaIndex = index; }
+    bool waitingForPlayStart() const { return m_waitingForPlayStart; }
+    bool hasRearMedia() const { return m_hasRearMedia; }
+    bool bPlayNext() const { return m_bPlayNext; }
+    bool preparingPlayNext() const { return m_preparingPlayNext; }
+    bool moving() const { return m_moving; }
+    double movingPosition() const { return m_movingPosition; }
+    bool swapping() const { return m_swapping; }
+    int volume() const { return m_volume; }
+    void setVolume(int volume); // kept within 0 to 200; every set runs updateAudioUI
+    QTimer* playStopTimer() const { return m_playStopTimer; } // null when no recording is watched
+    // Counts player1's time events; -1 right after a start or a seek.
+    int positionCounter() const { return m_positionCounter; }
+    // The telemetry extraction of a started recording is still running.
+    bool isExtracting() const;
+
+    // --- user actions ------------------------------------------------------------------------
+    bool playAtIndex(qint64 index);
+    void changeAndPlay();
+    void clickPlayButton();
+    void videoPositionSliderMoved();
+    void jumpForward();
+    void jumpBackward();
+    void swapPlayer();
+    void increaseSpeed();
+    void decreaseSpeed();
+    void volumeSliderMoved(int value);
+    void volumeUp();
+    void volumeDown();
+    void toggleAudioChoice();
+    void sizeUp();
+    void sizeDown();
+    void setVideoScaleIndex(int step);
+    bool playNext();
+    void syncVideoPositionDelay(double seconds);
+    void stopPlay();
+
+    // --- queries and internal steps ----------------------------------------------------------
+    bool isPlaying(const ORXPlaybackEngine* engine) const;
+    bool hasAudio(const ORXPlaybackEngine* engine) const;
+    void updateVideoUI();
+    void initMediaControlView();
+    void didStartPlayer();
+    void didFinishPlay();
+    void startTimerPlayNext();
+    void timerPlayNext();
+    void chooseAudioAuto();
+    void updateAudioUI();
+    void updatePlayInfoScale();
+
+    // --- engine events -----------------------------------------------------------------------
+    void mediaPlayerStateChanged(ORXPlaybackEngine* sender);
+    void mediaPlayerTimeChanged(ORXPlaybackEngine* sender);
+
+signals:
+    void volumeChanged(int volume);
+
+private:
+    void updateVideoUI(const ORXMediaList::Contents& contents);
+    void updateVideoViewsVisibility(bool p1, bool p2);
+    bool engineHasMediaAndPlays(const ORXPlaybackEngine* engine) const;
+    void startExtraction(const QString& frontPath);
+    void didExtract(const std::shared_ptr<ORXBlackBoxData>& extracted);
+    void startPlayers();
+    void startWatchingStart();
+    void setEnginesToEnd();
+    void setEnginesPosition(float position);
+    void setBackgroundLogosForMedia();
+    ORXPlaybackEngine* engineForDirection(int direction) const;
+
+    ORXPlaybackEngine* m_player1 = nullptr;
+    ORXPlaybackEngine* m_player2 = nullptr;
+    ORXPlayInfo* m_playInfo = nullptr;
+    ORXMediaList* m_mediaList = nullptr;
+    ORXBlackBoxData* m_blackBoxData = nullptr;
+    ORXPlayerView* m_view = nullptr;
+
+    qint64 m_mediaIndex = -1;
+    bool m_waitingForPlayStart = false;
+    bool m_hasRearMedia = false;
+    bool m_bPlayNext = false;
+    bool m_preparingPlayNext = false;
+    bool m_moving = false;
+    double m_movingPosition = 0;
+    bool m_swapping = false;
+    int m_volume = kStartVolume;
+    int m_positionCounter = -1;
+    QTimer* m_playStopTimer = nullptr;
+    QTimer* m_startWatchdog = nullptr;
+
+    QFuture<void> m_extraction;
+    std::atomic<bool> m_destroying{false};
+};
