@@ -1,0 +1,3 @@
+#include "ORXPlatformLog.h"
+
+Q_LOGGING_CATEGORY(lcPlatform, "orvex.platform")

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDBusVirtualObject>
+#include <QElapsedTimer>
+#include <QJsonObject>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+// A stand-in for the UDisks2 daemon on a private bus: exports the ObjectManager with the
+// drives and blocks described by a JSON file, and Mount/Unmount/SetLabel on filesystems.
+// A mount is a symbolic link <mountRoot>/<label> to the block's backing folder, so the
+// files of a volume survive an unmount and a rename. Every call is appended to the log file.
+class FakeUDisksService : public QDBusVirtualObject
+{
+    Q_OBJECT
+public:
+    explicit FakeUDisksService(const QJsonObject& config);
+
+    QString introspect(const QString& path) const override;
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
+
+private:
+    struct Drive
+    {
+        QString id;
+        QJsonObject json;
+    };
+    struct Block
+    {
+        QString id;
+        QJsonObject json;
+        QString label;
+        QString mountPoint;
+        QString backing;
+        QString image;
+        QByteArray serial;
+    };
+
+    QVariantMap driveProperties(const Drive& drive) const;
+    QVariantMap blockProperties(const Block& block) const;
+    bool filesystemVisible(const Block& block) const;
+    QDBusMessage managedObjects(const QDBusMessage& message) const;
+    QDBusMessage filesystemCall(const QDBusMessage& message);
+    QString mountBlock(Block& block);
+    void probeImage(Block& block, bool clearOnNewFilesystem);
+    void log(const QString& line) const;
+
+    QList<Drive> m_drives;
+    QList<Block> m_blocks;
+    QString m_mountRoot;
+    QString m_logPath;
+    QSet<QString> m_failing;
+    int m_hideFilesystemMs = 0;
+    QElapsedTimer m_sinceUnmount;
+};
