@@ -7,6 +7,38 @@
             <source>ORVEX</source>
             <translation>ORVEX</translation>
         </message>
+        <message id="cli.config.bad_assignment">
+            <source>expected NAME=VALUE, got "%1"</source>
+            <translation>expected NAME=VALUE, got "%1"</translation>
+        </message>
+        <message id="cli.config.bad_value">
+            <source>bad value "%2" for %1: expected %5 integer(s) from %3 to %4</source>
+            <translation>bad value "%2" for %1: expected %5 integer(s) from %3 to %4</translation>
+        </message>
+        <message id="cli.config.not_a_record">
+            <source>not a configuration file: %1 bytes, expected %2</source>
+            <translation>not a configuration file: %1 bytes, expected %2</translation>
+        </message>
+        <message id="cli.config.text_too_long">
+            <source>%1 holds at most %2 bytes</source>
+            <translation>%1 holds at most %2 bytes</translation>
+        </message>
+        <message id="cli.config.unknown_field">
+            <source>unknown field "%1"</source>
+            <translation>unknown field "%1"</translation>
+        </message>
+        <message id="cli.file.missing">
+            <source>no such file</source>
+            <translation>no such file</translation>
+        </message>
+        <message id="cli.file.unreadable">
+            <source>cannot be read</source>
+            <translation>cannot be read</translation>
+        </message>
+        <message id="cli.log.unknown_type">
+            <source>unknown log type: expected a .drv or .obd file</source>
+            <translation>unknown log type: expected a .drv or .obd file</translation>
+        </message>
         <message id="cli.sample_card.written">
             <source>Sample card written to %1 in %2 s</source>
             <translation>Sample card written to %1 in %2 s</translation>
@@ -46,6 +78,70 @@
         <message id="msg.write_protected_disk">
             <source>The settings could not be saved. The card may be locked or full.</source>
             <translation>The settings could not be saved. The card may be locked or full.</translation>
+        </message>
+        <message id="progress.about_eight_minutes">
+            <source>About eight minutes remaining</source>
+            <translation>About eight minutes remaining</translation>
+        </message>
+        <message id="progress.about_five_minutes">
+            <source>About five minutes remaining</source>
+            <translation>About five minutes remaining</translation>
+        </message>
+        <message id="progress.about_five_seconds">
+            <source>About five seconds remaining</source>
+            <translation>About five seconds remaining</translation>
+        </message>
+        <message id="progress.about_four_minutes">
+            <source>About four minutes remaining</source>
+            <translation>About four minutes remaining</translation>
+        </message>
+        <message id="progress.about_minutes">
+            <source>About %1 minutes remaining</source>
+            <translation>About %1 minutes remaining</translation>
+        </message>
+        <message id="progress.about_nine_minutes">
+            <source>About nine minutes remaining</source>
+            <translation>About nine minutes remaining</translation>
+        </message>
+        <message id="progress.about_one_minute">
+            <source>About one minute remaining</source>
+            <translation>About one minute remaining</translation>
+        </message>
+        <message id="progress.about_seven_minutes">
+            <source>About seven minutes remaining</source>
+            <translation>About seven minutes remaining</translation>
+        </message>
+        <message id="progress.about_six_minutes">
+            <source>About six minutes remaining</source>
+            <translation>About six minutes remaining</translation>
+        </message>
+        <message id="progress.about_ten_minutes">
+            <source>About ten minutes remaining</source>
+            <translation>About ten minutes remaining</translation>
+        </message>
+        <message id="progress.about_ten_seconds">
+            <source>About ten seconds remaining</source>
+            <translation>About ten seconds remaining</translation>
+        </message>
+        <message id="progress.about_three_minutes">
+            <source>About three minutes remaining</source>
+            <translation>About three minutes remaining</translation>
+        </message>
+        <message id="progress.about_two_minutes">
+            <source>About two minutes remaining</source>
+            <translation>About two minutes remaining</translation>
+        </message>
+        <message id="progress.completed">
+            <source>%1 % completed</source>
+            <translation>%1 % completed</translation>
+        </message>
+        <message id="progress.completed_estimate">
+            <source>%1 % completed - %2</source>
+            <translation>%1 % completed - %2</translation>
+        </message>
+        <message id="progress.less_than_minute">
+            <source>Less than a minute remaining</source>
+            <translation>Less than a minute remaining</translation>
         </message>
         <message id="setting.flashdata.battery">
             <source>Battery (V)</source>
@@ -186,6 +282,38 @@
         <message id="setting.obdata.yoil">
             <source>Day</source>
             <translation>Day</translation>
+        </message>
+        <message id="telemetry.error.missing">
+            <source>no such file</source>
+            <translation>no such file</translation>
+        </message>
+        <message id="telemetry.error.not_avi">
+            <source>not a RIFF AVI recording, or it cannot be read</source>
+            <translation>not a RIFF AVI recording, or it cannot be read</translation>
+        </message>
+        <message id="telemetry.summary.first_position">
+            <source>First position</source>
+            <translation>First position</translation>
+        </message>
+        <message id="telemetry.summary.fixes">
+            <source>Fixes</source>
+            <translation>Fixes</translation>
+        </message>
+        <message id="telemetry.summary.gps_records">
+            <source>GPS records</source>
+            <translation>GPS records</translation>
+        </message>
+        <message id="telemetry.summary.last_position">
+            <source>Last position</source>
+            <translation>Last position</translation>
+        </message>
+        <message id="telemetry.summary.none">
+            <source>none</source>
+            <translation>none</translation>
+        </message>
+        <message id="telemetry.summary.samples">
+            <source>G-sensor samples</source>
+            <translation>G-sensor samples</translation>
         </message>
     </context>
 </TS>
