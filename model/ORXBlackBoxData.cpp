@@ -106,6 +106,7 @@ void ORXBlackBoxData::clear()
     m_gsensorData.clear();
     m_gpsData.clear();
     m_gpsRecords.clear();
+    m_gpsRecordIndexes.clear();
 }
 
 bool ORXBlackBoxData::ExtractStreamInformation(const char* path)
@@ -264,12 +265,15 @@ bool ORXBlackBoxData::ParseGSensor(const void* record, int32_t bufferSize)
 void ORXBlackBoxData::pairGpsWithGSensor()
 {
     m_gpsData.clear();
+    m_gpsRecordIndexes.clear();
     qsizetype sample = 0;
     const qsizetype samples = m_gsensorData.size();
-    for (const GpsRecord& gps : std::as_const(m_gpsRecords)) {
-        const quint32 gpsStep = gps.record.data().nTimestamp / 100;
+    for (qsizetype record = 0; record < m_gpsRecords.size() && sample < samples; ++record) {
+        const ORXAviGpsData& gps = m_gpsRecords.at(record).record;
+        const quint32 gpsStep = gps.data().nTimestamp / 100;
         while (sample < samples) {
-            m_gpsData.append(gps.record);
+            m_gpsData.append(gps);
+            m_gpsRecordIndexes.append(record);
             const bool reached = m_gsensorData.at(sample).data().timestamp / 100 >= gpsStep;
             ++sample;
             if (reached)

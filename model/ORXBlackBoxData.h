@@ -51,6 +51,8 @@ public:
     const QList<ORXAviGSensorData>& m_vGSensorData() const { return m_gsensorData; }
     const QList<ORXAviGpsData>& m_vGpsData() const { return m_gpsData; }
     const QList<GpsRecord>& gpsRecords() const { return m_gpsRecords; }
+    // For each entry of m_vGpsData, the index in gpsRecords() of the record it holds.
+    const QList<qsizetype>& gpsRecordIndexes() const { return m_gpsRecordIndexes; }
     ORXNMEASentenceParser& m_NMEAParser() { return m_parser; }
     const ORXNMEASentenceParser& m_NMEAParser() const { return m_parser; }
 
@@ -76,6 +78,7 @@ private:
     QList<ORXAviGSensorData> m_gsensorData;
     QList<ORXAviGpsData> m_gpsData;
     QList<GpsRecord> m_gpsRecords;
+    QList<qsizetype> m_gpsRecordIndexes;
     int m_waitMs = 1000;
     bool m_indexTrace = true;
 };

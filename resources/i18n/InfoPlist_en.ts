@@ -7,6 +7,10 @@
             <source>ORVEX</source>
             <translation>ORVEX</translation>
         </message>
+        <message id="cli.clock.no_target">
+            <source>no USB volume holds a timeset.cfg; give --out PATH</source>
+            <translation>no USB volume holds a timeset.cfg; give --out PATH</translation>
+        </message>
         <message id="cli.config.bad_assignment">
             <source>expected NAME=VALUE, got "%1"</source>
             <translation>expected NAME=VALUE, got "%1"</translation>
@@ -35,6 +39,10 @@
             <source>cannot be read</source>
             <translation>cannot be read</translation>
         </message>
+        <message id="cli.format.would_erase">
+            <source>Formatting erases everything on this USB drive:</source>
+            <translation>Formatting erases everything on this USB drive:</translation>
+        </message>
         <message id="cli.log.unknown_type">
             <source>unknown log type: expected a .drv or .obd file</source>
             <translation>unknown log type: expected a .drv or .obd file</translation>
@@ -43,6 +51,10 @@
             <source>Sample card written to %1 in %2 s</source>
             <translation>Sample card written to %1 in %2 s</translation>
         </message>
+        <message id="msg.cannot_format">
+            <source>The SD card cannot be formatted.</source>
+            <translation>The SD card cannot be formatted.</translation>
+        </message>
         <message id="msg.disk_full">
             <source>There is not enough free space to save the file.</source>
             <translation>There is not enough free space to save the file.</translation>
@@ -50,6 +62,26 @@
         <message id="msg.file_open_fail">
             <source>The file could not be written. Check that the card is inserted and not locked.</source>
             <translation>The file could not be written. Check that the card is inserted and not locked.</translation>
+        </message>
+        <message id="msg.format_complete">
+            <source>The SD card has been formatted.</source>
+            <translation>The SD card has been formatted.</translation>
+        </message>
+        <message id="msg.format_confirm">
+            <source>Formatting erases everything on the SD card. Confirm before formatting.</source>
+            <translation>Formatting erases everything on the SD card. Confirm before formatting.</translation>
+        </message>
+        <message id="msg.format_disk_gone">
+            <source>This USB drive is no longer attached. Nothing was formatted.</source>
+            <translation>This USB drive is no longer attached. Nothing was formatted.</translation>
+        </message>
+        <message id="msg.format_disk_lost">
+            <source>The SD card did not come back after formatting, so config.bin was not written. Insert the card again and save the settings.</source>
+            <translation>The SD card did not come back after formatting, so config.bin was not written. Insert the card again and save the settings.</translation>
+        </message>
+        <message id="msg.format_running">
+            <source>An SD card is being formatted. Wait until it is done.</source>
+            <translation>An SD card is being formatted. Wait until it is done.</translation>
         </message>
         <message id="msg.log_count_too_large">
             <source>The drive log is damaged: it announces %1 records, far more than a log can hold.</source>
@@ -314,6 +346,10 @@
         <message id="telemetry.summary.samples">
             <source>G-sensor samples</source>
             <translation>G-sensor samples</translation>
+        </message>
+        <message id="time.filesave">
+            <source>The clock file has been saved. Put the card into the camera to set its clock.</source>
+            <translation>The clock file has been saved. Put the card into the camera to set its clock.</translation>
         </message>
     </context>
 </TS>

@@ -1,0 +1,240 @@
+#include "OrvexTest.h"
+
+#include "ORXBlackBoxData.h"
+#include "ORXSimRecording.h"
+
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QTemporaryDir>
+
+#include <cstring>
+
+namespace {
+template <typename T> bool sameBytes(const T& a, const T& b)
+{
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+ORXSimRecordingOptions smallRecording(const QString& path)
+{
+    ORXSimRecordingOptions o;
+    o.path = path;
+    o.durationSeconds = 4;
+    o.width = 64;
+    o.height = 64;
+    o.fps = 5;
+    return o;
+}
+
+bool extract(ORXBlackBoxData& box, const QString& path)
+{
+    box.setWaitAfterRead(0);
+    box.setIndexTraceEnabled(false);
+    return box.ExtractStreamInformation(path.toUtf8().constData());
+}
+} // namespace
+
+// Extraction from recordings written by the camera simulator, compared with what it wrote.
+class TestBlackBoxSimulated : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QLoggingCategory::setFilterRules(QStringLiteral("orvex.model.info=false"));
+    }
+
+    void recording_data()
+    {
+        QTest::addColumn<int>("receiver");
+        QTest::addColumn<bool>("kmh");
+        QTest::addColumn<bool>("outOfOrder");
+        QTest::addColumn<bool>("southWest");
+        QTest::addColumn<int>("sentencesPerFix");
+        QTest::newRow("GPS, km/h") << int(ORXSimRecordingOptions::GpsOnly) << true << false << false << 3;
+        QTest::newRow("GPS+GLONASS, mph, south-west") << int(ORXSimRecordingOptions::GpsGlonass) << false << false << true << 5;
+        QTest::newRow("data out of index order") << int(ORXSimRecordingOptions::GpsOnly) << true << true << false << 3;
+    }
+
+    void recording()
+    {
+        QFETCH(int, receiver);
+        QFETCH(bool, outOfOrder);
+        QFETCH(bool, southWest);
+        QFETCH(bool, kmh);
+        ORXSimRecordingOptions o = smallRecording(m_dir.filePath(QString("rec_%1.avi").arg(receiver * 4 + kmh * 2 + outOfOrder)));
+        o.receiver = ORXSimRecordingOptions::Receiver(receiver);
+        o.speedInKmh = kmh;
+        o.outOfOrderData = outOfOrder;
+        o.route = ORXSimRoute(southWest ? ORXSimHemisphere::SouthWest : ORXSimHemisphere::NorthEast);
+        ORXSimRecordingInfo info;
+        QString error;
+        QVERIFY2(ORXSimWriteRecording(o, &info, &error), qPrintable(error));
+        QVERIFY(!info.gps.isEmpty() && !info.gsensor.isEmpty());
+
+        ORXBlackBoxData box;
+        QVERIFY(extract(box, o.path));
+        QCOMPARE(box.m_vGSensorData().size(), info.gsensor.size());
+        QCOMPARE(box.m_GSensors().size(), info.gsensor.size());
+        for (qsizetype i = 0; i < info.gsensor.size(); ++i) {
+            QVERIFY2(sameBytes(box.m_vGSensorData().at(i).data(), info.gsensor.at(i)), qPrintable(QString::number(i)));
+            QCOMPARE(box.m_GSensors().at(i).z(), float(info.gsensor.at(i).zAxis) / 256);
+        }
+        QCOMPARE(box.gpsRecords().size(), info.gps.size());
+        for (qsizetype i = 0; i < info.gps.size(); ++i) {
+            QVERIFY2(sameBytes(box.gpsRecords().at(i).record.data(), info.gps.at(i)), qPrintable(QString::number(i)));
+            QCOMPARE(box.gpsRecords().at(i).record.data().KM == '9', kmh);
+        }
+
+        QFETCH(int, sentencesPerFix);
+        QCOMPARE(box.m_NMEAs().size(), info.gps.size() * sentencesPerFix);
+        QCOMPARE(box.gpsRecords().last().lastFix, box.m_NMEAs().size() - 1);
+        const ORXGpsData& fix = box.m_NMEAs().last();
+        QCOMPARE(fix.NS, southWest ? 'S' : 'N');
+        QCOMPARE(fix.EW, southWest ? 'W' : 'E');
+        QCOMPARE(float(fix.Latitude), float(info.gps.last().fLatitude));
+        QVERIFY(fix.SatelliteUsedCount > 0);
+        QCOMPARE(bool(fix.Enable_GNGNS), receiver == ORXSimRecordingOptions::GpsGlonass);
+        QVERIFY(fix.Now.wYear >= 2023);
+        checkPairing(box);
+    }
+
+    void gpsWithoutSamples()
+    {
+        ORXSimRecordingOptions o = smallRecording(m_dir.filePath("gps_only.avi"));
+        o.gsensor = false;
+        ORXSimRecordingInfo info;
+        QVERIFY(ORXSimWriteRecording(o, &info, nullptr));
+        ORXBlackBoxData box;
+        QVERIFY(extract(box, o.path));
+        QCOMPARE(box.gpsRecords().size(), info.gps.size());
+        QVERIFY(!box.m_NMEAs().isEmpty());
+        QVERIFY(box.m_vGpsData().isEmpty());
+        QVERIFY(box.m_GSensors().isEmpty());
+    }
+
+    void samplesWithoutGps()
+    {
+        ORXSimRecordingOptions o = smallRecording(m_dir.filePath("gsensor_only.avi"));
+        o.gps = false;
+        ORXSimRecordingInfo info;
+        QVERIFY(ORXSimWriteRecording(o, &info, nullptr));
+        ORXBlackBoxData box;
+        QVERIFY(extract(box, o.path));
+        QCOMPARE(box.m_GSensors().size(), info.gsensor.size());
+        QVERIFY(box.m_vGpsData().isEmpty());
+        QVERIFY(box.m_NMEAs().isEmpty());
+    }
+
+    void oversizedTextLength()
+    {
+        ORXSimRecordingOptions o = smallRecording(m_dir.filePath("nlen.avi"));
+        o.oversizedNLen = true;
+        ORXSimRecordingInfo info;
+        QVERIFY(ORXSimWriteRecording(o, &info, nullptr));
+        ORXBlackBoxData box;
+        QVERIFY(extract(box, o.path));
+        QCOMPARE(box.gpsRecords().size(), info.gps.size());
+        bool sawOversized = false;
+        for (const ORXBlackBoxData::GpsRecord& gps : box.gpsRecords())
+            sawOversized |= gps.record.data().nLen > 508;
+        QVERIFY(sawOversized);
+        QCOMPARE(box.m_GSensors().size(), info.gsensor.size());
+    }
+
+    void truncated_data()
+    {
+        QTest::addColumn<int>("cutFromEnd");
+        QTest::newRow("last index entry cut") << 8;
+        QTest::newRow("half the index gone") << -2; // computed: half the index
+        QTest::newRow("no index left") << -1;       // computed: cut at the movie list's end
+    }
+
+    void truncated()
+    {
+        QFETCH(int, cutFromEnd);
+        ORXSimRecordingOptions o = smallRecording(m_dir.filePath("whole.avi"));
+        ORXSimRecordingInfo info;
+        QVERIFY(ORXSimWriteRecording(o, &info, nullptr));
+        const qint64 size = QFileInfo(o.path).size();
+        const qint64 entries = info.gps.size() + info.gsensor.size() + info.videoFrames + o.durationSeconds * 2;
+        qint64 cut = cutFromEnd;
+        if (cutFromEnd == -2)
+            cut = entries * 16 / 2;
+        else if (cutFromEnd == -1)
+            cut = entries * 16 + 8;
+        o.path = m_dir.filePath("cut.avi");
+        o.truncateAt = size - cut;
+        QVERIFY(ORXSimWriteRecording(o, nullptr, nullptr));
+        ORXBlackBoxData box;
+        QVERIFY(extract(box, o.path));
+        QVERIFY(box.m_vGSensorData().size() < info.gsensor.size() || box.gpsRecords().size() < info.gps.size());
+        if (cutFromEnd == -1)
+            QVERIFY(box.m_vGSensorData().isEmpty() && box.gpsRecords().isEmpty());
+        if (cutFromEnd == 8)
+            QCOMPARE(box.m_vGSensorData().size() + box.gpsRecords().size(), info.gsensor.size() + info.gps.size() - 1);
+        // What was read is a prefix of what was written.
+        for (qsizetype i = 0; i < box.m_vGSensorData().size(); ++i)
+            QVERIFY(sameBytes(box.m_vGSensorData().at(i).data(), info.gsensor.at(i)));
+        for (qsizetype i = 0; i < box.gpsRecords().size(); ++i)
+            QVERIFY(sameBytes(box.gpsRecords().at(i).record.data(), info.gps.at(i)));
+    }
+
+    void notRiff()
+    {
+        ORXSimRecordingOptions o = smallRecording(m_dir.filePath("not_riff.avi"));
+        o.notRiff = true;
+        QVERIFY(ORXSimWriteRecording(o, nullptr, nullptr));
+        ORXBlackBoxData box;
+        QVERIFY(!extract(box, o.path));
+        QVERIFY(box.m_GSensors().isEmpty() && box.m_NMEAs().isEmpty() && box.gpsRecords().isEmpty());
+        QVERIFY(!extract(box, m_dir.filePath("does_not_exist.avi")));
+    }
+
+    void refillClearsEarlierRecording()
+    {
+        ORXSimRecordingOptions o = smallRecording(m_dir.filePath("first.avi"));
+        ORXSimRecordingInfo first;
+        QVERIFY(ORXSimWriteRecording(o, &first, nullptr));
+        o.path = m_dir.filePath("second.avi");
+        o.durationSeconds = 2;
+        o.gps = false;
+        ORXSimRecordingInfo second;
+        QVERIFY(ORXSimWriteRecording(o, &second, nullptr));
+        ORXBlackBoxData box;
+        QVERIFY(extract(box, m_dir.filePath("first.avi")));
+        QVERIFY(extract(box, o.path));
+        QCOMPARE(box.m_GSensors().size(), second.gsensor.size());
+        QVERIFY(box.m_NMEAs().isEmpty());
+        QCOMPARE(box.m_NMEAParser().m_Current(), ORXGpsData()); // the fix does not carry over
+    }
+
+private:
+    // Each sample gets the first GPS record whose 100 ms step it reaches; a run of samples
+    // ends with the one that reaches it.
+    static void checkPairing(const ORXBlackBoxData& box)
+    {
+        const auto& paired = box.gpsRecordIndexes();
+        QCOMPARE(paired.size(), box.m_vGpsData().size());
+        QVERIFY(!paired.isEmpty());
+        QCOMPARE(paired.first(), 0);
+        for (qsizetype k = 0; k < paired.size(); ++k) {
+            const qsizetype r = paired.at(k);
+            QVERIFY(sameBytes(box.m_vGpsData().at(k).data(), box.gpsRecords().at(r).record.data()));
+            const bool lastOfRun = k + 1 == paired.size() || paired.at(k + 1) != r;
+            const bool reaches = box.m_vGSensorData().at(k).data().timestamp / 100
+                                 >= box.gpsRecords().at(r).record.data().nTimestamp / 100;
+            if (k + 1 < paired.size()) {
+                QCOMPARE(reaches, lastOfRun);
+                QVERIFY(paired.at(k + 1) - r <= 1);
+            }
+        }
+    }
+
+    QTemporaryDir m_dir;
+};
+
+ORVEX_TEST(TestBlackBoxSimulated)
+#include "tst_blackbox_sim.moc"
