@@ -1,0 +1,21 @@
+#include "CustomBackgroundBox.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+CustomBackgroundBox::CustomBackgroundBox(QWidget* parent)
+    : QFrame(parent)
+{
+}
+
+QColor CustomBackgroundBox::fillColor()
+{
+    return QColor::fromRgbF(0.416f, 0.373f, 0.357f, 1.0f);
+}
+
+void CustomBackgroundBox::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.fillRect(event->rect(), fillColor());
+}

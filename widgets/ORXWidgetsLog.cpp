@@ -1,0 +1,3 @@
+#include "ORXWidgetsLog.h"
+
+Q_LOGGING_CATEGORY(lcWidgets, "orvex.widgets")
