@@ -1,0 +1,393 @@
+#include "VLCMediaPlayer.h"
+
+#include "VLCLibrary.h"
+#include "VLCVideoView.h"
+
+#include <QFile>
+#include <QLoggingCategory>
+#include <QMetaObject>
+
+#include <vlc/vlc.h>
+
+#include <algorithm>
+#include <cstring>
+
+Q_DECLARE_LOGGING_CATEGORY(lcEngine)
+
+namespace {
+constexpr libvlc_event_e kStateEvents[] = {
+    libvlc_MediaPlayerOpening, libvlc_MediaPlayerPlaying,    libvlc_MediaPlayerPaused,
+    libvlc_MediaPlayerStopped, libvlc_MediaPlayerEndReached, libvlc_MediaPlayerEncounteredError,
+};
+constexpr libvlc_event_e kOtherEvents[] = {libvlc_MediaPlayerTimeChanged, libvlc_MediaPlayerLengthChanged};
+} // namespace
+
+VLCMediaPlayer::VLCMediaPlayer(VLCVideoView* videoView, QObject* parent)
+    : ORXPlaybackEngine(parent), m_view(videoView)
+{
+    VLCLibrary* library = VLCLibrary::sharedLibrary();
+    if (!library->isValid())
+        return;
+    m_player = libvlc_media_player_new(library->instance());
+    if (!m_player) {
+        qCWarning(lcEngine, "libvlc_media_player_new failed: %s", libvlc_errmsg());
+        return;
+    }
+    if (videoView) {
+        m_sink = videoView->frameSink();
+        libvlc_video_set_callbacks(m_player, &VLCMediaPlayer::onVideoLock, nullptr,
+                                   &VLCMediaPlayer::onVideoDisplay, this);
+        libvlc_video_set_format_callbacks(m_player, &VLCMediaPlayer::onVideoFormat,
+                                          &VLCMediaPlayer::onVideoCleanup);
+    }
+    libvlc_event_manager_t* events = libvlc_media_player_event_manager(m_player);
+    for (libvlc_event_e type : kStateEvents)
+        libvlc_event_attach(events, type, &VLCMediaPlayer::onEvent, this);
+    for (libvlc_event_e type : kOtherEvents)
+        libvlc_event_attach(events, type, &VLCMediaPlayer::onEvent, this);
+}
+
+VLCMediaPlayer::~VLCMediaPlayer()
+{
+    if (!m_player)
+        return;
+    // Detaching waits for a callback that is running, so none can reach us afterwards.
+    libvlc_event_manager_t* events = libvlc_media_player_event_manager(m_player);
+    for (libvlc_event_e type : kStateEvents)
+        libvlc_event_detach(events, type, &VLCMediaPlayer::onEvent, this);
+    for (libvlc_event_e type : kOtherEvents)
+        libvlc_event_detach(events, type, &VLCMediaPlayer::onEvent, this);
+    libvlc_media_player_stop(m_player); // joins the decoder and display threads
+    libvlc_media_player_release(m_player);
+}
+
+// --- libVLC callbacks (libVLC's threads) ---------------------------------------------------
+
+void VLCMediaPlayer::onEvent(const libvlc_event_t* event, void* opaque)
+{
+    auto* self = static_cast<VLCMediaPlayer*>(opaque);
+    switch (event->type) {
+    case libvlc_MediaPlayerTimeChanged:
+        QMetaObject::invokeMethod(self, [self] { self->handleTimeEvent(); }, Qt::QueuedConnection);
+        break;
+    case libvlc_MediaPlayerLengthChanged: {
+        const qint64 length = event->u.media_player_length_changed.new_length;
+        QMetaObject::invokeMethod(self, [self, length] { self->handleLengthEvent(length); }, Qt::QueuedConnection);
+        break;
+    }
+    default:
+        QMetaObject::invokeMethod(self, [self] { self->handleStateEvent(); }, Qt::QueuedConnection);
+        break;
+    }
+}
+
+unsigned VLCMediaPlayer::onVideoFormat(void** opaque, char* chroma, unsigned* width, unsigned* height,
+                                       unsigned* pitches, unsigned* lines)
+{
+    auto* self = static_cast<VLCMediaPlayer*>(*opaque);
+    // RV32 is 0xXXRRGGBB per pixel in host order: QImage::Format_RGB32 as it stands.
+    std::memcpy(chroma, "RV32", 4);
+    if (*width == 0 || *height == 0 || *width > 8192 || *height > 8192)
+        return 0;
+    const unsigned declaredWidth = unsigned(self->m_declaredWidth.load());
+    const unsigned declaredHeight = unsigned(self->m_declaredHeight.load());
+    const bool padded = declaredWidth > 0 && declaredHeight > 0 && declaredWidth <= *width &&
+                        declaredHeight <= *height && *width - declaredWidth < 64 && *height - declaredHeight < 64;
+    self->m_frameWidth = padded ? declaredWidth : *width;
+    self->m_frameHeight = padded ? declaredHeight : *height;
+    self->m_framePitch = *width * 4;
+    pitches[0] = self->m_framePitch;
+    lines[0] = *height;
+    self->m_frame.assign(size_t(self->m_framePitch) * *height, 0);
+    return 1;
+}
+
+void VLCMediaPlayer::onVideoCleanup(void* opaque)
+{
+    auto* self = static_cast<VLCMediaPlayer*>(opaque);
+    self->m_frame.clear();
+    self->m_frame.shrink_to_fit();
+}
+
+void* VLCMediaPlayer::onVideoLock(void* opaque, void** planes)
+{
+    auto* self = static_cast<VLCMediaPlayer*>(opaque);
+    planes[0] = self->m_frame.data();
+    return nullptr;
+}
+
+void VLCMediaPlayer::onVideoDisplay(void* opaque, void*)
+{
+    auto* self = static_cast<VLCMediaPlayer*>(opaque);
+    if (self->m_sink)
+        self->m_sink->present(self->m_frame.data(), int(self->m_frameWidth), int(self->m_frameHeight),
+                              int(self->m_framePitch));
+}
+
+// --- events on the main thread -----------------------------------------------------------
+
+void VLCMediaPlayer::handleStateEvent()
+{
+    if (m_player && libvlc_media_player_get_state(m_player) == libvlc_Playing)
+        applySound();
+    emit mediaPlayerStateChanged(this);
+}
+
+void VLCMediaPlayer::handleTimeEvent()
+{
+    emit mediaPlayerTimeChanged(this);
+}
+
+void VLCMediaPlayer::handleLengthEvent(qint64 length)
+{
+    if (m_media && length > 0)
+        m_media->setLength(VLCTime::timeWithInt(length));
+}
+
+// --- media and transport -------------------------------------------------------------------
+
+void VLCMediaPlayer::setMedia(std::shared_ptr<VLCMedia> media)
+{
+    m_media = std::move(media);
+    if (m_view)
+        m_view->clearFrame();
+    loadMedia();
+}
+
+QSize VLCMediaPlayer::declaredFrameSize(const QString& path)
+{
+    // RIFF "AVI " / LIST hdrl / avih: the main header's width and height stand at 64 and 68.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QSize();
+    const QByteArray head = file.read(72);
+    if (head.size() < 72 || !head.startsWith("RIFF") || head.mid(8, 4) != "AVI " || head.mid(12, 4) != "LIST" ||
+        head.mid(20, 4) != "hdrl" || head.mid(24, 4) != "avih")
+        return QSize();
+    const auto word = [&head](int at) {
+        return quint32(uchar(head[at])) | quint32(uchar(head[at + 1])) << 8 | quint32(uchar(head[at + 2])) << 16 |
+               quint32(uchar(head[at + 3])) << 24;
+    };
+    const quint32 width = word(64);
+    const quint32 height = word(68);
+    if (width == 0 || height == 0 || width > 8192 || height > 8192)
+        return QSize();
+    return QSize(int(width), int(height));
+}
+
+void VLCMediaPlayer::loadMedia()
+{
+    if (!m_player)
+        return;
+    const QSize declared = m_media ? declaredFrameSize(m_media->url().toLocalFile()) : QSize();
+    m_declaredWidth = declared.isValid() ? declared.width() : 0;
+    m_declaredHeight = declared.isValid() ? declared.height() : 0;
+    if (!m_media) {
+        libvlc_media_player_set_media(m_player, nullptr);
+        return;
+    }
+    const QByteArray path = QFile::encodeName(m_media->url().toLocalFile());
+    libvlc_media_t* media = libvlc_media_new_path(VLCLibrary::sharedLibrary()->instance(), path.constData());
+    if (!media) {
+        qCWarning(lcEngine, "cannot open %s: %s", path.constData(), libvlc_errmsg());
+        libvlc_media_player_set_media(m_player, nullptr);
+        return;
+    }
+    libvlc_media_player_set_media(m_player, media);
+    libvlc_media_release(media);
+}
+
+bool VLCMediaPlayer::hasEnded() const
+{
+    return m_player && libvlc_media_player_get_state(m_player) == libvlc_Ended;
+}
+
+void VLCMediaPlayer::reloadMedia()
+{
+    // An ended libVLC player has no input left to seek in: load the file again and start it.
+    loadMedia();
+    if (m_player && m_media)
+        libvlc_media_player_play(m_player);
+}
+
+void VLCMediaPlayer::play()
+{
+    if (!m_player || !m_media)
+        return;
+    if (hasEnded())
+        loadMedia();
+    libvlc_media_player_play(m_player);
+}
+
+void VLCMediaPlayer::pause()
+{
+    if (m_player)
+        libvlc_media_player_set_pause(m_player, 1);
+}
+
+void VLCMediaPlayer::stop()
+{
+    if (m_player)
+        libvlc_media_player_stop(m_player);
+}
+
+bool VLCMediaPlayer::isPlaying() const
+{
+    return m_player && libvlc_media_player_is_playing(m_player) != 0;
+}
+
+int VLCMediaPlayer::state() const
+{
+    if (!m_player)
+        return libvlc_NothingSpecial;
+    const libvlc_state_t state = libvlc_media_player_get_state(m_player);
+    if (state == libvlc_Paused || state == libvlc_Ended)
+        return kStatePaused;
+    return int(state);
+}
+
+float VLCMediaPlayer::position() const
+{
+    if (!m_player)
+        return 0.f;
+    if (hasEnded())
+        return 1.f;
+    return std::clamp(libvlc_media_player_get_position(m_player), 0.f, 1.f);
+}
+
+void VLCMediaPlayer::setPosition(float position)
+{
+    if (!m_player || !m_media)
+        return;
+    if (hasEnded())
+        reloadMedia();
+    libvlc_media_player_set_position(m_player, std::clamp(position, 0.f, 1.f));
+}
+
+VLCTime VLCMediaPlayer::time() const
+{
+    if (!m_player)
+        return VLCTime::nullTime();
+    if (hasEnded() && m_media)
+        return m_media->length();
+    return VLCTime::timeWithInt(std::max<qint64>(0, libvlc_media_player_get_time(m_player)));
+}
+
+void VLCMediaPlayer::setTime(const VLCTime& time)
+{
+    if (!m_player || !m_media)
+        return;
+    if (hasEnded())
+        reloadMedia();
+    libvlc_media_player_set_time(m_player, std::max<qint64>(0, time.intValue()));
+}
+
+VLCTime VLCMediaPlayer::remainingTime() const
+{
+    if (!m_player || !m_media)
+        return VLCTime::nullTime();
+    const qint64 length = std::max<qint64>(m_media->length().intValue(), libvlc_media_player_get_length(m_player));
+    return VLCTime::timeWithInt(std::min<qint64>(0, time().intValue() - length));
+}
+
+float VLCMediaPlayer::rate() const
+{
+    return m_player ? libvlc_media_player_get_rate(m_player) : 1.f;
+}
+
+void VLCMediaPlayer::setRate(float rate)
+{
+    if (m_player && rate > 0.f)
+        libvlc_media_player_set_rate(m_player, rate);
+}
+
+void VLCMediaPlayer::jumpForward(int seconds)
+{
+    if (!m_player || !m_media)
+        return;
+    const qint64 length = m_media->length().intValue();
+    qint64 target = time().intValue() + qint64(seconds) * 1000;
+    if (length > 0)
+        target = std::min(target, length);
+    setTime(VLCTime::timeWithInt(target));
+}
+
+void VLCMediaPlayer::jumpBackward(int seconds)
+{
+    if (!m_player || !m_media)
+        return;
+    setTime(VLCTime::timeWithInt(std::max<qint64>(0, time().intValue() - qint64(seconds) * 1000)));
+}
+
+// --- sound -----------------------------------------------------------------------------------
+
+void VLCMediaPlayer::applySound()
+{
+    if (!m_player)
+        return;
+    libvlc_audio_set_volume(m_player, m_volume);
+    libvlc_audio_set_mute(m_player, m_muted ? 1 : 0);
+}
+
+void VLCMediaPlayer::setMute(bool mute)
+{
+    m_muted = mute;
+    if (m_player)
+        libvlc_audio_set_mute(m_player, mute ? 1 : 0);
+}
+
+bool VLCMediaPlayer::isMuted() const
+{
+    return m_muted;
+}
+
+void VLCMediaPlayer::setVolume(int volume)
+{
+    m_volume = std::clamp(volume, 0, 200);
+    if (m_player)
+        libvlc_audio_set_volume(m_player, m_volume);
+}
+
+int VLCMediaPlayer::volume() const
+{
+    return m_volume;
+}
+
+QList<int> VLCMediaPlayer::audioTrackIndexes() const
+{
+    QList<int> tracks;
+    if (!m_player)
+        return tracks;
+    libvlc_track_description_t* list = libvlc_audio_get_track_description(m_player);
+    for (libvlc_track_description_t* track = list; track; track = track->p_next) {
+        if (track->i_id >= 0) // -1 is libVLC's "Disable" entry, not a track
+            tracks.append(track->i_id);
+    }
+    if (list)
+        libvlc_track_description_list_release(list);
+    return tracks;
+}
+
+// --- picture ---------------------------------------------------------------------------------
+
+bool VLCMediaPlayer::hasVideoOut() const
+{
+    return m_player && libvlc_media_player_has_vout(m_player) > 0;
+}
+
+QSize VLCMediaPlayer::videoSize() const
+{
+    unsigned width = 0, height = 0;
+    if (!m_player || libvlc_video_get_size(m_player, 0, &width, &height) != 0)
+        return QSize();
+    return QSize(int(width), int(height));
+}
+
+bool VLCMediaPlayer::saveVideoSnapshotAt(const QString& path, int width, int height)
+{
+    if (!m_player || !hasVideoOut())
+        return false;
+    const QByteArray file = QFile::encodeName(path);
+    return libvlc_video_take_snapshot(m_player, 0, file.constData(), unsigned(std::max(0, width)),
+                                      unsigned(std::max(0, height))) == 0;
+}

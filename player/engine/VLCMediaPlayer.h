@@ -1,0 +1,102 @@
+#pragma once
+
+#include "ORXPlaybackEngine.h"
+
+#include <QMutex>
+
+#include <atomic>
+
+#include <memory>
+#include <vector>
+
+struct libvlc_media_player_t;
+struct libvlc_event_t;
+class VLCVideoFrameSink;
+class VLCVideoView;
+
+// A playback engine over one libVLC media player, drawing into a VLCVideoView.
+//
+// libVLC reports events and frames on its own threads; they cross to the main thread by
+// queued calls, and no libVLC function is ever called from inside one of its callbacks.
+// libVLC 3 facts this layer maps for the player: its paused (4) and ended (6) states are both
+// reported as 6; an ended player cannot seek, so seeking or playing it reloads the media
+// first; its audio track list includes a "disable" entry, left out of audioTrackIndexes().
+class VLCMediaPlayer : public ORXPlaybackEngine
+{
+    Q_OBJECT
+
+public:
+    explicit VLCMediaPlayer(VLCVideoView* videoView, QObject* parent = nullptr);
+    ~VLCMediaPlayer() override;
+
+    bool isValid() const { return m_player != nullptr; }
+
+    // The frame size an AVI file declares in its main header, or an invalid size when the
+    // file is not an AVI file or cannot be read.
+    static QSize declaredFrameSize(const QString& path);
+
+    std::shared_ptr<VLCMedia> media() const override { return m_media; }
+    void setMedia(std::shared_ptr<VLCMedia> media) override;
+
+    void play() override;
+    void pause() override;
+    void stop() override;
+    bool isPlaying() const override;
+    int state() const override;
+
+    float position() const override;
+    void setPosition(float position) override;
+    VLCTime time() const override;
+    void setTime(const VLCTime& time) override;
+    VLCTime remainingTime() const override;
+    float rate() const override;
+    void setRate(float rate) override;
+    void jumpForward(int seconds) override;
+    void jumpBackward(int seconds) override;
+
+    void setMute(bool mute) override;
+    bool isMuted() const override;
+    void setVolume(int volume) override;
+    int volume() const override;
+    QList<int> audioTrackIndexes() const override;
+
+    bool hasVideoOut() const override;
+    QSize videoSize() const override;
+    bool saveVideoSnapshotAt(const QString& path, int width, int height) override;
+
+private:
+    static void onEvent(const libvlc_event_t* event, void* opaque);
+    static unsigned onVideoFormat(void** opaque, char* chroma, unsigned* width, unsigned* height,
+                                  unsigned* pitches, unsigned* lines);
+    static void onVideoCleanup(void* opaque);
+    static void* onVideoLock(void* opaque, void** planes);
+    static void onVideoDisplay(void* opaque, void* picture);
+
+    void handleStateEvent();
+    void handleTimeEvent();
+    void handleLengthEvent(qint64 length);
+    bool hasEnded() const;
+    void reloadMedia();
+    void loadMedia();
+    void applySound();
+
+    libvlc_media_player_t* m_player = nullptr;
+    std::shared_ptr<VLCMedia> m_media;
+    std::shared_ptr<VLCVideoFrameSink> m_sink;
+    VLCVideoView* m_view = nullptr;
+
+    // Owned by libVLC's display thread between format and cleanup. Decoders hand over
+    // buffers padded to their block size (a 320x180 MJPEG stream arrives as 320x192); the
+    // picture is the top-left part of the size the file declares.
+    std::vector<uchar> m_frame;
+    unsigned m_frameWidth = 0;
+    unsigned m_frameHeight = 0;
+    unsigned m_framePitch = 0;
+    std::atomic<int> m_declaredWidth{0};
+    std::atomic<int> m_declaredHeight{0};
+
+    // The sound settings are kept here and applied again whenever libVLC creates a new
+    // audio output (each media start), since libVLC 3 forgets them with the old one.
+    bool m_muted = false;
+    int m_volume = 100;
+};

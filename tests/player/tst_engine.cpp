@@ -1,0 +1,201 @@
+// The libVLC engine layer, end to end on simulated recordings.
+#include "OrvexTest.h"
+
+#include "ORXSimRecording.h"
+#include "VLCMediaPlayer.h"
+#include "VLCVideoView.h"
+
+#include <QImage>
+#include <QImageReader>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+QString writeRecording(const QTemporaryDir& dir, const QString& name, bool audio, int seconds)
+{
+    ORXSimRecordingOptions options;
+    options.path = dir.filePath(name);
+    options.durationSeconds = seconds;
+    options.width = 320;
+    options.height = 180;
+    options.audio = audio;
+    options.front = name.contains(QLatin1String("_F"));
+    ORXSimRecordingInfo info;
+    QString error;
+    if (!ORXSimWriteRecording(options, &info, &error))
+        qWarning("simulator: %s", qPrintable(error));
+    return options.path;
+}
+
+struct Engine
+{
+    VLCVideoView view;
+    VLCMediaPlayer player{&view};
+};
+} // namespace
+
+class TestEngine : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_withAudio;
+    QString m_silent;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_withAudio = writeRecording(m_dir, QStringLiteral("alwa_20230105_134501_F.avi"), true, 3);
+        m_silent = writeRecording(m_dir, QStringLiteral("alwa_20230105_134501_R.avi"), false, 3);
+        QVERIFY(QFile::exists(m_withAudio));
+        QVERIFY(QFile::exists(m_silent));
+    }
+
+    void playsFramesIntoTheView_data()
+    {
+        QTest::addColumn<bool>("audio");
+        QTest::addColumn<int>("tracks");
+        QTest::newRow("with PCM audio") << true << 1;
+        QTest::newRow("without audio") << false << 0;
+    }
+
+    void playsFramesIntoTheView()
+    {
+        QFETCH(bool, audio);
+        QFETCH(int, tracks);
+        Engine engine;
+        QVERIFY(engine.player.isValid());
+        auto media = VLCMedia::mediaWithPath(audio ? m_withAudio : m_silent);
+        engine.player.setMedia(media);
+        QSignalSpy times(&engine.player, &ORXPlaybackEngine::mediaPlayerTimeChanged);
+        engine.player.play();
+        QTRY_VERIFY_WITH_TIMEOUT(engine.player.isPlaying(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(engine.view.frameCount() >= 5, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(times.count() >= 1, 10000);
+        QCOMPARE(times.first().first().value<ORXPlaybackEngine*>(), &engine.player);
+        QCOMPARE(engine.view.currentFrame().size(), QSize(320, 180));
+        QCOMPARE(engine.player.videoSize(), QSize(320, 180));
+        QVERIFY(engine.player.hasVideoOut());
+        QCOMPARE(engine.player.audioTrackIndexes().size(), tracks);
+        QTRY_VERIFY_WITH_TIMEOUT(media->length().intValue() > 2500, 10000);
+        QVERIFY(media->length().intValue() < 3500);
+    }
+
+    void pausedAndEndedBothReportSix()
+    {
+        Engine engine;
+        engine.player.setMedia(VLCMedia::mediaWithPath(m_withAudio));
+        engine.player.play();
+        QTRY_VERIFY_WITH_TIMEOUT(engine.player.isPlaying(), 10000);
+        engine.player.pause();
+        QTRY_COMPARE_WITH_TIMEOUT(engine.player.state(), int(ORXPlaybackEngine::kStatePaused), 10000);
+        QVERIFY(!engine.player.isPlaying());
+
+        engine.player.play();
+        QTRY_VERIFY_WITH_TIMEOUT(engine.player.isPlaying(), 10000);
+        // Run to the end: state 6 again, position at the end, nothing left to play.
+        QTRY_COMPARE_WITH_TIMEOUT(engine.player.state(), int(ORXPlaybackEngine::kStatePaused), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(!engine.player.isPlaying(), 5000);
+        QCOMPARE(engine.player.position(), 1.0f);
+        QCOMPARE(engine.player.remainingTime().intValue(), 0);
+        QCOMPARE(engine.player.remainingTime().stringValue(), QStringLiteral("00:00"));
+    }
+
+    void seekingAnEndedPlayerReloadsIt()
+    {
+        Engine engine;
+        engine.player.setMedia(VLCMedia::mediaWithPath(m_silent));
+        engine.player.play();
+        QTRY_VERIFY_WITH_TIMEOUT(engine.player.isPlaying(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!engine.player.isPlaying() && engine.player.state() == 6, 15000);
+
+        engine.player.setPosition(0.5f);
+        QTRY_VERIFY_WITH_TIMEOUT(engine.player.isPlaying(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(engine.player.time().intValue() >= 1000, 10000);
+        QVERIFY(engine.player.position() < 1.0f);
+    }
+
+    void remainingTimeIsNeverPositive()
+    {
+        Engine engine;
+        auto media = VLCMedia::mediaWithPath(m_silent);
+        engine.player.setMedia(media);
+        engine.player.play();
+        QTRY_VERIFY_WITH_TIMEOUT(engine.player.isPlaying() && media->length().intValue() > 0, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(engine.player.time().intValue() > 0, 10000);
+        const qint64 remaining = engine.player.remainingTime().intValue();
+        QVERIFY(remaining < 0);
+        QVERIFY(remaining >= -media->length().intValue());
+        QVERIFY(engine.player.remainingTime().stringValue().startsWith(QLatin1Char('-')));
+    }
+
+    void soundSettingsAreKeptAndClamped_data()
+    {
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("below") << -20 << 0;
+        QTest::newRow("inside") << 70 << 70;
+        QTest::newRow("above") << 250 << 200;
+    }
+
+    void soundSettingsAreKeptAndClamped()
+    {
+        QFETCH(int, asked);
+        QFETCH(int, kept);
+        Engine engine;
+        engine.player.setVolume(asked);
+        engine.player.setMute(true);
+        engine.player.setMedia(VLCMedia::mediaWithPath(m_withAudio));
+        engine.player.play();
+        QTRY_VERIFY_WITH_TIMEOUT(engine.player.isPlaying(), 10000);
+        QCOMPARE(engine.player.volume(), kept);
+        QVERIFY(engine.player.isMuted());
+    }
+
+    void snapshotWritesThePictureAtItsOwnSize()
+    {
+        Engine engine;
+        engine.player.setMedia(VLCMedia::mediaWithPath(m_withAudio));
+        engine.player.play();
+        QTRY_VERIFY_WITH_TIMEOUT(engine.view.frameCount() >= 3, 10000);
+        const QString path = m_dir.filePath(QStringLiteral("snapshot.png"));
+        QVERIFY(engine.player.saveVideoSnapshotAt(path, 0, 0));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(path).size() > 0, 5000);
+        QImage picture;
+        QTRY_VERIFY_WITH_TIMEOUT(picture.load(path), 5000);
+        QCOMPARE(picture.size(), QSize(320, 180));
+    }
+
+    void noMediaMeansNothingHappens()
+    {
+        Engine engine;
+        engine.player.play();
+        engine.player.setPosition(0.5f);
+        engine.player.jumpForward(10);
+        QVERIFY(!engine.player.isPlaying());
+        QCOMPARE(engine.player.position(), 0.0f);
+        QVERIFY(!engine.player.saveVideoSnapshotAt(m_dir.filePath(QStringLiteral("none.png")), 0, 0));
+        QVERIFY(!engine.player.media());
+    }
+
+    void viewOutlivesOrPrecedesItsEngine()
+    {
+        // The engine may be destroyed while frames are still arriving, and the view may go
+        // first: neither may crash.
+        auto view = std::make_unique<VLCVideoView>();
+        auto player = std::make_unique<VLCMediaPlayer>(view.get());
+        player->setMedia(VLCMedia::mediaWithPath(m_withAudio));
+        player->play();
+        QTRY_VERIFY_WITH_TIMEOUT(view->frameCount() >= 2, 10000);
+        view.reset();
+        QTest::qWait(200);
+        player.reset();
+        QVERIFY(!view);
+    }
+};
+
+ORVEX_TEST(TestEngine)
+#include "tst_engine.moc"
