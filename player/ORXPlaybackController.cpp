@@ -66,9 +66,14 @@ ORXPlaybackController::~ORXPlaybackController()
     }
 }
 
+void ORXPlaybackController::setStartTimeout(int milliseconds)
+{
+    m_startWatchdog->setInterval(std::max(0, milliseconds));
+}
+
 bool ORXPlaybackController::isExtracting() const
 {
-    return !m_extraction.isFinished();
+    return m_extracting;
 }
 
 void ORXPlaybackController::setVolume(int volume)
@@ -145,6 +150,7 @@ void ORXPlaybackController::startExtraction(const QString& frontPath)
     // Filled aside and handed over on the main thread, so the telemetry views never read a
     // holder that is half refilled. The copy keeps the holder's settings (wait, trace).
     auto extracted = std::make_shared<ORXBlackBoxData>(*m_blackBoxData);
+    m_extracting = true;
     m_extraction = QtConcurrent::run(QThreadPool::globalInstance(), [this, extracted, frontPath] {
         if (!extracted->ExtractStreamInformation(frontPath) && !frontPath.isEmpty())
             qCWarning(lcPlayback, "no telemetry read from %s; playing without it", qPrintable(frontPath));
@@ -157,6 +163,7 @@ void ORXPlaybackController::didExtract(const std::shared_ptr<ORXBlackBoxData>& e
 {
     if (m_destroying.load())
         return;
+    m_extracting = false;
     *m_blackBoxData = std::move(*extracted);
     m_view->setGraphData(m_blackBoxData->m_GSensors());
     initMediaControlView();

@@ -49,6 +49,7 @@ public:
     ~ORXPlaybackController() override;
 
     static QSize minWindowSize() { return QSize(1020, 640); }
+    void setStartTimeout(int milliseconds); // kStartTimeoutMs unless set
 
     ORXPlaybackEngine* player1() const { return m_player1; }
     ORXPlaybackEngine* player2() const { return m_player2; }
@@ -72,7 +73,7 @@ public:
     QTimer* playStopTimer() const { return m_playStopTimer; } // null when no recording is watched
     // Counts player1's time events; -1 right after a start or a seek.
     int positionCounter() const { return m_positionCounter; }
-    // The telemetry extraction of a started recording is still running.
+    // The telemetry of a started recording is being read; its start step has not run yet.
     bool isExtracting() const;
 
     // --- user actions ------------------------------------------------------------------------
@@ -150,5 +151,6 @@ private:
     QTimer* m_startWatchdog = nullptr;
 
     QFuture<void> m_extraction;
+    bool m_extracting = false; // from the start until the start step has run (main thread)
     std::atomic<bool> m_destroying{false};
 };

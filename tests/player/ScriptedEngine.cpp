@@ -1,0 +1,103 @@
+#include "ScriptedEngine.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+void ScriptedEngine::setMedia(std::shared_ptr<VLCMedia> media)
+{
+    calls << QStringLiteral("setMedia");
+    m_media = std::move(media);
+    if (m_media && m_media->length().intValue() == 0)
+        m_media->setLength(VLCTime::timeWithInt(mediaLengthMs));
+    playing = false;
+    currentState = 0;
+    currentPosition = 0;
+    timeMs = 0;
+}
+
+void ScriptedEngine::play()
+{
+    calls << QStringLiteral("play");
+    if (!m_media)
+        return;
+    playing = true;
+    currentState = kStatePlaying;
+}
+
+void ScriptedEngine::pause()
+{
+    calls << QStringLiteral("pause");
+    if (!m_media)
+        return;
+    playing = false;
+    currentState = kStatePaused;
+}
+
+void ScriptedEngine::stop()
+{
+    calls << QStringLiteral("stop");
+    playing = false;
+    currentState = kStateStopped;
+    currentPosition = 0;
+    timeMs = 0;
+}
+
+void ScriptedEngine::setPosition(float position)
+{
+    calls << QStringLiteral("setPosition");
+    if (!m_media)
+        return;
+    currentPosition = std::clamp(position, 0.f, 1.f);
+    timeMs = qint64(double(currentPosition) * double(length()));
+}
+
+void ScriptedEngine::setTime(const VLCTime& time)
+{
+    calls << QStringLiteral("setTime");
+    if (!m_media)
+        return;
+    playTo(time.intValue());
+}
+
+void ScriptedEngine::playTo(qint64 milliseconds)
+{
+    timeMs = std::clamp<qint64>(milliseconds, 0, std::max<qint64>(0, length()));
+    currentPosition = length() > 0 ? float(double(timeMs) / double(length())) : 0.f;
+}
+
+VLCTime ScriptedEngine::remainingTime() const
+{
+    return VLCTime::timeWithInt(std::min<qint64>(0, timeMs - length()));
+}
+
+void ScriptedEngine::setRate(float rate)
+{
+    calls << QStringLiteral("setRate");
+    currentRate = rate;
+}
+
+void ScriptedEngine::jumpForward(int seconds)
+{
+    calls << QStringLiteral("jumpForward");
+    playTo(timeMs + qint64(seconds) * 1000);
+}
+
+void ScriptedEngine::jumpBackward(int seconds)
+{
+    calls << QStringLiteral("jumpBackward");
+    playTo(timeMs - qint64(seconds) * 1000);
+}
+
+void ScriptedEngine::reachEnd()
+{
+    playing = false;
+    currentState = kStatePaused;
+    timeMs = length();
+    currentPosition = 1.f;
+}
+
+QString ScriptedEngine::fileName() const
+{
+    return m_media ? QFileInfo(m_media->url().toLocalFile()).fileName() : QString();
+}

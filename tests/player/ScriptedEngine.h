@@ -1,0 +1,76 @@
+#pragma once
+
+#include "ORXPlaybackEngine.h"
+
+#include <QStringList>
+
+// A playback engine whose every answer is set by the test. It never sends an event by
+// itself: the test calls reportState() / reportTime() when the scripted engine would.
+//
+// play() with media makes it play (state 3), pause() pauses it (state 6), stop() stops it
+// (state 5); positions and times follow each other through the media's length, which a
+// new media gets from mediaLengthMs (as an engine learns it when it opens the file).
+class ScriptedEngine : public ORXPlaybackEngine
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kStatePlaying = 3;
+    static constexpr int kStateStopped = 5;
+
+    using ORXPlaybackEngine::ORXPlaybackEngine;
+
+    std::shared_ptr<VLCMedia> media() const override { return m_media; }
+    void setMedia(std::shared_ptr<VLCMedia> media) override;
+
+    void play() override;
+    void pause() override;
+    void stop() override;
+    bool isPlaying() const override { return playing; }
+    int state() const override { return currentState; }
+
+    float position() const override { return currentPosition; }
+    void setPosition(float position) override;
+    VLCTime time() const override { return VLCTime::timeWithInt(timeMs); }
+    void setTime(const VLCTime& time) override;
+    VLCTime remainingTime() const override;
+    float rate() const override { return currentRate; }
+    void setRate(float rate) override;
+    void jumpForward(int seconds) override;
+    void jumpBackward(int seconds) override;
+
+    void setMute(bool mute) override { muted = mute; }
+    bool isMuted() const override { return muted; }
+    void setVolume(int volume) override { currentVolume = volume; }
+    int volume() const override { return currentVolume; }
+    QList<int> audioTrackIndexes() const override { return audioTracks; }
+
+    bool hasVideoOut() const override { return videoOut; }
+    QSize videoSize() const override { return size; }
+    bool saveVideoSnapshotAt(const QString&, int, int) override { return false; }
+
+    // Test controls.
+    void reportState() { emit mediaPlayerStateChanged(this); }
+    void reportTime() { emit mediaPlayerTimeChanged(this); }
+    void playTo(qint64 milliseconds); // moves the play time (and position) without a seek
+    void reachEnd();                  // at the end of the file: paused, position 1
+    QString fileName() const;         // of the media, empty without one
+    int count(const QString& call) const { return int(calls.count(call)); }
+
+    std::shared_ptr<VLCMedia> m_media;
+    bool playing = false;
+    int currentState = 0;
+    float currentPosition = 0;
+    qint64 timeMs = 0;
+    float currentRate = 1.f;
+    bool muted = false;
+    int currentVolume = 100;
+    QList<int> audioTracks{1};
+    bool videoOut = true;
+    QSize size{640, 360};
+    qint64 mediaLengthMs = 60000;
+    QStringList calls; // "play", "pause", "stop", "setMedia", "setPosition", "setTime", ...
+
+private:
+    qint64 length() const { return m_media ? m_media->length().intValue() : 0; }
+};

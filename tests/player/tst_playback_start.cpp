@@ -1,0 +1,245 @@
+#include "OrvexTest.h"
+#include "ORXSimRecording.h"
+#include "PlaybackFixture.h"
+
+#include <QElapsedTimer>
+
+#include <limits>
+
+// Starting a row: refusals, clamping, which file goes to which engine, where the telemetry
+// comes from, and the guards around the background extraction.
+class PlaybackStartTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void emptyListRefuses()
+    {
+        PlaybackFixture f;
+        QVERIFY(!f.controller->playAtIndex(0));
+        QCOMPARE(f.controller->mediaIndex(), -1);
+        QVERIFY(f.player1.calls.isEmpty());
+        QCOMPARE(f.view.loadingShown, 0);
+        QVERIFY(!f.controller->waitingForPlayStart());
+    }
+
+    void secondStartRefusedUntilPlaying()
+    {
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.start(0));
+        QVERIFY(f.controller->waitingForPlayStart());
+        QVERIFY(!f.controller->playAtIndex(2));
+        QCOMPARE(f.controller->mediaIndex(), 0);
+        QCOMPARE(f.player1.fileName(), kPairAndSingle[0]);
+
+        f.reportStarted();
+        QVERIFY(!f.controller->waitingForPlayStart());
+        QVERIFY(f.start(2));
+        QCOMPARE(f.player1.fileName(), kPairAndSingle[2]);
+    }
+
+    void clampsIndex_data()
+    {
+        QTest::addColumn<qint64>("requested");
+        QTest::addColumn<qint64>("played");
+        QTest::newRow("below 0") << qint64(-7) << qint64(0);
+        QTest::newRow("inside") << qint64(3) << qint64(3);
+        QTest::newRow("last") << qint64(4) << qint64(4);
+        QTest::newRow("at count") << qint64(5) << qint64(4);
+        QTest::newRow("far beyond") << std::numeric_limits<qint64>::max() << qint64(4);
+    }
+    void clampsIndex()
+    {
+        QFETCH(qint64, requested);
+        QFETCH(qint64, played);
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.start(requested));
+        QCOMPARE(f.controller->mediaIndex(), played);
+        QCOMPARE(f.view.selected, int(played));
+        QCOMPARE(f.player1.fileName(), kPairAndSingle[played]);
+    }
+
+    void assignsChannels_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("file1");
+        QTest::addColumn<QString>("file2");
+        QTest::addColumn<QStringList>("logos");
+        QTest::addColumn<bool>("partnerShown");
+        const QStringList front = {QStringLiteral("v1_front_logo"), QStringLiteral("v2_rear_logo")};
+        const QStringList rear = {QStringLiteral("v1_rear_logo"), QStringLiteral("v2_front_logo")};
+        const QStringList loneRear = {QStringLiteral("alwa_20230105_134801_R.avi")};
+        QTest::newRow("front of a pair") << kPairAndSingle << 0 << kPairAndSingle[0] << kPairAndSingle[1] << front << true;
+        QTest::newRow("rear of a pair") << kPairAndSingle << 1 << kPairAndSingle[1] << kPairAndSingle[0] << rear << true;
+        QTest::newRow("front alone") << kPairAndSingle << 2 << kPairAndSingle[2] << QString() << front << false;
+        QTest::newRow("rear alone") << loneRear << 0 << loneRear[0] << QString() << rear << false;
+    }
+    void assignsChannels()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(int, row);
+        QFETCH(QString, file1);
+        QFETCH(QString, file2);
+        QFETCH(QStringList, logos);
+        QFETCH(bool, partnerShown);
+        PlaybackFixture f;
+        f.view.audioToggleVisible = !partnerShown;
+        f.view.videoVisible[1] = !partnerShown;
+        f.addMedias(names);
+        QVERIFY(f.start(row));
+        QCOMPARE(f.player1.fileName(), file1);
+        QCOMPARE(f.player2.fileName(), file2);
+        QCOMPARE(f.view.logos, logos);
+        QCOMPARE(f.view.audioToggleVisible, partnerShown);
+        QCOMPARE(f.view.videoVisible[1], partnerShown);
+        QCOMPARE(f.controller->hasRearMedia(), partnerShown);
+        QCOMPARE(f.player2.count(QStringLiteral("play")) > 0, partnerShown);
+        QCOMPARE(f.view.loadingShown, 1);
+        QVERIFY(!f.view.isLoadingStopped());
+    }
+
+    // The G-sensor trace always shows the front file's samples, whichever channel is large.
+    void telemetryFromFrontFile_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("samples");
+        QTest::newRow("front picked") << 0 << 20;
+        QTest::newRow("rear picked") << 1 << 20;
+        QTest::newRow("rear without front") << 2 << 0;
+    }
+    void telemetryFromFrontFile()
+    {
+        QFETCH(int, row);
+        QFETCH(int, samples);
+        PlaybackFixture f;
+        const QStringList names = {QStringLiteral("alwa_20230105_134501_F.avi"), QStringLiteral("alwa_20230105_134501_R.avi"),
+                                   QStringLiteral("alwa_20230105_134901_R.avi")};
+        writeRecording(f.pathOf(names[0]), true, 10);
+        writeRecording(f.pathOf(names[1]), false, 5);
+        writeRecording(f.pathOf(names[2]), false, 5);
+        if (QTest::currentTestFailed())
+            return;
+        f.addMedias(names);
+        QVERIFY(f.startPlaying(0));
+        QCOMPARE(f.view.graph.size(), 20);
+        QVERIFY(f.start(row)); // replaces the samples of the first start
+        QCOMPARE(f.view.graph.size(), samples);
+        QCOMPARE(f.blackBoxData.m_GSensors().size(), samples);
+        QCOMPARE(f.view.graphSets, 2);
+    }
+
+    // A file that is no AVI at all still plays, only without telemetry.
+    void brokenFilePlaysWithoutTelemetry()
+    {
+        PlaybackFixture f;
+        QFile junk(f.pathOf(kPairAndSingle[2]));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("RIFF\x10\0\0\0AVI LIST", 16);
+        junk.close();
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.start(2));
+        QVERIFY(f.blackBoxData.m_GSensors().isEmpty());
+        QCOMPARE(f.player1.state(), ScriptedEngine::kStatePlaying);
+    }
+
+    void startResetsControls()
+    {
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        f.controller->increaseSpeed();
+        f.view.positionSlider = 0.6;
+        f.playInfo.setPosition(0.6);
+        f.view.fullScreen = true;
+        f.player1.reachEnd();
+        f.player2.reachEnd();
+        QVERIFY(f.start(3));
+        QCOMPARE(f.playInfo.speed(), 1.0);
+        QCOMPARE(f.player1.rate(), 1.f);
+        QCOMPARE(f.player2.rate(), 1.f);
+        QCOMPARE(f.playInfo.position(), 0.0);
+        QCOMPARE(f.view.positionSlider, 0.0);
+        QVERIFY(!f.view.fullScreen);
+        QCOMPARE(f.view.fullScreenLeft, 1);
+        QCOMPARE(f.view.readoutResets, 2);
+        QVERIFY(f.controller->waitingForPlayStart());
+        QVERIFY(!f.controller->bPlayNext());
+    }
+
+    // The list is rebuilt under a playing recording: the row index it keeps may lie beyond
+    // the new list.
+    void staleIndexAfterRebuild()
+    {
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(4));
+        QTemporaryDir other;
+        QFile one(other.filePath(QStringLiteral("alwa_20240101_000000_F.avi")));
+        QVERIFY(one.open(QIODevice::WriteOnly));
+        one.close();
+        f.mediaList.setDirectoryPath(other.path());
+        f.mediaList.waitForRebuild();
+        QCOMPARE(f.mediaList.count(), 1);
+
+        QVERIFY(!f.controller->playNext());
+        f.controller->updateVideoUI(); // row 4 is gone: nothing loaded, no crash
+        QVERIFY(!f.player1.media());
+        f.view.selected = 0;
+        f.controller->changeAndPlay();
+        QTRY_COMPARE(f.player1.fileName(), QStringLiteral("alwa_20240101_000000_F.avi"));
+    }
+
+    // A start whose engines never report playing does not block the player for ever.
+    void startThatNeverPlaysTimesOut()
+    {
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        f.controller->setStartTimeout(200);
+        QVERIFY(f.start(0));
+        QVERIFY(!f.controller->playAtIndex(2));
+        QTRY_VERIFY_WITH_TIMEOUT(!f.controller->waitingForPlayStart(), 3000);
+        QVERIFY(f.start(2));
+    }
+
+    // Closing the window while a recording's telemetry is being read: the controller goes
+    // away without deadlock and the late start step does nothing.
+    void destroyedDuringExtraction()
+    {
+        PlaybackFixture f;
+        writeRecording(f.pathOf(kPairAndSingle[0]), true, 10);
+        if (QTest::currentTestFailed())
+            return;
+        f.addMedias(kPairAndSingle);
+        f.blackBoxData.setWaitAfterRead(300);
+        QVERIFY(f.controller->playAtIndex(0));
+        QVERIFY(f.controller->isExtracting());
+        QElapsedTimer timer;
+        timer.start();
+        f.controller.reset();
+        QVERIFY(timer.elapsed() < 3000);
+        QCOMPARE(f.player1.count(QStringLiteral("play")), 0);
+        QCOMPARE(f.view.graphSets, 0);
+    }
+
+private:
+    static void writeRecording(const QString& path, bool front, int gsensorPerSecond)
+    {
+        ORXSimRecordingOptions options;
+        options.path = path;
+        options.durationSeconds = 2;
+        options.width = 64;
+        options.height = 64;
+        options.fps = 5;
+        options.front = front;
+        options.audio = false;
+        options.gsensorPerSecond = gsensorPerSecond;
+        QString error;
+        QVERIFY2(ORXSimWriteRecording(options, nullptr, &error), qPrintable(error));
+    }
+};
+
+ORVEX_TEST(PlaybackStartTest)
+#include "tst_playback_start.moc"
