@@ -53,9 +53,17 @@ void ORXMediaList::setDirectoryPath(const QString& path)
     if (path.isNull())
         return;
     const quint64 generation = ++m_generation;
-    m_running.removeIf([](const QFuture<void>& future) { return future.isFinished(); });
-    m_running.append(QtConcurrent::run(QThreadPool::globalInstance(),
-                                       [this, path, generation] { rebuild(path, generation); }));
+    {
+        QMutexLocker pending(&m_pending->mutex);
+        ++m_pending->count;
+    }
+    // The future is not kept: waiting on it could run the rebuild on the waiting thread.
+    (void)QtConcurrent::run(QThreadPool::globalInstance(), [this, path, generation, state = m_pending] {
+        rebuild(path, generation);
+        QMutexLocker pending(&state->mutex);
+        if (--state->count == 0)
+            state->idle.wakeAll();
+    });
 }
 
 QString ORXMediaList::directoryPath() const
@@ -157,18 +165,9 @@ ORXMediaPtr ORXMediaList::createMediaByPath(const QString& path)
 
 void ORXMediaList::waitForRebuild()
 {
-    for (;;) {
-        QList<QFuture<void>> running;
-        {
-            QMutexLocker lock(&m_mutex);
-            m_running.removeIf([](const QFuture<void>& future) { return future.isFinished(); });
-            running = m_running;
-        }
-        if (running.isEmpty())
-            return;
-        for (QFuture<void>& future : running)
-            future.waitForFinished();
-    }
+    QMutexLocker lock(&m_pending->mutex);
+    while (m_pending->count > 0)
+        m_pending->idle.wait(&m_pending->mutex);
 }
 
 void ORXMediaList::rebuild(const QString& directoryPath, quint64 generation)
@@ -210,9 +209,13 @@ std::optional<QList<ORXMediaPtr>> ORXMediaList::collectMedias(const QString& dir
         return collected;
     std::vector<Frame> path;
     int foldersListed = 0;
+    bool limitLogged = false;
     const auto enter = [&](const QString& folder) {
         if (int(path.size()) >= kMaxDepth || foldersListed >= kFolderLimit) {
-            qCWarning(lcMediaList, "folder not walked (too deep or too many folders): %s", qPrintable(folder));
+            if (!limitLogged)
+                qCWarning(lcMediaList, "folder walk limit reached (%d levels, %d folders) at: %s", kMaxDepth,
+                          kFolderLimit, qPrintable(folder));
+            limitLogged = true;
             return;
         }
         QString canonical = QFileInfo(folder).canonicalFilePath();

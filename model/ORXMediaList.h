@@ -4,11 +4,11 @@
 #include "ORXMediaListDelegate.h"
 #include "ORXMediaPair.h"
 
-#include <QFuture>
 #include <QHash>
 #include <QList>
 #include <QMutex>
 #include <QString>
+#include <QWaitCondition>
 
 #include <atomic>
 #include <memory>
@@ -30,7 +30,7 @@ public:
     // Guards against folder-link fans (folders holding several links to the next level):
     // the walk goes no deeper than this and lists at most kFolderLimit folders.
     static constexpr int kMaxDepth = 128;
-    static constexpr int kFolderLimit = 50000;
+    static constexpr int kFolderLimit = 10000;
 
     // One published state of the list; never changed once published.
     struct Contents
@@ -71,8 +71,9 @@ public:
     static ORXMediaPtr createMediaByPath(const QString& path);
     static bool isRecordingName(const QString& mediaName);
 
-    // Waits until no rebuild is running. Not to be called from the delegate, nor from a
-    // thread the delegate waits for.
+    // Waits until no rebuild is running or queued. The rebuild still runs on its worker, never
+    // on the waiting thread. Not to be called from the delegate, nor from a thread the
+    // delegate waits for.
     void waitForRebuild();
 
 private:
@@ -83,11 +84,20 @@ private:
     static QString groupNameOfFileName(const QString& fileName);
     bool isSuperseded(quint64 generation) const { return m_generation.load(std::memory_order_relaxed) != generation; }
 
-    mutable QMutex m_mutex; // guards m_contents, m_directoryPath, m_running
+    // Rebuilds started and not yet ended. Shared with each rebuild task, so the task's last
+    // step (counting itself out) never touches a list that its waiter has already destroyed.
+    struct Pending
+    {
+        QMutex mutex;
+        QWaitCondition idle;
+        int count = 0;
+    };
+
+    mutable QMutex m_mutex; // guards m_contents, m_directoryPath
     QMutex m_notifyMutex;   // one delegate call at a time, in the order lists are published
     std::shared_ptr<const Contents> m_contents;
     QString m_directoryPath;
-    QList<QFuture<void>> m_running;
+    std::shared_ptr<Pending> m_pending = std::make_shared<Pending>();
     std::atomic<quint64> m_generation{0};
     std::atomic<ORXMediaListDelegate*> m_delegate{nullptr};
 };
