@@ -39,6 +39,14 @@
             <source>cannot be read</source>
             <translation>cannot be read</translation>
         </message>
+        <message id="cli.format.confirm_hint">
+            <source>Run again with --yes to format it.</source>
+            <translation>Run again with --yes to format it.</translation>
+        </message>
+        <message id="cli.format.no_disk">
+            <source>no mounted USB disk of that name</source>
+            <translation>no mounted USB disk of that name</translation>
+        </message>
         <message id="cli.format.would_erase">
             <source>Formatting erases everything on this USB drive:</source>
             <translation>Formatting erases everything on this USB drive:</translation>
@@ -50,6 +58,10 @@
         <message id="cli.sample_card.written">
             <source>Sample card written to %1 in %2 s</source>
             <translation>Sample card written to %1 in %2 s</translation>
+        </message>
+        <message id="cli.size.not_a_number">
+            <source>not a byte count</source>
+            <translation>not a byte count</translation>
         </message>
         <message id="msg.cannot_format">
             <source>The SD card cannot be formatted.</source>

@@ -1,0 +1,3 @@
+#include "ORXCardLog.h"
+
+Q_LOGGING_CATEGORY(lcCard, "orvex.card")

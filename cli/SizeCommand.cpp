@@ -1,0 +1,23 @@
+#include "ORXByteSize.h"
+#include "ORXCliCommand.h"
+#include "ORXLocalizedString.h"
+
+#include <QRegularExpression>
+
+// orvex-cli size BYTES: the short size text the card tools show for a byte count.
+namespace {
+int run(const QStringList& args)
+{
+    if (args.size() != 1)
+        return ORXCli::failUsage(QStringLiteral("size"));
+    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,20}$"));
+    bool ok = digits.match(args.first()).hasMatch();
+    const quint64 count = ok ? args.first().toULongLong(&ok) : 0;
+    if (!ok)
+        return ORXCli::failInput(args.first(), ORXLocalizedString("cli.size.not_a_number"));
+    ORXCli::writeOut(formatByteSize(count) + QLatin1Char('\n'));
+    return ORXCli::Success;
+}
+
+ORXCli::Registrar reg({"size", "size BYTES    a byte count as the card tools show it (\"7.4 GB\")", run});
+} // namespace

@@ -1,0 +1,98 @@
+#include "OrvexTest.h"
+
+#include "ORXByteSize.h"
+#include "ORXCardFormatter.h"
+#include "TKUSBDiskEntity.h"
+
+// The size text, the disk's list text and the cluster size chosen by card size.
+class ORXByteSizeTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void formatByteSize_data();
+    void formatByteSize();
+    void displayString_data();
+    void displayString();
+    void clusterSize_data();
+    void clusterSize();
+};
+
+void ORXByteSizeTest::formatByteSize_data()
+{
+    QTest::addColumn<quint64>("bytes");
+    QTest::addColumn<QString>("text");
+    const quint64 K = 1024, M = K * K, G = M * K, E = G * G;
+    QTest::newRow("zero") << quint64(0) << "0 B";
+    QTest::newRow("below 1024") << quint64(1023) << "1023 B";
+    QTest::newRow("one k") << K << "1.0 kB";
+    QTest::newRow("one and a half k") << quint64(1536) << "1.5 kB";
+    QTest::newRow("ten k") << 10 * K << "10 kB";
+    QTest::newRow("1023.5 k goes up a unit") << quint64(1048064) << "1.0 MB";
+    QTest::newRow("7.4 GB card") << quint64(7948206080) << "7.4 GB";
+    QTest::newRow("3.7 GB card") << quint64(3972005888) << "3.7 GB";
+    QTest::newRow("remainder 1000 rounds to next whole") << quint64(2024) << "2.0 kB";
+    QTest::newRow("same in MB") << 2024 * K << "2.0 MB";
+    QTest::newRow("9 and 1000 gives 10") << 9 * K + 1000 << "10 kB";
+    QTest::newRow("remainder 949 stays") << K + 949 << "1.9 kB";
+    // Remainders read as thousandths; halves go to the even digit unless bits were lost.
+    QTest::newRow("tenths half to odd goes up") << K + 150 << "1.2 kB";
+    QTest::newRow("tenths half to even stays") << K + 250 << "1.2 kB";
+    QTest::newRow("tenths half with lost bits goes up") << (K + 250) * K + 1 << "1.3 MB";
+    QTest::newRow("tenths above half") << K + 251 << "1.3 kB";
+    QTest::newRow("whole half even stays") << 10 * K + 512 << "10 kB";
+    QTest::newRow("whole half odd goes up") << 11 * K + 512 << "12 kB";
+    QTest::newRow("whole half with lost bits goes up") << (10 * K + 512) * K + 1 << "11 MB";
+    QTest::newRow("whole below half") << 100 * K + 511 << "100 kB";
+    QTest::newRow("1023 and 1000 M is 1.0 GB") << 1023 * M + 1000 * K << "1.0 GB";
+    QTest::newRow("one EB") << E << "1.0 EB";
+    QTest::newRow("largest count") << ~quint64(0) << "16 EB";
+}
+
+void ORXByteSizeTest::formatByteSize()
+{
+    QFETCH(quint64, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(::formatByteSize(bytes), text);
+    QVERIFY(text.size() <= 6);
+}
+
+void ORXByteSizeTest::displayString_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("with model") << "ORVEX" << "SD Card Reader" << "[7.4 GB] ORVEX <SD Card Reader>";
+    QTest::newRow("no model") << "ORVEX" << "" << "[7.4 GB] ORVEX ";
+    QTest::newRow("percent in name") << "A%1B" << "%2" << "[7.4 GB] A%1B <%2>";
+}
+
+void ORXByteSizeTest::displayString()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, model);
+    QFETCH(QString, text);
+    const TKUSBDiskEntity disk(name, QUrl::fromLocalFile("/media/x"), "sdb1", model, 7948206080, true, false, "/k");
+    QCOMPARE(disk.displayString(), text);
+}
+
+void ORXByteSizeTest::clusterSize_data()
+{
+    QTest::addColumn<quint64>("bytes");
+    QTest::addColumn<qint64>("sectors");
+    QTest::newRow("7.4 GB") << quint64(7948206080) << qint64(128);
+    QTest::newRow("3.7 GB") << quint64(3972005888) << qint64(32);
+    QTest::newRow("exactly 7 GiB") << quint64(7516192768) << qint64(128);
+    QTest::newRow("one byte below 7 GiB") << quint64(7516192767) << qint64(32);
+    QTest::newRow("empty") << quint64(0) << qint64(32);
+    QTest::newRow("256 GB") << quint64(256) * 1000 * 1000 * 1000 << qint64(128);
+}
+
+void ORXByteSizeTest::clusterSize()
+{
+    QFETCH(quint64, bytes);
+    QFETCH(qint64, sectors);
+    QCOMPARE(clusterSizeByVolumeSizeInKB(bytes), sectors);
+}
+
+ORVEX_TEST(ORXByteSizeTest)
+#include "tst_ORXByteSize.moc"

@@ -1,0 +1,156 @@
+#include "OrvexTest.h"
+
+#include "FakeUDisksBus.h"
+#include "ORXCardFinder.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+// Choosing the card among the USB volumes, and renaming its volume to "ORVEX".
+class ORXCardFinderTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void passes_data();
+    void passes();
+    void findUSBVolume_data();
+    void findUSBVolume();
+    void renameFailures_data();
+    void renameFailures();
+    void noVolumesKeepsChoice();
+
+private:
+    static void writeFile(const QString& path, qsizetype size)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(QByteArray(size, '\1')), size);
+    }
+};
+
+// Candidates as "name,writable,config" triples; the expected pick is an index or -1.
+void ORXCardFinderTest::passes_data()
+{
+    QTest::addColumn<QStringList>("candidates");
+    QTest::addColumn<int>("chosen");
+    QTest::newRow("empty list") << QStringList{} << -1;
+    QTest::newRow("pass 1 over earlier ORVEX without config")
+        << QStringList{"ORVEX,1,0", "ORVEX,1,1"} << 1;
+    QTest::newRow("pass 2: writable ORVEX") << QStringList{"ORVEX,0,1", "ORVEX,1,0"} << 1;
+    QTest::newRow("pass 3 before pass 4") << QStringList{"CARD,1,0", "ORVEX,0,1"} << 1;
+    QTest::newRow("pass 4: first writable") << QStringList{"A,0,1", "B,1,0", "C,1,1"} << 1;
+    QTest::newRow("none passes: first") << QStringList{"A,0,0", "B,0,1"} << 0;
+    QTest::newRow("name is case-sensitive") << QStringList{"orvex,0,1", "Orvex,1,1"} << 1;
+}
+
+void ORXCardFinderTest::passes()
+{
+    QFETCH(QStringList, candidates);
+    QFETCH(int, chosen);
+    QTemporaryDir dir;
+    QList<TKUSBDiskEntity> disks;
+    for (int i = 0; i < candidates.size(); ++i) {
+        const QStringList f = candidates.at(i).split(',');
+        const QString root = dir.filePath(QString::number(i));
+        QVERIFY(QDir().mkpath(root));
+        if (f.at(2) == "1")
+            writeFile(root + "/config.bin", 428);
+        disks.append(TKUSBDiskEntity(f.at(0), QUrl::fromLocalFile(root), "sd" + QString::number(i), "", 1, f.at(1) == "1",
+                                     false, "/k" + QString::number(i)));
+    }
+    const auto card = findCardVolume(disks);
+    QCOMPARE(card.has_value(), chosen >= 0);
+    if (card)
+        QCOMPARE(card->key(), disks.at(chosen).key());
+}
+
+void ORXCardFinderTest::findUSBVolume_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<int>("configSize");
+    QTest::addColumn<QString>("path"); // relative to the mount root, empty when none is set
+    QTest::addColumn<QStringList>("calls");
+    QTest::newRow("card named ORVEX") << "ORVEX" << 428 << "ORVEX/config.bin" << QStringList{};
+    QTest::newRow("renamed") << "NO NAME" << 428 << "ORVEX/config.bin"
+                             << QStringList{"Unmount sdb1", "SetLabel sdb1 ORVEX", "Mount sdb1"};
+    QTest::newRow("short config.bin") << "NO NAME" << 427 << "" << QStringList{};
+    QTest::newRow("long config.bin") << "ORVEX" << 429 << "" << QStringList{};
+    QTest::newRow("no config.bin") << "ORVEX" << -1 << "" << QStringList{};
+}
+
+void ORXCardFinderTest::findUSBVolume()
+{
+    QFETCH(QString, label);
+    QFETCH(int, configSize);
+    QFETCH(QString, path);
+    QFETCH(QStringList, calls);
+    FakeUDisksBus bus;
+    QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)}, {bus.volume("sdb1", "r", label, 8e9)}));
+    if (configSize >= 0)
+        writeFile(bus.backing("sdb1") + "/config.bin", configSize);
+    ORXCardFinder finder;
+    finder.findUSBVolume();
+    QCOMPARE(bus.calls(), calls);
+    QCOMPARE(finder.settingFilePath(), path.isEmpty() ? QString() : bus.mountRoot() + '/' + path);
+    QCOMPARE(finder.selectedUSBDisk().has_value(), !path.isEmpty());
+    if (!path.isEmpty()) {
+        QCOMPARE(finder.selectedUSBDisk()->volumeName(), QStringLiteral("ORVEX"));
+        QVERIFY(QFile::exists(finder.settingFilePath()));
+    }
+}
+
+void ORXCardFinderTest::renameFailures_data()
+{
+    QTest::addColumn<QString>("failing");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("calls");
+    QTest::newRow("unmount refused: kept as it is") << "Unmount" << "NO NAME/config.bin" << QStringList{"Unmount sdb1"};
+    QTest::newRow("label refused: mounted again, old name")
+        << "SetLabel" << "NO NAME/config.bin" << QStringList{"Unmount sdb1", "SetLabel sdb1 ORVEX", "Mount sdb1"};
+    QTest::newRow("mount refused: no card") << "Mount" << ""
+                                            << QStringList{"Unmount sdb1", "SetLabel sdb1 ORVEX", "Mount sdb1"};
+}
+
+void ORXCardFinderTest::renameFailures()
+{
+    QFETCH(QString, failing);
+    QFETCH(QString, path);
+    QFETCH(QStringList, calls);
+    FakeUDisksBus bus;
+    QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", true, false)}, {bus.volume("sdb1", "r", "NO NAME", 8e9)},
+                      {{"fail", QJsonArray{failing}}}));
+    writeFile(bus.backing("sdb1") + "/config.bin", 428);
+    ORXCardFinder finder;
+    QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^error=org.freedesktop.UDisks2.Error.Failed: " + failing));
+    finder.findUSBVolume();
+    QCOMPARE(bus.calls(), calls);
+    QCOMPARE(finder.settingFilePath(), path.isEmpty() ? QString() : bus.mountRoot() + '/' + path);
+    if (!path.isEmpty())
+        QCOMPARE(finder.selectedUSBDisk()->volumeName(), QStringLiteral("NO NAME"));
+}
+
+void ORXCardFinderTest::noVolumesKeepsChoice()
+{
+    FakeUDisksBus bus;
+    QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)}, {bus.volume("sdb1", "r", "ORVEX", 8e9)}));
+    writeFile(bus.backing("sdb1") + "/config.bin", 428);
+    ORXCardFinder finder;
+    finder.findUSBVolume();
+    const QString chosen = finder.settingFilePath();
+    QVERIFY(!chosen.isEmpty());
+
+    QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)}, {})); // card pulled out
+    QTest::ignoreMessage(QtInfoMsg, "no removable devices");
+    finder.findUSBVolume();
+    QCOMPARE(finder.settingFilePath(), chosen);
+    QVERIFY(finder.selectedUSBDisk());
+
+    // A USB volume that is no card candidate at all still clears the old choice.
+    QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)}, {bus.volume("sdc1", "r", "OTHER", 8e9)}));
+    finder.findUSBVolume();
+    QVERIFY(finder.settingFilePath().isEmpty());
+    QVERIFY(!finder.selectedUSBDisk());
+}
+
+ORVEX_TEST(ORXCardFinderTest)
+#include "tst_ORXCardFinder.moc"
