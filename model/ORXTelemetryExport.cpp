@@ -126,7 +126,7 @@ QByteArray ORXTelemetryExport::toJson(const ORXBlackBoxData& box)
                            {"m_vGSensorData", gsensorRecords},
                            {"m_vGpsData", gpsRecords},
                            {"m_NMEAs", fixes}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return QJsonDocument(root).toJson(QJsonDocument::Compact) + '\n';
 }
 
 QByteArray ORXTelemetryExport::toCsv(const ORXBlackBoxData& box)

@@ -1,0 +1,218 @@
+#include "OrvexTest.h"
+
+#include "CliRunner.h"
+#include "ORXNMEASentenceParser.h"
+#include "ORXSimRecording.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+namespace {
+// Three seconds on the south-western route, GPS+GLONASS receiver, mph, 4 samples a second.
+ORXSimRecordingOptions smallRecording(const QString& path)
+{
+    ORXSimRecordingOptions o;
+    o.path = path;
+    o.durationSeconds = 3;
+    o.width = 64;
+    o.height = 64;
+    o.fps = 5;
+    o.gsensorPerSecond = 4;
+    o.receiver = ORXSimRecordingOptions::GpsGlonass;
+    o.route = ORXSimRoute(ORXSimHemisphere::SouthWest);
+    o.speedInKmh = false;
+    return o;
+}
+
+const char* const kGoldenCsv = "timestamp,x,y,z,latitude,longitude,speed,unit\n"
+                               "4200,0.0000,0.0000,1.0000,-34.606487,-58.368455,0,mph\n"
+                               "4450,0.0000,0.0117,1.0000,-34.606487,-58.368455,0,mph\n"
+                               "4700,0.0000,0.0234,1.0000,-34.606487,-58.368455,0,mph\n"
+                               "4950,0.0000,0.0312,1.0000,-34.606487,-58.368455,0,mph\n"
+                               "5200,0.0000,0.0430,1.0000,-34.606487,-58.368455,0,mph\n"
+                               "5450,0.0000,0.0508,1.0000,-34.606488,-58.368450,2,mph\n"
+                               "5700,0.0000,0.0586,1.0000,-34.606488,-58.368450,2,mph\n"
+                               "5950,0.0039,0.0664,1.0000,-34.606488,-58.368450,2,mph\n"
+                               "6200,0.0039,0.0742,1.0000,-34.606488,-58.368450,2,mph\n"
+                               "6450,0.0039,0.0820,1.0000,,,,\n"
+                               "6700,0.0039,0.0859,1.0000,,,,\n"
+                               "6950,0.0039,0.0938,1.0000,,,,\n";
+} // namespace
+
+class TestCliTelemetry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_path = m_dir.filePath("alwa_20230105_134501_F.avi");
+        ORXSimRecordingOptions o = smallRecording(m_path);
+        QString error;
+        QVERIFY2(ORXSimWriteRecording(o, &m_info, &error), qPrintable(error));
+    }
+
+    void csvGolden()
+    {
+        const CliResult r = runCli({"telemetry", m_path, "--format", "csv"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.err, QByteArray());
+        QCOMPARE(QString::fromUtf8(r.out), QString::fromUtf8(kGoldenCsv));
+    }
+
+    void json()
+    {
+        const CliResult r = runCli({"telemetry", m_path}); // JSON is the default
+        QCOMPARE(r.exitCode, 0);
+        QJsonParseError error;
+        const QJsonObject root = QJsonDocument::fromJson(r.out, &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(root.keys(), (QStringList{"m_GSensors", "m_NMEAs", "m_vGSensorData", "m_vGpsData"}));
+
+        const QJsonArray samples = root["m_GSensors"].toArray();
+        const QJsonArray records = root["m_vGSensorData"].toArray();
+        QCOMPARE(samples.size(), m_info.gsensor.size());
+        QCOMPARE(records.size(), m_info.gsensor.size());
+        for (qsizetype i = 0; i < m_info.gsensor.size(); ++i) {
+            const _AVI_GSENSOR_DATA_T& g = m_info.gsensor.at(i);
+            QCOMPARE(records[i]["timestamp"].toInteger(), qint64(g.timestamp));
+            QCOMPARE(records[i]["yAxis"].toInt(), g.yAxis);
+            QCOMPARE(records[i]["nTemprature"].toInt(), g.nTemprature);
+            QCOMPARE(records[i]["header"].toInt(), 171);
+            QCOMPARE(samples[i].toArray().size(), 3);
+            QCOMPARE(samples[i][1].toDouble(), g.yAxis / 256.0);
+        }
+
+        const QJsonArray gps = root["m_vGpsData"].toArray();
+        QCOMPARE(gps.size(), 9); // samples up to the one reaching the last fix's time
+        const QJsonObject lastGps = gps.last().toObject();
+        QCOMPARE(lastGps.keys(), (QStringList{"KM", "fLatitude", "fLongitude", "fSpeed", "header", "nLen", "nTimestamp"}));
+        QCOMPARE(lastGps["nTimestamp"].toInteger(), qint64(m_info.gps.last().nTimestamp));
+        QCOMPARE(lastGps["fLatitude"].toDouble(), m_info.gps.last().fLatitude);
+        QCOMPARE(lastGps["nLen"].toInteger(), qint64(m_info.gps.last().nLen));
+        QCOMPARE(lastGps["KM"].toString(), QString(QChar(m_info.gps.last().KM)));
+        QVERIFY(lastGps["KM"].toString() != "9"); // mph
+
+        const QJsonArray fixes = root["m_NMEAs"].toArray();
+        QCOMPARE(fixes.size(), m_info.gps.size() * 5);
+        const QJsonObject fix = fixes.last().toObject();
+        QCOMPARE(fix["NS"].toString(), "S");
+        QCOMPARE(fix["EW"].toString(), "W");
+        QCOMPARE(fix["Now"].toString(), "2023-01-05 13:45:03.000");
+        QCOMPARE(fix["SatelliteUsed"].toArray().size(), 12);
+        QCOMPARE(fix["Enable_GNGNS"].toInt(), 1);
+        QVERIFY(fix["SatelliteUsedCount"].toInt() > 0);
+        QCOMPARE(float(fix["Latitude"].toDouble()), float(m_info.gps.last().fLatitude));
+        QCOMPARE(fixes.first()["Now"].toString(), "2023-01-05 13:45:01.000");
+        QCOMPARE(fix.size(), 15);
+    }
+
+    void gpx()
+    {
+        const CliResult r = runCli({"telemetry", m_path, "--format=gpx"});
+        QCOMPARE(r.exitCode, 0);
+        QXmlStreamReader xml(r.out);
+        QList<QPointF> points;
+        QStringList times;
+        while (!xml.atEnd()) {
+            if (!xml.readNext() || !xml.isStartElement())
+                continue;
+            if (xml.name() == QLatin1String("gpx"))
+                QCOMPARE(xml.attributes().value("version"), QLatin1String("1.1"));
+            else if (xml.name() == QLatin1String("trkpt"))
+                points << QPointF(xml.attributes().value("lat").toDouble(), xml.attributes().value("lon").toDouble());
+            else if (xml.name() == QLatin1String("time"))
+                times << xml.readElementText();
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(points.size(), m_info.gps.size());
+        for (qsizetype i = 0; i < points.size(); ++i) {
+            double lat = 0, lon = 0;
+            nmeaToDegrees(m_info.gps.at(i).fLatitude, m_info.gps.at(i).fLongitude, &lat, &lon);
+            QVERIFY(qAbs(points.at(i).x() + lat) < 1e-6); // south: negative
+            QVERIFY(qAbs(points.at(i).y() + lon) < 1e-6); // west: negative
+        }
+        QCOMPARE(times, (QStringList{"2023-01-05T13:45:01.000Z", "2023-01-05T13:45:02.000Z", "2023-01-05T13:45:03.000Z"}));
+
+        if (QStandardPaths::findExecutable("gpsbabel").isEmpty())
+            QSKIP("gpsbabel is not installed");
+        const QString file = m_dir.filePath("track.gpx");
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(r.out);
+        out.close();
+        QProcess babel;
+        babel.start("gpsbabel", {"-i", "gpx", "-f", file, "-o", "csv", "-F", "-"});
+        QVERIFY(babel.waitForFinished(30000));
+        QCOMPARE(babel.exitCode(), 0);
+        QCOMPARE(babel.readAllStandardError(), QByteArray());
+        const QList<QByteArray> lines = babel.readAllStandardOutput().trimmed().split('\n');
+        QCOMPARE(lines.size(), m_info.gps.size());
+        QVERIFY(lines.first().startsWith("-34.60649, -58.36845"));
+    }
+
+    void summary()
+    {
+        const CliResult r = runCli({"telemetry", m_path, "--format", "summary"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(r.out), QString("G-sensor samples: 12\nGPS records: 3\nFixes: 15\n"
+                                                   "First position: -34.606487, -58.368455\n"
+                                                   "Last position: -34.606488, -58.368450\n"));
+    }
+
+    void badInput_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("why");
+        QTest::newRow("missing") << "missing.avi" << QByteArray("no such file");
+        QTest::newRow("not RIFF") << "not_riff.avi" << QByteArray("not a RIFF AVI recording");
+        QTest::newRow("folder") << "." << QByteArray("not a RIFF AVI recording");
+    }
+
+    void badInput()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, why);
+        ORXSimRecordingOptions o = smallRecording(m_dir.filePath("not_riff.avi"));
+        o.notRiff = true;
+        QVERIFY(ORXSimWriteRecording(o, nullptr, nullptr));
+        const QString path = m_dir.filePath(file);
+        const CliResult r = runCli({"telemetry", path, "--format", "csv"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.out, QByteArray());
+        QCOMPARE(r.err.count('\n'), 1);
+        QVERIFY2(r.err.contains(path.toUtf8()) && r.err.contains(why), r.err.constData());
+    }
+
+    void usage_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("no file") << QStringList{"telemetry"};
+        QTest::newRow("unknown format") << QStringList{"telemetry", "x.avi", "--format", "kml"};
+        QTest::newRow("format without value") << QStringList{"telemetry", "x.avi", "--format"};
+        QTest::newRow("two files") << QStringList{"telemetry", "x.avi", "y.avi"};
+        QTest::newRow("unknown option") << QStringList{"telemetry", "x.avi", "--fast"};
+    }
+
+    void usage()
+    {
+        QFETCH(QStringList, args);
+        const CliResult r = runCli(args);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains("telemetry FILE [--format json|csv|gpx|summary]"));
+        QCOMPARE(r.out, QByteArray());
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    ORXSimRecordingInfo m_info;
+};
+
+ORVEX_TEST(TestCliTelemetry)
+#include "tst_cli_telemetry.moc"
