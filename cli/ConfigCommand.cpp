@@ -2,6 +2,8 @@
 #include "ORXConfigFile.h"
 #include "ORXLocalizedString.h"
 
+#include <QLoggingCategory>
+
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -169,6 +171,9 @@ int set(const QStringList& args)
 
 int run(const QStringList& args)
 {
+    // The command reports a failure in its own single line; the library's log lines for
+    // the same failure stay quiet (QT_LOGGING_RULES can still turn them on).
+    QLoggingCategory::setFilterRules(QStringLiteral("orvex.settings*=false"));
     const QString sub = args.value(0);
     if (sub == QLatin1String("show"))
         return show(args.mid(1));

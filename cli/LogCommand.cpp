@@ -2,6 +2,8 @@
 #include "ORXDriveLogTable.h"
 #include "ORXLocalizedString.h"
 
+#include <QLoggingCategory>
+
 // orvex-cli log FILE [--csv OUT]: the CSV text of a drive log ("drv" flash data, "obd" OBD),
 // on standard output or written to OUT, exactly as the viewer's export writes it.
 namespace {
@@ -10,6 +12,9 @@ const QString kCommand = QStringLiteral("log");
 
 int run(const QStringList& args)
 {
+    // The command reports a failure in its own single line; the library's log lines for
+    // the same failure stay quiet (QT_LOGGING_RULES can still turn them on).
+    QLoggingCategory::setFilterRules(QStringLiteral("orvex.logs*=false"));
     QString input;
     QString output;
     for (qsizetype i = 0; i < args.size(); ++i) {

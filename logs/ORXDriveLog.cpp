@@ -39,8 +39,11 @@ ORXDriveLog ORXDriveLog::read(const QString& path, ORXDriveLogKind kind)
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
         qCWarning(lcLogs, "fopen fail:%s", qUtf8Printable(path));
-        const QString why = info.exists() && !info.isFile() ? ORXLocalizedString("msg.log_not_a_file")
-                                                            : file.errorString();
+        QString why = file.errorString();
+        if (!info.exists())
+            why = ORXLocalizedString("msg.log_no_such_file");
+        else if (!info.isFile())
+            why = ORXLocalizedString("msg.log_not_a_file");
         return failure(kind, ORXLocalizedString("msg.log_open_fail").arg(why));
     }
     return fromDevice(&file, file.size(), kind);

@@ -55,6 +55,42 @@
             <source>unknown log type: expected a .drv or .obd file</source>
             <translation>unknown log type: expected a .drv or .obd file</translation>
         </message>
+        <message id="cli.recordings.count">
+            <source>Recordings: %1</source>
+            <translation>Recordings: %1</translation>
+        </message>
+        <message id="cli.recordings.first">
+            <source>First: %1</source>
+            <translation>First: %1</translation>
+        </message>
+        <message id="cli.recordings.kinds">
+            <source>Always: %1, motion: %2, event: %3</source>
+            <translation>Always: %1, motion: %2, event: %3</translation>
+        </message>
+        <message id="cli.recordings.last">
+            <source>Last: %1</source>
+            <translation>Last: %1</translation>
+        </message>
+        <message id="cli.recordings.no_folder">
+            <source>no such folder</source>
+            <translation>no such folder</translation>
+        </message>
+        <message id="cli.recordings.no_front">
+            <source>no front recording in this folder</source>
+            <translation>no front recording in this folder</translation>
+        </message>
+        <message id="cli.recordings.not_a_folder">
+            <source>not a folder</source>
+            <translation>not a folder</translation>
+        </message>
+        <message id="cli.recordings.pairs">
+            <source>Pairs: %1 (%2 with front and rear)</source>
+            <translation>Pairs: %1 (%2 with front and rear)</translation>
+        </message>
+        <message id="cli.recordings.unreadable">
+            <source>folder cannot be read</source>
+            <translation>folder cannot be read</translation>
+        </message>
         <message id="cli.sample_card.written">
             <source>Sample card written to %1 in %2 s</source>
             <translation>Sample card written to %1 in %2 s</translation>
@@ -102,6 +138,10 @@
         <message id="msg.log_no_header">
             <source>This is not a drive log: it is shorter than its 12-byte header.</source>
             <translation>This is not a drive log: it is shorter than its 12-byte header.</translation>
+        </message>
+        <message id="msg.log_no_such_file">
+            <source>there is no such file</source>
+            <translation>there is no such file</translation>
         </message>
         <message id="msg.log_not_a_file">
             <source>it is not a regular file</source>
