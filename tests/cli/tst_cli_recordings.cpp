@@ -1,0 +1,191 @@
+#include "OrvexTest.h"
+
+#include "CliRunner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+namespace {
+bool touch(const QString& path)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly);
+}
+
+// A card folder: a complete pair split over two folders, a front recording alone, a rear
+// one alone, and files that are no recordings.
+bool makeCard(const QString& root)
+{
+    for (const char* name : {"DCIM/A/alwa_20230105_134501_F.avi", "DCIM/B/alwa_20230105_134501_R.avi",
+                             "event_20230105_134501_F.avi", "DCIM/A/motion_20230106_000000_R.AVI",
+                             "DCIM/A/alwa_20230105_134501_F.mp4", "DCIM/B/alwa_20231305_134501_F.avi", "x.avi",
+                             "config.bin"}) {
+        if (!touch(root + QLatin1Char('/') + QLatin1String(name)))
+            return false;
+    }
+    return true;
+}
+
+const char* const kGoldenJson = R"([
+    {
+        "path": "ROOT/event_20230105_134501_F.avi",
+        "fileName": "event_20230105_134501_F.avi",
+        "mediaName": "event_20230105_134501_F",
+        "extension": "avi",
+        "mediaDivision": 2,
+        "mediaDirection": 0,
+        "yyyymmddhhmiss": "20230105134501",
+        "mediaGroupName": "event_20230105_134501",
+        "partner": null
+    },
+    {
+        "path": "ROOT/DCIM/A/alwa_20230105_134501_F.avi",
+        "fileName": "alwa_20230105_134501_F.avi",
+        "mediaName": "alwa_20230105_134501_F",
+        "extension": "avi",
+        "mediaDivision": 0,
+        "mediaDirection": 0,
+        "yyyymmddhhmiss": "20230105134501",
+        "mediaGroupName": "alwa_20230105_134501",
+        "partner": "ROOT/DCIM/B/alwa_20230105_134501_R.avi"
+    },
+    {
+        "path": "ROOT/DCIM/B/alwa_20230105_134501_R.avi",
+        "fileName": "alwa_20230105_134501_R.avi",
+        "mediaName": "alwa_20230105_134501_R",
+        "extension": "avi",
+        "mediaDivision": 0,
+        "mediaDirection": 1,
+        "yyyymmddhhmiss": "20230105134501",
+        "mediaGroupName": "alwa_20230105_134501",
+        "partner": "ROOT/DCIM/A/alwa_20230105_134501_F.avi"
+    },
+    {
+        "path": "ROOT/DCIM/A/motion_20230106_000000_R.AVI",
+        "fileName": "motion_20230106_000000_R.AVI",
+        "mediaName": "motion_20230106_000000_R",
+        "extension": "AVI",
+        "mediaDivision": 1,
+        "mediaDirection": 1,
+        "yyyymmddhhmiss": "20230106000000",
+        "mediaGroupName": "motion_20230106_000000",
+        "partner": null
+    }
+]
+)";
+} // namespace
+
+class TestCliRecordings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(makeCard(m_dir.path()));
+    }
+
+    void jsonGolden()
+    {
+        const CliResult result = runCli({"recordings", m_dir.path()});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.err, QByteArray());
+        QCOMPARE(QString::fromUtf8(result.out), QString::fromLatin1(kGoldenJson).replace("ROOT", m_dir.path()));
+    }
+
+    void summaryGolden()
+    {
+        const CliResult result = runCli({"recordings", m_dir.path(), "--summary"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out, QByteArray("Recordings: 4\n"
+                                        "Pairs: 3 (1 with front and rear)\n"
+                                        "Always: 2, motion: 1, event: 1\n"
+                                        "First: 2023-01-05 13:45:01\n"
+                                        "Last: 2023-01-06 00:00:00\n"));
+    }
+
+    void emptyFolder()
+    {
+        QTemporaryDir empty;
+        CliResult result = runCli({"recordings", empty.path()});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out, QByteArray("[]\n"));
+        result = runCli({"recordings", empty.path(), "--summary"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.out, QByteArray("Recordings: 0\nPairs: 0 (0 with front and rear)\nAlways: 0, motion: 0, event: 0\n"));
+    }
+
+    void firstFront()
+    {
+        CliResult result = runCli({"recordings", "--first-front", m_dir.path()});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(result.out), m_dir.path() + "/event_20230105_134501_F.avi\n");
+
+        QTemporaryDir rearOnly;
+        QVERIFY(touch(rearOnly.filePath("alwa_20230105_134501_R.avi")));
+        result = runCli({"recordings", rearOnly.path(), "--first-front"});
+        QCOMPARE(result.exitCode, 1);
+        QCOMPARE(result.out, QByteArray());
+        QCOMPARE(QString::fromUtf8(result.err), "orvex-cli: " + rearOnly.path() + ": no front recording in this folder\n");
+    }
+
+    void pathNeedingEscapes()
+    {
+        QTemporaryDir temp;
+        const QString folder = temp.filePath("quote\" back\\slash tab\tü");
+        QVERIFY(touch(folder + "/alwa_20230105_134501_F.avi"));
+        const CliResult result = runCli({"recordings", temp.path()});
+        QCOMPARE(result.exitCode, 0);
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(result.out, &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(document.array().size(), 1);
+        QCOMPARE(document.array().at(0).toObject().value("path").toString(), folder + "/alwa_20230105_134501_F.avi");
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message"); // for bad input: the whole line after the file
+
+        QTest::newRow("missing folder") << QStringList{"recordings", "MISSING"} << 1 << "no such folder";
+        QTest::newRow("a file") << QStringList{"recordings", "FILE"} << 1 << "not a folder";
+        QTest::newRow("no folder") << QStringList{"recordings"} << 2 << "";
+        QTest::newRow("two modes") << QStringList{"recordings", "ROOT", "--summary", "--first-front"} << 2 << "";
+        QTest::newRow("unknown option") << QStringList{"recordings", "ROOT", "--all"} << 2 << "";
+        QTest::newRow("two folders") << QStringList{"recordings", "ROOT", "ROOT"} << 2 << "";
+    }
+
+    void failures()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        QString named;
+        for (QString& arg : args) {
+            const QString given = arg;
+            arg.replace("MISSING", m_dir.filePath("missing")).replace("FILE", m_dir.filePath("x.avi")).replace("ROOT", m_dir.path());
+            if (arg != given)
+                named = arg;
+        }
+        const CliResult result = runCli(args);
+        QCOMPARE(result.exitCode, exitCode);
+        QCOMPARE(result.out, QByteArray());
+        if (exitCode == 1)
+            QCOMPARE(QString::fromUtf8(result.err), "orvex-cli: " + named + ": " + message + "\n");
+        else
+            QVERIFY(result.err.contains("orvex-cli recordings DIR [--summary | --first-front]"));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+ORVEX_TEST(TestCliRecordings)
+#include "tst_cli_recordings.moc"
