@@ -3,6 +3,7 @@
 #include "ORXTimeSetFile.h"
 
 #include <QRegularExpression>
+#include <QLoggingCategory>
 
 // orvex-cli clock [--date yyyy/MM/dd] [--time HH:mm:ss] [--out PATH]: writes the camera's
 // clock file to PATH, or onto the USB volume that already holds a "timeset.cfg".
@@ -31,6 +32,9 @@ std::optional<QTime> parseTime(const QString& text)
 
 int run(const QStringList& args)
 {
+    // The card tools' diagnostics stay quiet; the command reports for itself
+    // (QT_LOGGING_RULES can still turn them on).
+    QLoggingCategory::setFilterRules(QStringLiteral("orvex.card*=false\norvex.platform*=false"));
     ORXTimeSetFile file;
     QString out;
     for (int i = 0; i < args.size(); i += 2) {

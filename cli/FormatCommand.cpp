@@ -3,6 +3,8 @@
 #include "ORXLocalizedString.h"
 #include "ORXVolumeDiscovery.h"
 
+#include <QLoggingCategory>
+
 // orvex-cli format DEVICE [--yes]: formats the USB disk with that device name ("sdb1") for
 // the camera and puts its config.bin back. Progress texts go to standard error.
 namespace {
@@ -10,6 +12,9 @@ const QString kCommand = QStringLiteral("format");
 
 int run(const QStringList& args)
 {
+    // The card tools' diagnostics stay quiet; the command reports for itself
+    // (QT_LOGGING_RULES can still turn them on).
+    QLoggingCategory::setFilterRules(QStringLiteral("orvex.card*=false\norvex.platform*=false"));
     const bool yes = args.size() == 2 && args.at(1) == QLatin1String("--yes");
     if (args.isEmpty() || args.size() > 2 || (args.size() == 2 && !yes) || args.first().startsWith(QLatin1Char('-')))
         return ORXCli::failUsage(kCommand);

@@ -3,11 +3,15 @@
 #include "ORXLocalizedString.h"
 
 #include <QRegularExpression>
+#include <QLoggingCategory>
 
 // orvex-cli size BYTES: the short size text the card tools show for a byte count.
 namespace {
 int run(const QStringList& args)
 {
+    // The card tools' diagnostics stay quiet; the command reports for itself
+    // (QT_LOGGING_RULES can still turn them on).
+    QLoggingCategory::setFilterRules(QStringLiteral("orvex.card*=false\norvex.platform*=false"));
     if (args.size() != 1)
         return ORXCli::failUsage(QStringLiteral("size"));
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,20}$"));

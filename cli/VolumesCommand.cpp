@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLoggingCategory>
 
 // orvex-cli volumes [--json]: the mounted USB volumes, as the card tools see them.
 namespace {
@@ -22,6 +23,9 @@ QJsonObject toJson(const TKUSBDiskEntity& disk)
 
 int run(const QStringList& args)
 {
+    // The card tools' diagnostics stay quiet; the command reports for itself
+    // (QT_LOGGING_RULES can still turn them on).
+    QLoggingCategory::setFilterRules(QStringLiteral("orvex.card*=false\norvex.platform*=false"));
     const bool json = args == QStringList{QStringLiteral("--json")};
     if (!args.isEmpty() && !json)
         return ORXCli::failUsage(QStringLiteral("volumes"));
