@@ -70,12 +70,24 @@ void PMProgressIndicator::setClock(Clock clock)
     m_clock = clock ? std::move(clock) : Clock(monotonicMs);
 }
 
+int PMProgressIndicator::rangeMinimum() const
+{
+    return m_indeterminate ? m_savedMinimum : minimum();
+}
+
+int PMProgressIndicator::rangeMaximum() const
+{
+    return m_indeterminate ? m_savedMaximum : maximum();
+}
+
 double PMProgressIndicator::fraction() const
 {
-    const double range = double(maximum()) - double(minimum());
-    if (m_indeterminate || !(range > 0))
+    // In busy mode the bar's own range is 0..0; the range it had before still counts, so
+    // that a busy indicator that is being fed values stays on the icon as a barber pole.
+    const double range = double(rangeMaximum()) - double(rangeMinimum());
+    if (!(range > 0))
         return 0;
-    return (m_doubleValue - minimum()) / range;
+    return (m_doubleValue - rangeMinimum()) / range;
 }
 
 void PMProgressIndicator::setDoubleValue(double value)
@@ -199,7 +211,7 @@ void PMProgressIndicator::updateProgressText()
     }
     const double f = fraction();
     const qint64 now = m_clock();
-    if (m_doubleValue < minimum() + kEpsilon) {
+    if (m_doubleValue < rangeMinimum() + kEpsilon) {
         m_startTime.reset();
         m_startTime2.reset();
     }

@@ -36,8 +36,11 @@ public:
     double doubleValue() const { return m_doubleValue; }
     void setDoubleValue(double value);
     int lastValue() const { return m_lastValue; }
-    // (value - minimum) / (maximum - minimum); 0 for an empty range.
+    // (value - minimum) / (maximum - minimum); 0 for an empty range. A busy indicator
+    // keeps the range it had before.
     double fraction() const;
+    int rangeMinimum() const;
+    int rangeMaximum() const;
 
     bool drawDockProgress() const { return m_drawDockProgress; }
     void setDrawDockProgress(bool on);

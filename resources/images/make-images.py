@@ -228,8 +228,8 @@ svg("blueProgress", 128, 16, f"""<defs><linearGradient id="g" x1="0" y1="0" x2="
 <stop offset="0" stop-color="#ffc45e"/><stop offset="1" stop-color="{ACCENT_DARK}"/></linearGradient></defs>
 <rect x="0" y="5" width="128" height="11" fill="url(#g)"/>
 <rect x="0" y="5" width="128" height="1" fill="#ffe0a6"/>""")
-svg("greyProgress", 128, 16, f"""<rect x="0" y="5" width="128" height="11" fill="{BG}" fill-opacity="0.9"/>
-<rect x="0" y="5" width="128" height="1" fill="#4a5059"/>""")
+svg("greyProgress", 128, 16, f"""<rect x="0" y="5" width="128" height="11" fill="#5a616b"/>
+<rect x="0" y="5" width="128" height="1" fill="#8a919b"/><rect x="0" y="15" width="128" height="1" fill="#464c55"/>""")
 stripes = "".join(f'<path d="M{x},16 L{x + 11},5 L{x + 27},5 L{x + 16},16 Z" fill="{ACCENT}"/>'
                   for x in range(-32, 192, 32))
 svg("barberProgress", 160, 16, f"""<rect x="0" y="5" width="160" height="11" fill="{BG}"/>

@@ -1,6 +1,11 @@
 #include "OrvexTest.h"
 
+#include "WidgetTestSupport.h"
+
 #include "ORXImage.h"
+
+#include <QDirIterator>
+#include <QPainter>
 
 class ORXImageTest : public QObject
 {
@@ -13,6 +18,7 @@ private slots:
     void extensionsAndUnsafeNames();
     void rendersAtPixelRatio();
     void refusesHugeSizes();
+    void gallery();
 };
 
 void ORXImageTest::everyNamedImageExists_data()
@@ -92,6 +98,33 @@ void ORXImageTest::refusesHugeSizes()
     QVERIFY(ORXImage::image(QStringLiteral("orvex"), QSize(100000, 100000)).isNull());
     QVERIFY(ORXImage::image(QStringLiteral("orvex"), QSize(4096, 4096), 4.0).isNull());
     QVERIFY(ORXImage::image(QStringLiteral("orvex"), QSize(64, 64), 0.0).isNull());
+}
+
+// Every image of the program on one sheet, twice as large, for a person to look at.
+void ORXImageTest::gallery()
+{
+    QStringList names;
+    for (QDirIterator it(QStringLiteral(":/images")); it.hasNext();)
+        names << QFileInfo(it.next()).completeBaseName();
+    names.sort();
+    QVERIFY(names.size() >= 60);
+    const int columns = 8, cell = 180, scale = 2;
+    QImage sheet(columns * cell, int((names.size() + columns - 1) / columns) * 120, QImage::Format_RGB32);
+    sheet.fill(QColor(0x55, 0x5a, 0x62));
+    QPainter painter(&sheet);
+    painter.setPen(Qt::white);
+    for (int i = 0; i < names.size(); ++i) {
+        const QSize size = ORXImage::naturalSize(names[i]);
+        QVERIFY2(!size.isEmpty(), qPrintable(names[i]));
+        const QSize shown = (size * scale).boundedTo(QSize(cell - 8, 96));
+        const QPixmap pixmap = ORXImage::pixmap(names[i], size.scaled(shown, Qt::KeepAspectRatio));
+        QVERIFY(!pixmap.isNull());
+        const QPoint at((i % columns) * cell + 4, (i / columns) * 120 + 4);
+        painter.drawPixmap(at, pixmap);
+        painter.drawText(QRect(at + QPoint(0, 98), QSize(cell - 8, 14)), Qt::AlignLeft, names[i]);
+    }
+    painter.end();
+    WidgetTest::saveScreenshot(sheet, QStringLiteral("gallery"));
 }
 
 ORVEX_TEST(ORXImageTest)

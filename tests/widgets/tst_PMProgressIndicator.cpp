@@ -22,6 +22,7 @@ private slots:
     void registeredOnlyInsideRange_data();
     void registeredOnlyInsideRange();
     void goingAwayLeavesIcon();
+    void busyIndicatorFedValues();
     void estimateTexts_data();
     void estimateTexts();
     void progressText_data();
@@ -113,6 +114,20 @@ void PMProgressIndicatorTest::goingAwayLeavesIcon()
     QCOMPARE(m_controller->numProgressIndicators(), 0);
     m_controller->drawProgressIndicators();
     QCOMPARE(m_controller->currentIcon(), m_controller->dockIcon());
+}
+
+// The player's loading indicator: busy, its value growing 2 a tick, back to the minimum at the end.
+void PMProgressIndicatorTest::busyIndicatorFedValues()
+{
+    m_indicator->setIndeterminate(true);
+    QCOMPARE(m_indicator->maximum(), 0); // the bar's busy mode
+    m_indicator->setDoubleValue(2);
+    QVERIFY(m_controller->containsProgressIndicator(m_indicator.get()));
+    QCOMPARE(m_indicator->fraction(), 0.02);
+    m_indicator->setDoubleValue(0);
+    QVERIFY(!m_controller->containsProgressIndicator(m_indicator.get()));
+    m_indicator->setIndeterminate(false);
+    QCOMPARE(m_indicator->maximum(), 100);
 }
 
 void PMProgressIndicatorTest::estimateTexts_data()

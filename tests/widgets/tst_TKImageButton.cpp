@@ -22,6 +22,7 @@ private slots:
     void capturesNeverNegative();
     void trackingMargin_data();
     void trackingMargin();
+    void pointerThroughWindow();
     void bezel_data();
     void bezel();
 };
@@ -175,6 +176,30 @@ void TKImageButtonTest::trackingMargin()
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&parent, &leave);
     QCOMPARE(button->numberOfCaptures(), qint64(0));
+}
+
+// The same through the window system's own mouse events: over the margin (on the parent),
+// onto the button, back to the margin and away.
+void TKImageButtonTest::pointerThroughWindow()
+{
+    QWidget parent;
+    parent.resize(200, 200);
+    auto* button = new TKImageButton(&parent);
+    button->setImageName(QStringLiteral("icon_play_n"));
+    button->setGeometry(50, 50, 48, 48);
+    parent.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&parent));
+    const struct
+    {
+        QPoint pos;
+        qint64 captures;
+    } steps[] = {{{20, 70}, 0}, {{47, 70}, 1}, {{70, 70}, 1}, {{100, 70}, 1}, {{110, 70}, 0}, {{70, 48}, 1}, {{70, 150}, 0}};
+    for (const auto& step : steps) {
+        QTest::mouseMove(&parent, step.pos);
+        QCoreApplication::processEvents();
+        QVERIFY2(button->numberOfCaptures() == step.captures,
+                 qPrintable(QStringLiteral("at %1,%2").arg(step.pos.x()).arg(step.pos.y())));
+    }
 }
 
 void TKImageButtonTest::bezel_data()
