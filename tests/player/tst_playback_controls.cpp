@@ -1,0 +1,302 @@
+#include "OrvexTest.h"
+#include "PlaybackFixture.h"
+
+#include <QTimer>
+
+// Speed, volume, whose sound is heard, swapping the channels, the automatic advance and the
+// window size steps.
+class PlaybackControlsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void speedStaysBetweenOneAndTwo_data()
+    {
+        QTest::addColumn<QString>("steps"); // + faster, - slower
+        QTest::addColumn<double>("speed");
+        QTest::newRow("faster") << "+" << 2.0;
+        QTest::newRow("faster twice") << "++" << 2.0;
+        QTest::newRow("slower at 1") << "-" << 1.0;
+        QTest::newRow("back and below") << "+--" << 1.0;
+        QTest::newRow("up down up") << "+-+" << 2.0;
+    }
+    void speedStaysBetweenOneAndTwo()
+    {
+        QFETCH(QString, steps);
+        QFETCH(double, speed);
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        for (QChar step : steps)
+            step == u'+' ? f.controller->increaseSpeed() : f.controller->decreaseSpeed();
+        QCOMPARE(f.playInfo.speed(), speed);
+        QCOMPARE(f.player1.rate(), float(speed));
+        QCOMPARE(f.player2.rate(), float(speed));
+    }
+
+    void volumeStaysBetween0And200_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QString>("steps"); // + up, - down
+        QTest::addColumn<int>("volume");
+        QTest::newRow("up") << 70 << "+" << 80;
+        QTest::newRow("up to the top") << 195 << "+" << 200;
+        QTest::newRow("up at the top") << 200 << "++" << 200;
+        QTest::newRow("down") << 70 << "-" << 60;
+        QTest::newRow("down to 0") << 5 << "-" << 0;
+        QTest::newRow("down at 0") << 0 << "--" << 0;
+    }
+    void volumeStaysBetween0And200()
+    {
+        QFETCH(int, start);
+        QFETCH(QString, steps);
+        QFETCH(int, volume);
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        f.controller->volumeSliderMoved(start);
+        QCOMPARE(f.controller->volume(), start);
+        for (QChar step : steps)
+            step == u'+' ? f.controller->volumeUp() : f.controller->volumeDown();
+        QCOMPARE(f.controller->volume(), volume);
+        // Every change reaches the engine whose sound is heard and the slider.
+        QCOMPARE(f.player1.volume(), volume);
+        QCOMPARE(f.view.volumeSlider, volume);
+        QVERIFY(!f.player1.isMuted());
+        QVERIFY(f.player2.isMuted());
+    }
+
+    void chooseAudioAuto_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("audio1");
+        QTest::addColumn<bool>("audio2");
+        QTest::addColumn<int>("direction");
+        QTest::addColumn<bool>("muted1");
+        QTest::addColumn<bool>("muted2");
+        QTest::addColumn<bool>("toggleShown");
+        QTest::newRow("front picked, both sound") << 0 << true << true << 0 << false << true << true;
+        QTest::newRow("rear picked, both sound") << 1 << true << true << 1 << false << true << true;
+        QTest::newRow("only the partner has sound") << 0 << false << true << 1 << true << false << true;
+        QTest::newRow("no sound anywhere") << 0 << false << false << 2 << true << true << false;
+        QTest::newRow("single recording") << 2 << true << true << 0 << false << true << false;
+        QTest::newRow("single without sound") << 2 << false << true << 2 << true << true << false;
+    }
+    void chooseAudioAuto()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, audio1);
+        QFETCH(bool, audio2);
+        QFETCH(int, direction);
+        QFETCH(bool, muted1);
+        QFETCH(bool, muted2);
+        QFETCH(bool, toggleShown);
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        f.player1.audioTracks = audio1 ? QList<int>{1} : QList<int>{};
+        f.player2.audioTracks = audio2 ? QList<int>{1} : QList<int>{};
+        QVERIFY(f.startPlaying(row));
+        QCOMPARE(f.playInfo.audioMediaDirection(), direction);
+        QCOMPARE(f.player1.isMuted(), muted1);
+        QCOMPARE(f.player2.isMuted(), muted2);
+        QCOMPARE(f.view.audioToggleVisible, toggleShown);
+        QCOMPARE(f.view.volumeSlider, 70);
+    }
+
+    void toggleChoosesChannel()
+    {
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        f.view.audioToggleOn = true;
+        f.controller->toggleAudioChoice();
+        QCOMPARE(f.playInfo.audioMediaDirection(), 1);
+        QVERIFY(f.player1.isMuted());
+        QVERIFY(!f.player2.isMuted());
+        QCOMPARE(f.player2.volume(), 70);
+        f.view.audioToggleOn = false;
+        f.controller->toggleAudioChoice();
+        QVERIFY(!f.player1.isMuted());
+        QVERIFY(f.player2.isMuted());
+        QVERIFY(!f.view.audioToggleOn);
+    }
+
+    void swapRefused_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("pausePartner");
+        QTest::newRow("single recording") << 2 << false;
+        QTest::newRow("partner paused") << 0 << true;
+    }
+    void swapRefused()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, pausePartner);
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(row));
+        if (pausePartner)
+            f.player2.pause();
+        const QString file1 = f.player1.fileName();
+        f.controller->swapPlayer();
+        QVERIFY(!f.controller->swapping());
+        QCOMPARE(f.player1.fileName(), file1);
+        QCOMPARE(f.view.swapAnimations, 0);
+    }
+
+    void swapExchangesChannels()
+    {
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        f.player1.playTo(24000);
+        f.player2.playTo(24000);
+        f.controller->swapPlayer();
+        QVERIFY(f.controller->swapping());
+        QVERIFY(f.controller->moving());
+        QCOMPARE(f.player1.fileName(), kPairAndSingle[1]);
+        QCOMPARE(f.player2.fileName(), kPairAndSingle[0]);
+        QVERIFY(f.player1.isPlaying() && f.player2.isPlaying());
+        QCOMPARE(f.view.logos, QStringList({QStringLiteral("v1_rear_logo"), QStringLiteral("v2_front_logo")}));
+        QCOMPARE(f.view.swapAnimations, 1);
+        QVERIFY(f.player1.isMuted() && f.player2.isMuted());
+
+        f.controller->swapPlayer(); // a second swap inside 1.7 s
+        QCOMPARE(f.player1.fileName(), kPairAndSingle[1]);
+        QCOMPARE(f.view.swapAnimations, 1);
+
+        QTRY_VERIFY(!f.controller->moving()); // 0.8 s: both back at the old place
+        QCOMPARE(f.player1.time().intValue(), 24000);
+        QCOMPARE(f.player2.time().intValue(), 24000);
+        QVERIFY(f.controller->swapping());
+        QVERIFY(f.player1.isMuted() && f.player2.isMuted());
+
+        QTRY_VERIFY(!f.controller->swapping()); // 1.7 s: the front sound again, now small
+        QVERIFY(f.player1.isMuted());
+        QVERIFY(!f.player2.isMuted());
+        f.controller->swapPlayer();
+        QCOMPARE(f.player1.fileName(), kPairAndSingle[0]);
+        QCOMPARE(f.view.logos, QStringList({QStringLiteral("v1_front_logo"), QStringLiteral("v2_rear_logo")}));
+    }
+
+    // At the end the 1-second timer sees the paused engine and a second later the next row
+    // starts: the partner's row is skipped.
+    void advanceAtEnd_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("next"); // -1: the end of the list
+        const QStringList loneAfterPair = {QStringLiteral("alwa_20230105_134501_F.avi"),
+                                           QStringLiteral("alwa_20230105_134501_R.avi"),
+                                           QStringLiteral("alwa_20230105_134601_R.avi")};
+        QTest::newRow("pair skips its rear row") << kPairAndSingle << 0 << 2;
+        QTest::newRow("single goes to the next row") << kPairAndSingle << 2 << 3;
+        QTest::newRow("rear of a pair") << loneAfterPair << 1 << 2;
+        QTest::newRow("last pair") << kPairAndSingle << 3 << -1;
+        QTest::newRow("last row") << kPairAndSingle << 4 << -1;
+    }
+    void advanceAtEnd()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(int, row);
+        QFETCH(int, next);
+        PlaybackFixture f;
+        f.addMedias(names);
+        QVERIFY(f.startPlaying(row));
+        QVERIFY(f.controller->playStopTimer());
+        f.player1.reachEnd();
+        f.player2.reachEnd();
+        f.player1.reportState();
+        QTRY_VERIFY_WITH_TIMEOUT(f.controller->preparingPlayNext(), 2000);
+        QVERIFY(!f.controller->bPlayNext());
+        QTRY_VERIFY_WITH_TIMEOUT(!f.controller->playStopTimer(), 2000); // playNext has run
+        if (next < 0) {
+            QVERIFY(f.controller->bPlayNext());
+            QCOMPARE(f.controller->mediaIndex(), row);
+            QCOMPARE(f.view.loadingShown, 1);
+            QCOMPARE(f.player1.state(), ScriptedEngine::kStatePaused);
+            return;
+        }
+        QCOMPARE(f.controller->mediaIndex(), next);
+        QCOMPARE(f.player1.fileName(), names[next]);
+        QCOMPARE(f.view.loadingShown, 2);
+        QTRY_VERIFY(!f.controller->bPlayNext()); // cleared by the next start step
+    }
+
+    void noAdvanceBeforeTheEnd()
+    {
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        f.player1.playTo(59000); // paused at 0.983: not the end
+        f.player1.pause();
+        f.controller->timerPlayNext();
+        QVERIFY(!f.controller->preparingPlayNext());
+        f.player1.reachEnd();
+        f.controller->timerPlayNext();
+        QVERIFY(f.controller->preparingPlayNext());
+        f.player1.reportTime(); // a time event clears the mark again
+        QVERIFY(!f.controller->preparingPlayNext());
+    }
+
+    void sizeSteps_data()
+    {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<bool>("fullScreen");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("fullScreenAfter");
+        const QSize min(1020, 640);
+        QTest::newRow("up") << min << false << 1 << QSize(1224, 768) << false;
+        QTest::newRow("up to the last size that fits") << QSize(1632, 852) << false << 1 << QSize(1836, 980) << false;
+        QTest::newRow("up past the screen height") << QSize(1632, 853) << false << 1 << QSize(1632, 853) << true;
+        QTest::newRow("up past the screen width") << QSize(1800, 640) << false << 1 << QSize(1800, 640) << true;
+        QTest::newRow("up in full screen") << QSize(1920, 1080) << true << 1 << QSize(1920, 1080) << true;
+        QTest::newRow("down") << QSize(1224, 768) << false << -1 << min << false;
+        QTest::newRow("down below the minimum") << QSize(1100, 900) << false << -1 << min << false;
+        QTest::newRow("down in full screen") << QSize(1920, 1080) << true << -1 << QSize(1920, 1080) << false;
+    }
+    void sizeSteps()
+    {
+        QFETCH(QSize, window);
+        QFETCH(bool, fullScreen);
+        QFETCH(int, step);
+        QFETCH(QSize, size);
+        QFETCH(bool, fullScreenAfter);
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        f.view.window = QRect(QPoint(40, 30), window);
+        f.view.fullScreen = fullScreen;
+        step > 0 ? f.controller->sizeUp() : f.controller->sizeDown();
+        QCOMPARE(f.view.window, QRect(QPoint(40, 30), size));
+        QCOMPARE(f.view.fullScreen, fullScreenAfter);
+    }
+
+    void sizeStepsOnlyWhilePlaying()
+    {
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        f.player1.pause();
+        f.controller->sizeUp();
+        QCOMPARE(f.view.window.size(), QSize(1020, 640));
+    }
+
+    void scaleNeedsAVideoHeight()
+    {
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        f.player1.size = QSize(640, 0);
+        QVERIFY(f.startPlaying(0));
+        f.controller->updatePlayInfoScale();
+        QCOMPARE(f.playInfo.scale(), 0.0);
+        f.player1.size = QSize(640, 360);
+        f.view.containerHeight = 720;
+        f.controller->updatePlayInfoScale();
+        QCOMPARE(f.playInfo.scale(), 2.0);
+    }
+};
+
+ORVEX_TEST(PlaybackControlsTest)
+#include "tst_playback_controls.moc"

@@ -1,0 +1,368 @@
+#include "OrvexTest.h"
+#include "PlaybackFixture.h"
+
+#include <QSignalSpy>
+#include <QTimer>
+
+// Engine events (visibility, the start and end of a recording, the position updates) and the
+// transport: play button, seek and jumps.
+class PlaybackEventsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void stateEventShowsPlayingOrPausedViews_data()
+    {
+        QTest::addColumn<int>("state1");
+        QTest::addColumn<int>("state2");
+        QTest::addColumn<bool>("shown1");
+        QTest::addColumn<bool>("shown2");
+        const int playing = ScriptedEngine::kStatePlaying, paused = ScriptedEngine::kStatePaused,
+                  stopped = ScriptedEngine::kStateStopped;
+        QTest::newRow("both play") << playing << playing << true << true;
+        QTest::newRow("both paused") << paused << paused << true << true;
+        QTest::newRow("second stopped") << playing << stopped << true << false;
+        QTest::newRow("first stopped") << stopped << paused << false << true;
+    }
+    void stateEventShowsPlayingOrPausedViews()
+    {
+        QFETCH(int, state1);
+        QFETCH(int, state2);
+        QFETCH(bool, shown1);
+        QFETCH(bool, shown2);
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        setState(f.player1, state1);
+        setState(f.player2, state2);
+        f.player2.reportState();
+        QCOMPARE(f.view.videoVisible[0], shown1);
+        QCOMPARE(f.view.videoVisible[1], shown2);
+    }
+
+    // The first state event with both engines playing starts the recording's bookkeeping
+    // once; later ones only refresh the sound.
+    void firstPlayingStateStartsOnce()
+    {
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.start(0));
+        QVERIFY(!f.controller->playStopTimer());
+        f.player2.playing = false; // the partner is not there yet
+        f.player1.reportState();
+        QVERIFY(f.controller->waitingForPlayStart());
+
+        QSignalSpy speeds(&f.playInfo, &ORXPlayInfo::speedChanged);
+        f.player2.playing = true;
+        f.player2.reportState();
+        QVERIFY(!f.controller->waitingForPlayStart());
+        QCOMPARE(speeds.count(), 1);
+        QVERIFY(f.playInfo.isPlaying());
+        QCOMPARE(f.playInfo.scale(), 540.0 / 360.0);
+        QVERIFY(f.controller->playStopTimer() && f.controller->playStopTimer()->isActive());
+        QCOMPARE(f.controller->playStopTimer()->interval(), 1000);
+
+        f.view.volumeSlider = -1;
+        f.player1.reportState();
+        QCOMPARE(speeds.count(), 1);
+        QCOMPARE(f.view.volumeSlider, 70); // the sound was refreshed instead
+    }
+
+    void pausedEnginesFinish_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("pausePartner");
+        QTest::addColumn<bool>("finished");
+        QTest::newRow("pair, both paused") << 0 << true << true;
+        QTest::newRow("pair, one paused") << 0 << false << false;
+        QTest::newRow("single paused") << 2 << false << true;
+    }
+    void pausedEnginesFinish()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, pausePartner);
+        QFETCH(bool, finished);
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(row));
+        f.player1.playTo(30000);
+        f.player1.pause();
+        if (pausePartner)
+            f.player2.pause();
+        QSignalSpy positions(&f.playInfo, &ORXPlayInfo::positionChanged);
+        f.player1.reportState();
+        QCOMPARE(positions.count(), finished ? 1 : 0);
+        if (finished) {
+            QCOMPARE(f.playInfo.position(), 0.5);
+            QVERIFY(!f.playInfo.isPlaying());
+        }
+    }
+
+    void firstTimeEventEndsLoadingAndChoosesSound()
+    {
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.start(1)); // the rear file large, the front file small
+        f.player1.reportState();
+        QVERIFY(!f.view.isLoadingStopped());
+        f.playInfo.setAudioMediaDirection(2);
+        f.player2.reportTime(); // from either engine
+        QVERIFY(f.view.isLoadingStopped());
+        QCOMPARE(f.playInfo.audioMediaDirection(), 1); // player1 has sound: the rear channel
+        QVERIFY(!f.player1.isMuted());
+        QCOMPARE(f.player1.volume(), 70);
+        QVERIFY(f.player2.isMuted());
+
+        f.playInfo.setAudioMediaDirection(0);
+        f.player1.reportTime();
+        QCOMPARE(f.view.loadingHidden, 1);
+        QCOMPARE(f.playInfo.audioMediaDirection(), 0); // chosen once per recording
+    }
+
+    // player1's time events move the shown position on the first and then every third;
+    // player2's never do.
+    void everyThirdTimeEventUpdatesPosition()
+    {
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        QSignalSpy positions(&f.playInfo, &ORXPlayInfo::positionChanged);
+        QList<int> updatedAt;
+        for (int event = 1; event <= 8; ++event) {
+            f.player1.playTo(event * 1000);
+            f.player2.reportTime();
+            const qsizetype before = positions.count();
+            f.player1.reportTime();
+            if (positions.count() > before) {
+                updatedAt << event;
+                QCOMPARE(f.playInfo.position(), double(f.player1.position()));
+            }
+        }
+        // The start's first time event (counter -1 -> 0) updated already, so these are
+        // the 2nd to 9th events.
+        QCOMPARE(updatedAt, QList<int>({3, 6}));
+    }
+
+    void movingShowsMovingPositionAndResetsCounter()
+    {
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        f.player1.reportTime();
+        QCOMPARE(f.controller->positionCounter(), 1);
+        f.view.positionSlider = 0.25;
+        f.controller->videoPositionSliderMoved();
+        QVERIFY(f.controller->moving());
+        f.player1.playTo(45000); // the engine still reports the old place
+        f.player1.reportTime();
+        QCOMPARE(f.playInfo.position(), 0.25);
+        QCOMPARE(f.controller->positionCounter(), -1);
+        QTRY_VERIFY(!f.controller->moving());
+        f.player1.reportTime(); // the first event after the seek updates at once
+        QCOMPARE(f.playInfo.position(), 0.75);
+        QCOMPARE(f.controller->positionCounter(), 0);
+    }
+
+    void playButtonPausesPlayingEngines()
+    {
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        QVERIFY(f.playInfo.isPlaying());
+        f.controller->clickPlayButton();
+        QCOMPARE(f.player1.state(), ScriptedEngine::kStatePaused);
+        QCOMPARE(f.player2.state(), ScriptedEngine::kStatePaused);
+    }
+
+    void playButtonResumesBothAndSyncs()
+    {
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        f.player1.playTo(20000);
+        f.player1.pause();
+        f.player2.pause();
+        f.playInfo.setIsPlaying(false);
+        f.controller->clickPlayButton();
+        QVERIFY(f.player1.isPlaying() && f.player2.isPlaying());
+        QCOMPARE(f.player2.position(), 0.f);
+        QTRY_COMPARE(f.player2.position(), f.player1.position());
+    }
+
+    void playButtonAtEnd_data()
+    {
+        QTest::addColumn<double>("slider");
+        QTest::addColumn<bool>("restarted");
+        QTest::addColumn<qint64>("resumedAt");
+        QTest::newRow("slider at the end") << 0.999 << true << qint64(0);
+        QTest::newRow("slider moved back") << 0.5 << false << qint64(30000);
+        QTest::newRow("slider at the start") << 0.0 << false << qint64(0);
+    }
+    void playButtonAtEnd()
+    {
+        QFETCH(double, slider);
+        QFETCH(bool, restarted);
+        QFETCH(qint64, resumedAt);
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        f.player1.reachEnd();
+        f.player2.reachEnd();
+        f.player1.reportState();
+        QVERIFY(!f.playInfo.isPlaying());
+        f.view.positionSlider = slider;
+        const int plays = f.player1.count(QStringLiteral("play"));
+        f.controller->clickPlayButton();
+        if (restarted) {
+            QCOMPARE(f.view.loadingShown, 2);
+            QTRY_COMPARE(f.player1.count(QStringLiteral("play")), plays + 1);
+            QCOMPARE(f.player1.fileName(), kPairAndSingle[0]);
+            QCOMPARE(f.player2.fileName(), kPairAndSingle[1]);
+            QCOMPARE(f.player1.time().intValue(), 0);
+            return;
+        }
+        QCOMPARE(f.player1.time().intValue(), resumedAt);
+        QCOMPARE(f.player2.time().intValue(), resumedAt);
+        QVERIFY(!f.player1.isPlaying()); // playing again only after 0.1 s
+        QTRY_VERIFY(f.player1.isPlaying() && f.player2.isPlaying());
+        QCOMPARE(f.view.loadingShown, 1);
+    }
+
+    void seek_data()
+    {
+        QTest::addColumn<double>("slider");
+        QTest::addColumn<bool>("moving");
+        QTest::addColumn<qint64>("time1");
+        QTest::addColumn<qint64>("time2");
+        QTest::newRow("middle") << 0.5 << true << qint64(30000) << qint64(15000);
+        QTest::newRow("just before the end") << 0.997 << true << qint64(59820) << qint64(29910);
+        QTest::newRow("end") << 0.998 << false << qint64(60000) << qint64(30000);
+    }
+    void seek()
+    {
+        QFETCH(double, slider);
+        QFETCH(bool, moving);
+        QFETCH(qint64, time1);
+        QFETCH(qint64, time2);
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        f.player2.mediaLengthMs = 30000; // the partner is shorter
+        QVERIFY(f.startPlaying(0));
+        f.view.positionSlider = slider;
+        f.controller->videoPositionSliderMoved();
+        QCOMPARE(f.controller->moving(), moving);
+        QVERIFY(qAbs(f.player1.time().intValue() - time1) <= 1);
+        QVERIFY(qAbs(f.player2.time().intValue() - time2) <= 1);
+        if (!moving)
+            return;
+        QCOMPARE(f.controller->movingPosition(), slider);
+        f.view.positionSlider = 0.1; // ignored while the seek settles
+        f.controller->videoPositionSliderMoved();
+        QVERIFY(qAbs(f.player1.time().intValue() - time1) <= 1);
+        QTRY_VERIFY(!f.controller->moving());
+        QCOMPARE(f.player2.position(), f.player1.position());
+    }
+
+    void jumpForward_data()
+    {
+        QTest::addColumn<qint64>("at");
+        QTest::addColumn<bool>("jumps");
+        QTest::addColumn<qint64>("after");
+        QTest::newRow("middle") << qint64(30000) << true << qint64(40000);
+        QTest::newRow("10 s left") << qint64(50000) << true << qint64(60000);
+        QTest::newRow("9 s left") << qint64(51000) << false << qint64(60000);
+        QTest::newRow("0.5 s left") << qint64(59500) << false << qint64(60000);
+    }
+    void jumpForward()
+    {
+        QFETCH(qint64, at);
+        QFETCH(bool, jumps);
+        QFETCH(qint64, after);
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        f.player1.playTo(at);
+        f.player2.playTo(at);
+        f.controller->jumpForward();
+        QCOMPARE(f.player1.time().intValue(), after);
+        QCOMPARE(f.controller->moving(), jumps);
+        if (!jumps) {
+            QCOMPARE(f.player2.time().intValue(), after); // both to the end
+            return;
+        }
+        const double expected = at / 60000.0 + 10.0 / 60.0;
+        QVERIFY(qAbs(f.controller->movingPosition() - expected) < 1e-6);
+        QCOMPARE(f.view.positionSlider, f.controller->movingPosition());
+        f.controller->jumpForward(); // ignored while moving
+        QCOMPARE(f.player1.count(QStringLiteral("jumpForward")), 1);
+        QTRY_VERIFY(!f.controller->moving());
+        QCOMPARE(f.player2.time().intValue(), after);
+    }
+
+    void jumpBackward_data()
+    {
+        QTest::addColumn<qint64>("at");
+        QTest::addColumn<bool>("jumps");
+        QTest::addColumn<qint64>("after");
+        QTest::newRow("middle") << qint64(30000) << true << qint64(20000);
+        QTest::newRow("10 s played") << qint64(10000) << true << qint64(0);
+        QTest::newRow("9.9 s played") << qint64(9900) << false << qint64(0);
+    }
+    void jumpBackward()
+    {
+        QFETCH(qint64, at);
+        QFETCH(bool, jumps);
+        QFETCH(qint64, after);
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        f.player1.playTo(at);
+        f.player2.playTo(at);
+        f.view.positionSlider = 0.42;
+        f.view.volumeSlider = -1;
+        f.controller->jumpBackward();
+        QCOMPARE(f.player1.time().intValue(), after);
+        QCOMPARE(f.controller->moving(), jumps);
+        QCOMPARE(f.view.volumeSlider, 70); // the sound is refreshed either way
+        if (!jumps) {
+            QCOMPARE(f.player2.time().intValue(), 0);
+            return;
+        }
+        QCOMPARE(f.controller->movingPosition(), 0.42);
+        QTRY_VERIFY(!f.controller->moving());
+        QCOMPARE(f.player2.time().intValue(), after);
+    }
+
+    // Without a partner nothing needs to catch up: a seek ends at once.
+    void seekWithoutPartnerEndsAtOnce()
+    {
+        PlaybackFixture f;
+        f.addMedias(kPairAndSingle);
+        QVERIFY(f.startPlaying(2));
+        f.view.positionSlider = 0.3;
+        f.controller->videoPositionSliderMoved();
+        QVERIFY(!f.controller->moving());
+        QCOMPARE(f.player1.time().intValue(), 18000);
+    }
+
+    void nothingLoadedIgnoresTransport()
+    {
+        PlaybackFixture f;
+        f.controller->clickPlayButton();
+        f.controller->jumpForward();
+        f.controller->jumpBackward();
+        QVERIFY(!f.controller->moving());
+        QVERIFY(!f.player1.calls.contains(QStringLiteral("play")));
+        QVERIFY(!f.player1.calls.contains(QStringLiteral("jumpForward")));
+    }
+
+private:
+    static void setState(ScriptedEngine& engine, int state)
+    {
+        engine.currentState = state;
+        engine.playing = state == ScriptedEngine::kStatePlaying;
+    }
+};
+
+ORVEX_TEST(PlaybackEventsTest)
+#include "tst_playback_events.moc"

@@ -1,0 +1,146 @@
+// The playback controller on two real libVLC engines, end to end on simulated recordings.
+#include "OrvexTest.h"
+
+#include "FakePlayerView.h"
+#include "ORXBlackBoxData.h"
+#include "ORXMediaList.h"
+#include "ORXPlayInfo.h"
+#include "ORXPlaybackController.h"
+#include "ORXSimRecording.h"
+#include "VLCMediaPlayer.h"
+#include "VLCVideoView.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+// libVLC needs a few seconds on a loaded machine; waits are generous and end early.
+constexpr int kEngineTimeoutMs = 20000;
+
+struct VlcPlayback
+{
+    VlcPlayback()
+    {
+        blackBoxData.setWaitAfterRead(0);
+        blackBoxData.setIndexTraceEnabled(false);
+        controller = std::make_unique<ORXPlaybackController>(&player1, &player2, &playInfo, &mediaList,
+                                                             &blackBoxData, &view);
+    }
+    ~VlcPlayback()
+    {
+        controller->stopPlay();
+        controller.reset();
+    }
+
+    QString fileName(const ORXPlaybackEngine& engine) const
+    {
+        return engine.media() ? QFileInfo(engine.media()->url().toLocalFile()).fileName() : QString();
+    }
+
+    VLCVideoView video1;
+    VLCVideoView video2;
+    VLCMediaPlayer player1{&video1};
+    VLCMediaPlayer player2{&video2};
+    ORXPlayInfo playInfo;
+    ORXMediaList mediaList;
+    ORXBlackBoxData blackBoxData;
+    FakePlayerView view;
+    std::unique_ptr<ORXPlaybackController> controller;
+};
+} // namespace
+
+class PlaybackVlcTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    const QStringList m_names = {
+        QStringLiteral("alwa_20230105_134501_F.avi"), // 0 pair with sound
+        QStringLiteral("alwa_20230105_134501_R.avi"), // 1
+        QStringLiteral("alwa_20230105_134601_F.avi"), // 2 pair without sound
+        QStringLiteral("alwa_20230105_134601_R.avi"), // 3
+    };
+
+    bool write(const QString& name, bool audio)
+    {
+        ORXSimRecordingOptions options;
+        options.path = m_dir.filePath(name);
+        options.durationSeconds = 3;
+        options.width = 320;
+        options.height = 180;
+        options.fps = 15;
+        options.front = name.endsWith(QLatin1String("_F.avi"));
+        options.audio = audio;
+        QString error;
+        if (!ORXSimWriteRecording(options, nullptr, &error))
+            qWarning("simulator: %s", qPrintable(error));
+        return error.isEmpty();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        for (int i = 0; i < m_names.size(); ++i)
+            QVERIFY(write(m_names[i], i < 2));
+    }
+
+    // A pair starts on both engines, the first time event ends the loading indicator, and at
+    // the end the next pair starts by itself (skipping the partner's row).
+    void pairPlaysAndAdvances()
+    {
+        VlcPlayback p;
+        p.mediaList.setDirectoryPath(m_dir.path());
+        p.mediaList.waitForRebuild();
+        QCOMPARE(p.mediaList.count(), 4);
+        p.view.selected = 0;
+        p.controller->changeAndPlay();
+        QVERIFY(!p.view.isLoadingStopped());
+        QCOMPARE(p.fileName(p.player1), m_names[0]);
+        QCOMPARE(p.fileName(p.player2), m_names[1]);
+
+        QTRY_VERIFY_WITH_TIMEOUT(p.video1.frameCount() >= 3 && p.video2.frameCount() >= 3, kEngineTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(p.view.isLoadingStopped(), kEngineTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!p.controller->waitingForPlayStart(), kEngineTimeoutMs);
+        QVERIFY(p.view.videoVisible[0] && p.view.videoVisible[1]);
+        QVERIFY(p.playInfo.isPlaying());
+        QCOMPARE(p.playInfo.audioMediaDirection(), 0);
+        QVERIFY(!p.player1.isMuted());
+        QVERIFY(p.player2.isMuted());
+        p.controller->updatePlayInfoScale(); // as when the window's content is laid out
+        QCOMPARE(p.playInfo.scale(), p.view.containerHeight / 180.0);
+        QTRY_VERIFY_WITH_TIMEOUT(p.playInfo.position() > 0.2, kEngineTimeoutMs);
+
+        // 3 s of play, then the end timer (1 s) and the advance (1 s).
+        QTRY_COMPARE_WITH_TIMEOUT(p.controller->mediaIndex(), qint64(2), kEngineTimeoutMs);
+        QCOMPARE(p.fileName(p.player1), m_names[2]);
+        QCOMPARE(p.fileName(p.player2), m_names[3]);
+        const quint64 frames2 = p.video2.frameCount();
+        QTRY_VERIFY_WITH_TIMEOUT(!p.controller->waitingForPlayStart(), kEngineTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(p.video2.frameCount() > frames2, kEngineTimeoutMs);
+    }
+
+    // Neither file of the pair carries sound: no toggle, both engines muted.
+    void silentPairMutesBoth()
+    {
+        VlcPlayback p;
+        p.mediaList.setDirectoryPath(m_dir.path());
+        p.mediaList.waitForRebuild();
+        p.playInfo.setAudioMediaDirection(0);
+        QVERIFY(p.controller->playAtIndex(3)); // the rear file large
+        QCOMPARE(p.fileName(p.player1), m_names[3]);
+        QCOMPARE(p.fileName(p.player2), m_names[2]);
+        QTRY_VERIFY_WITH_TIMEOUT(p.view.isLoadingStopped(), kEngineTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!p.controller->waitingForPlayStart(), kEngineTimeoutMs);
+        QCOMPARE(p.playInfo.audioMediaDirection(), 2);
+        QVERIFY(!p.view.audioToggleVisible);
+        QVERIFY(p.player1.isMuted());
+        QVERIFY(p.player2.isMuted());
+        QCOMPARE(p.view.logos, QStringList({QStringLiteral("v1_rear_logo"), QStringLiteral("v2_front_logo")}));
+    }
+};
+
+ORVEX_TEST(PlaybackVlcTest)
+#include "tst_playback_vlc.moc"
