@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -125,10 +126,17 @@ bool ORXNMEASentenceParser::parse(const char* sentence)
 
 bool ORXNMEASentenceParser::parse(QByteArrayView sentence)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    const QString text = decoder.decode(sentence);
-    if (decoder.hasError())
-        return false;
+    // Receivers send ASCII; anything else must at least be valid UTF-8.
+    const bool ascii = std::all_of(sentence.begin(), sentence.end(), [](char c) { return uchar(c) < 0x80; });
+    QString text;
+    if (ascii) {
+        text = QString::fromLatin1(sentence);
+    } else {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        text = decoder.decode(sentence);
+        if (decoder.hasError())
+            return false;
+    }
     const QStringList parts = text.split(QLatin1Char('*'));
     if (parts.size() != 2)
         return false;
