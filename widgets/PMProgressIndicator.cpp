@@ -43,11 +43,10 @@ PMProgressIndicator::PMProgressIndicator(QWidget* parent)
 
 PMProgressIndicator::~PMProgressIndicator()
 {
-    // Going away takes the bar off the icon.
-    if (m_drawDockProgress) {
-        if (auto* c = controller(); c && c->containsProgressIndicator(this))
-            c->removeProgressIndicator(this);
-    }
+    // Going away takes the bar off the icon (without creating the shared controller for it).
+    auto* c = m_controller ? m_controller.data() : PMProgressIndicatorController::sharedInstance(false);
+    if (c && c->containsProgressIndicator(this))
+        c->removeProgressIndicator(this);
 }
 
 void PMProgressIndicator::setProgressText(QLabel* label)

@@ -60,10 +60,10 @@ constexpr BarRow kRows[] = {
 constexpr double kRowAlpha = 0.78;
 } // namespace
 
-PMProgressIndicatorController* PMProgressIndicatorController::sharedInstance()
+PMProgressIndicatorController* PMProgressIndicatorController::sharedInstance(bool create)
 {
     static QPointer<PMProgressIndicatorController> shared;
-    if (!shared && QCoreApplication::instance()) {
+    if (!shared && create && QCoreApplication::instance()) {
         shared = new PMProgressIndicatorController(applicationIcon(),
                                                    [](const QString& name) { return ORXImage::image(name); },
                                                    QCoreApplication::instance());

@@ -33,8 +33,8 @@ public:
     static constexpr int kBandHeight = 16;
     static constexpr int kRedrawMs = 100;
 
-    // Created on first use; lives until the application object goes.
-    static PMProgressIndicatorController* sharedInstance();
+    // Created on first use (unless `create` is off); lives until the application object goes.
+    static PMProgressIndicatorController* sharedInstance(bool create = true);
 
     // A controller over the given icon (scaled to 128 by 128) that only draws: it neither
     // changes the application's icon nor talks to the launcher unless told to below.
