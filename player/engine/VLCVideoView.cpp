@@ -90,8 +90,9 @@ void VLCVideoView::paintEvent(QPaintEvent*)
     const QImage frame = m_sink->frame();
     if (frame.isNull())
         return;
-    const QSize target =
-        frame.size().scaled(size(), m_fillScreen ? Qt::KeepAspectRatioByExpanding : Qt::KeepAspectRatio);
+    QSize target = frame.size();
+    if (m_fillScreen || target.width() > width() || target.height() > height())
+        target = target.scaled(size(), Qt::KeepAspectRatio);
     const QRect where(QPoint((width() - target.width()) / 2, (height() - target.height()) / 2), target);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(where, frame);

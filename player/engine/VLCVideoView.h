@@ -47,8 +47,10 @@ public:
     explicit VLCVideoView(QWidget* parent = nullptr);
     ~VLCVideoView() override;
 
-    // With fillScreen the picture covers the whole view (keeping its aspect ratio, cropped
-    // at the edges); without it the whole picture is shown, letterboxed.
+    // With fillScreen the picture is scaled to fill the view as far as its aspect ratio allows
+    // (the whole picture stays visible: a dash camera's edges hold the plate next door and
+    // the time stamp); without it the picture is shown at its own size, centred, and only
+    // scaled down when it is larger than the view.
     bool fillScreen() const { return m_fillScreen; }
     void setFillScreen(bool fill);
 

@@ -99,6 +99,42 @@
             <source>not a byte count</source>
             <translation>not a byte count</translation>
         </message>
+        <message id="filelist.date">
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message id="filelist.file">
+            <source>File</source>
+            <translation>File</translation>
+        </message>
+        <message id="filelist.mode">
+            <source>Kind</source>
+            <translation>Kind</translation>
+        </message>
+        <message id="filelist.open_title">
+            <source>Open a folder of recordings</source>
+            <translation>Open a folder of recordings</translation>
+        </message>
+        <message id="filelist.time">
+            <source>Time</source>
+            <translation>Time</translation>
+        </message>
+        <message id="media.always">
+            <source>Always</source>
+            <translation>Always</translation>
+        </message>
+        <message id="media.event">
+            <source>Event</source>
+            <translation>Event</translation>
+        </message>
+        <message id="media.motion">
+            <source>Motion</source>
+            <translation>Motion</translation>
+        </message>
+        <message id="media.unknown">
+            <source>Other</source>
+            <translation>Other</translation>
+        </message>
         <message id="msg.cannot_format">
             <source>The SD card cannot be formatted.</source>
             <translation>The SD card cannot be formatted.</translation>
@@ -162,6 +198,78 @@
         <message id="msg.write_protected_disk">
             <source>The settings could not be saved. The card may be locked or full.</source>
             <translation>The settings could not be saved. The card may be locked or full.</translation>
+        </message>
+        <message id="player.audio_front">
+            <source>Front</source>
+            <translation>Front</translation>
+        </message>
+        <message id="player.audio_rear">
+            <source>Rear</source>
+            <translation>Rear</translation>
+        </message>
+        <message id="player.audio_toggle">
+            <source>Whose sound you hear: the front or the rear camera</source>
+            <translation>Whose sound you hear: the front or the rear camera</translation>
+        </message>
+        <message id="player.clock">
+            <source>Set the camera's clock</source>
+            <translation>Set the camera's clock</translation>
+        </message>
+        <message id="player.fullscreen">
+            <source>Full screen (F)</source>
+            <translation>Full screen (F)</translation>
+        </message>
+        <message id="player.hdop_title">
+            <source>HDOP</source>
+            <translation>HDOP</translation>
+        </message>
+        <message id="player.jump_backward">
+            <source>Back 10 seconds (Left)</source>
+            <translation>Back 10 seconds (Left)</translation>
+        </message>
+        <message id="player.jump_forward">
+            <source>Forward 10 seconds (Right)</source>
+            <translation>Forward 10 seconds (Right)</translation>
+        </message>
+        <message id="player.list_tab">
+            <source>Recordings</source>
+            <translation>Recordings</translation>
+        </message>
+        <message id="player.map_tab">
+            <source>Map</source>
+            <translation>Map</translation>
+        </message>
+        <message id="player.open_folder">
+            <source>Open a folder of recordings (Ctrl+O)</source>
+            <translation>Open a folder of recordings (Ctrl+O)</translation>
+        </message>
+        <message id="player.play">
+            <source>Play or pause (Space)</source>
+            <translation>Play or pause (Space)</translation>
+        </message>
+        <message id="player.quit">
+            <source>Quit (Ctrl+Q)</source>
+            <translation>Quit (Ctrl+Q)</translation>
+        </message>
+        <message id="player.satellites_title">
+            <source>Satellites</source>
+            <translation>Satellites</translation>
+        </message>
+        <message id="player.settings">
+            <source>Camera settings</source>
+            <translation>Camera settings</translation>
+        </message>
+        <message id="player.size">
+            <source>Window size</source>
+            <translation>Window size</translation>
+        </message>
+        <message id="player.speed">
+            <source>Play speed (] faster, [ slower)</source>
+            <translation>Play speed (] faster, [ slower)</translation>
+        </message>
+        <message id="player.speed_title">
+            <source>Speed</source>
+            <translation>Speed</translation>
         </message>
         <message id="progress.about_eight_minutes">
             <source>About eight minutes remaining</source>
