@@ -163,8 +163,11 @@ QByteArray ORXSimAviWriter::streamList(int stream) const
         strf.u16(quint16(blockAlign)).u16(16);
     } else {
         // The side stream: a data stream of one G-sensor or GPS record per chunk.
+        // Its rate is set so that its length spans the recording like the video's does.
+        const quint32 scale = std::max<quint32>(1, m_videoFrames);
+        const quint32 rate = std::max<quint32>(1, m_sideChunks) * quint32(std::max(1, m_video.fps));
         strh.cc("dats").u32(0).u32(0).u16(0).u16(0).u32(0);
-        strh.u32(1).u32(quint32(m_video.fps)).u32(0).u32(m_sideChunks).u32(m_maxSide);
+        strh.u32(scale).u32(rate).u32(0).u32(m_sideChunks).u32(m_maxSide);
         strh.u32(0xFFFFFFFF).u32(0).u16(0).u16(0).u16(0).u16(0);
     }
     QByteArray content = chunk("strh", strh.bytes);

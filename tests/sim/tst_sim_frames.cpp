@@ -1,0 +1,231 @@
+#include "OrvexTest.h"
+#include "ORXSimFrameNumber.h"
+#include "ORXSimFramePainter.h"
+#include "ORXSimRecording.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <random>
+
+// The frame-number strip survives what a player does to a frame: JPEG compression and
+// scaling. Unreadable pictures give -1, never a made-up number.
+class ORXSimFrameNumberTest : public QObject
+{
+    Q_OBJECT
+
+    static QImage jpegRoundTrip(const QImage& image, int quality)
+    {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setQuality(quality);
+        if (!writer.write(image))
+            return {};
+        return QImage::fromData(bytes, "JPEG");
+    }
+
+private slots:
+    void roundTrip_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("quality"); // 0: no compression
+        QTest::newRow("first frame, as drawn") << 0 << QSize(640, 360) << 1.0 << 0;
+        QTest::newRow("jpeg 70") << 12345 << QSize(640, 360) << 1.0 << 70;
+        QTest::newRow("jpeg 30") << 54321 << QSize(640, 360) << 1.0 << 30;
+        QTest::newRow("half size after jpeg") << 107999 << QSize(640, 360) << 0.5 << 70;
+        QTest::newRow("full HD to 960x540") << 4242 << QSize(1920, 1080) << 0.5 << 70;
+        QTest::newRow("enlarged") << 777 << QSize(640, 360) << 1.6 << 70;
+        QTest::newRow("largest number") << (1 << 24) - 1 << QSize(640, 360) << 0.5 << 70;
+        QTest::newRow("small frame") << 99 << QSize(320, 180) << 1.0 << 70;
+    }
+
+    void roundTrip()
+    {
+        QFETCH(int, number);
+        QFETCH(QSize, size);
+        QFETCH(double, scale);
+        QFETCH(int, quality);
+        ORXSimFrameState state;
+        state.frameNumber = number;
+        state.overlayTop = QStringLiteral("FRONT 2023-01-05 13:45:01");
+        state.overlayBottom = QStringLiteral("052 KM/H N37.5326 E127.0246");
+        QImage frame = ORXSimFramePainter(size.width(), size.height(), true).draw(state);
+        QCOMPARE(frame.size(), size);
+        if (quality > 0)
+            frame = jpegRoundTrip(frame, quality);
+        QVERIFY(!frame.isNull());
+        if (scale != 1.0)
+            frame = frame.scaled(frame.size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QCOMPARE(ORXSimReadFrameNumber(frame), number);
+    }
+
+    void unreadable_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::newRow("null image") << QStringLiteral("null");
+        QTest::newRow("all black") << QStringLiteral("black");
+        QTest::newRow("all white") << QStringLiteral("white");
+        QTest::newRow("grey") << QStringLiteral("grey");
+        QTest::newRow("noise") << QStringLiteral("noise");
+        QTest::newRow("too small") << QStringLiteral("tiny");
+        QTest::newRow("check bits spoiled") << QStringLiteral("spoiled");
+    }
+
+    void unreadable()
+    {
+        QFETCH(QString, picture);
+        QImage image(320, 180, QImage::Format_RGB32);
+        if (picture == QLatin1String("null")) {
+            image = QImage();
+        } else if (picture == QLatin1String("black")) {
+            image.fill(Qt::black);
+        } else if (picture == QLatin1String("white")) {
+            image.fill(Qt::white);
+        } else if (picture == QLatin1String("grey")) {
+            image.fill(QColor(128, 128, 128));
+        } else if (picture == QLatin1String("noise")) {
+            std::mt19937 random(5);
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x)
+                    image.setPixel(x, y, (random() & 1) ? 0xFFFFFFFF : 0xFF000000);
+            }
+        } else if (picture == QLatin1String("tiny")) {
+            image = QImage(20, 10, QImage::Format_RGB32);
+            image.fill(Qt::white);
+        } else {
+            image.fill(Qt::darkGreen);
+            ORXSimDrawFrameNumber(image, 1000);
+            // Flip the last block (a check bit).
+            const int x0 = 31 * image.width() / 32;
+            for (int y = image.height() - 8; y < image.height(); ++y) {
+                for (int x = x0; x < image.width(); ++x)
+                    image.setPixel(x, y, qGray(image.pixel(x, y)) > 128 ? 0xFF000000 : 0xFFFFFFFF);
+            }
+        }
+        QCOMPARE(ORXSimReadFrameNumber(image), -1);
+    }
+
+    void framesMove()
+    {
+        // A viewer sees the picture advance: consecutive frames of a moving car differ in
+        // the scene, not only in the strip.
+        ORXSimFramePainter painter(320, 180, true);
+        ORXSimFrameState a, b;
+        a.distanceMetres = 10;
+        b.distanceMetres = 11.5;
+        b.frameNumber = a.frameNumber;
+        QVERIFY(painter.draw(a) != painter.draw(b));
+        QCOMPARE(painter.draw(a), painter.draw(a));
+    }
+};
+
+ORVEX_TEST(ORXSimFrameNumberTest)
+
+// Other programs of the field read the recordings as ordinary AVI files: ffprobe sees
+// MJPEG video at 30 fps (and 16-bit PCM audio where there is sound) without complaint, and
+// the decoded frames carry their numbers.
+class ORXSimPlayableTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    static QByteArray run(const QString& program, const QStringList& args, QByteArray* err)
+    {
+        QProcess process;
+        process.start(program, args);
+        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
+            *err = "did not finish";
+            return {};
+        }
+        *err = process.readAllStandardError();
+        if (process.exitCode() != 0)
+            err->append("exit " + QByteArray::number(process.exitCode()));
+        return process.readAllStandardOutput();
+    }
+
+private slots:
+    void ffprobe_data()
+    {
+        QTest::addColumn<bool>("audio");
+        QTest::addColumn<int>("receiver");
+        QTest::addColumn<bool>("front");
+        QTest::newRow("front with sound") << true << int(ORXSimRecordingOptions::GpsOnly) << true;
+        QTest::newRow("rear, silent") << false << int(ORXSimRecordingOptions::GpsOnly) << false;
+        QTest::newRow("GPS+GLONASS with sound") << true << int(ORXSimRecordingOptions::GpsGlonass) << true;
+    }
+
+    void ffprobe()
+    {
+        QFETCH(bool, audio);
+        QFETCH(int, receiver);
+        QFETCH(bool, front);
+        const QString ffprobe = QStandardPaths::findExecutable(QStringLiteral("ffprobe"));
+        if (ffprobe.isEmpty())
+            QSKIP("ffprobe is not installed");
+        ORXSimRecordingOptions o;
+        o.path = m_dir.filePath(QStringLiteral("probe.avi"));
+        o.durationSeconds = 4;
+        o.audio = audio;
+        o.front = front;
+        o.receiver = ORXSimRecordingOptions::Receiver(receiver);
+        QVERIFY(ORXSimWriteRecording(o, nullptr, nullptr));
+
+        QByteArray err;
+        const QByteArray out = run(ffprobe, {"-v", "error", "-show_streams", "-of", "json", o.path}, &err);
+        QVERIFY2(err.isEmpty(), err.constData());
+        const QJsonArray streams = QJsonDocument::fromJson(out).object().value(QStringLiteral("streams")).toArray();
+        QJsonObject video, sound;
+        for (const auto& value : streams) {
+            const QJsonObject stream = value.toObject();
+            if (stream.value(QStringLiteral("codec_type")) == QLatin1String("video"))
+                video = stream;
+            if (stream.value(QStringLiteral("codec_type")) == QLatin1String("audio"))
+                sound = stream;
+        }
+        QCOMPARE(video.value(QStringLiteral("codec_name")).toString(), QStringLiteral("mjpeg"));
+        QCOMPARE(video.value(QStringLiteral("r_frame_rate")).toString(), QStringLiteral("30/1"));
+        QCOMPARE(video.value(QStringLiteral("width")).toInt(), 640);
+        QCOMPARE(video.value(QStringLiteral("height")).toInt(), 360);
+        QCOMPARE(video.value(QStringLiteral("nb_frames")).toString(), QStringLiteral("120"));
+        QCOMPARE(sound.isEmpty(), !audio);
+        if (audio) {
+            QCOMPARE(sound.value(QStringLiteral("codec_name")).toString(), QStringLiteral("pcm_s16le"));
+            QCOMPARE(sound.value(QStringLiteral("sample_rate")).toString(), QStringLiteral("16000"));
+        }
+    }
+
+    void decodedFramesCarryTheirNumbers()
+    {
+        const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+        if (ffmpeg.isEmpty())
+            QSKIP("ffmpeg is not installed");
+        ORXSimRecordingOptions o;
+        o.path = m_dir.filePath(QStringLiteral("decode.avi"));
+        o.durationSeconds = 3;
+        QVERIFY(ORXSimWriteRecording(o, nullptr, nullptr));
+        // Every frame decoded and halved in size, as a small view would show it.
+        const QString pattern = m_dir.filePath(QStringLiteral("frame%03d.png"));
+        QByteArray err;
+        run(ffmpeg, {"-v", "error", "-i", o.path, "-vf", "scale=320:180", "-start_number", "0", pattern}, &err);
+        QVERIFY2(err.isEmpty(), err.constData());
+        for (int n = 0; n < 90; ++n) {
+            const QString file = m_dir.filePath(QStringLiteral("frame%1.png").arg(n, 3, 10, QLatin1Char('0')));
+            QCOMPARE(ORXSimReadFrameNumber(QImage(file)), n);
+        }
+    }
+};
+
+ORVEX_TEST(ORXSimPlayableTest)
+#include "tst_sim_frames.moc"
