@@ -108,8 +108,8 @@ int main(int argc, char** argv)
         }
         ourMs.push_back(t.nsecsElapsed() / 1e6);
     }
-    if (floor.gsensor != info.gsensor.size() || floor.gps != info.gps.size()
-        || box.m_vGSensorData().size() != info.gsensor.size() || box.gpsRecords().size() != info.gps.size()) {
+    if (floor.gsensor != info.gsensor.size() || floor.gps != info.gps.size() ||
+        box.m_vGSensorData().size() != info.gsensor.size() || box.gpsRecords().size() != info.gps.size()) {
         std::fprintf(stderr, "bench_telemetry: record counts differ from what was written\n");
         return 1;
     }
@@ -118,6 +118,7 @@ int main(int argc, char** argv)
     std::printf("floor (index in one read, one pread per record): %.1f ms\n", f);
     std::printf("extraction (wait 0, with NMEA parsing and pairing): %.1f ms\n", o);
     std::printf("ratio: %.2f\n", o / f);
-    std::printf("fixes: %lld, paired samples: %lld\n", qint64(box.m_NMEAs().size()), qint64(box.m_vGpsData().size()));
+    std::printf("fixes: %lld, paired samples: %lld\n", qint64(box.m_NMEAs().size()),
+                qint64(box.m_vGpsData().size()));
     return 0;
 }

@@ -43,7 +43,8 @@ int run(const QStringList& args)
     box.setIndexTraceEnabled(false);
     if (!box.ExtractStreamInformation(path)) {
         const QFileInfo info(path);
-        return ORXCli::failInput(path, ORXLocalizedString(info.exists() ? "telemetry.error.not_avi" : "cli.file.missing"));
+        return ORXCli::failInput(
+            path, ORXLocalizedString(info.exists() ? "telemetry.error.not_avi" : "cli.file.missing"));
     }
     if (format == QLatin1String("csv"))
         ORXCli::writeOut(ORXTelemetryExport::toCsv(box));
@@ -56,5 +57,6 @@ int run(const QStringList& args)
     return ORXCli::Success;
 }
 
-const ORXCli::Registrar reg({kCommand, QStringLiteral("telemetry FILE [--format json|csv|gpx|summary]"), run});
+const ORXCli::Registrar reg({kCommand, QStringLiteral("telemetry FILE [--format json|csv|gpx|summary]"),
+                             run});
 } // namespace

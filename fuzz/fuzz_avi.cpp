@@ -57,13 +57,15 @@ QByteArray seed(int gsensorCount, int gpsCount, bool glonass)
             gps.fLatitude = 3745.1234;
             gps.fLongitude = 12701.5678;
             gps.KM = '9';
-            const QByteArray text = glonass ? QByteArray("$GNRMC,134501.000,A,,,,,1.5,20.0,050123,,,A*7D\r\n"
-                                                         "$GNGGA,134501.000,3745.1234,N,12701.5678,E,1,09,1.2,38.0,M,,M,,*78\r\n"
-                                                         "$GNGSA,A,3,01,07,08,,,,,,,,,,2.1,1.2,1.7*25\r\n"
-                                                         "$GNGSA,A,3,67,68,,,,,,,,,,,2.1,1.2,1.7*22\r\n"
-                                                         "$GNGNS,134501.000,,,,,AA,09,1.2*52\r\n")
-                                            : QByteArray("$GPRMC,134501.000,A,,,,,1.5,20.0,050123,,,A*7D\r\n"
-                                                         "$GPGGA,134501.000,3745.1234,S,12701.5678,W,1,09,1.2,38.0,M,,M,,*78\r\n");
+            const QByteArray text =
+                glonass
+                    ? QByteArray("$GNRMC,134501.000,A,,,,,1.5,20.0,050123,,,A*7D\r\n"
+                                 "$GNGGA,134501.000,3745.1234,N,12701.5678,E,1,09,1.2,38.0,M,,M,,*78\r\n"
+                                 "$GNGSA,A,3,01,07,08,,,,,,,,,,2.1,1.2,1.7*25\r\n"
+                                 "$GNGSA,A,3,67,68,,,,,,,,,,,2.1,1.2,1.7*22\r\n"
+                                 "$GNGNS,134501.000,,,,,AA,09,1.2*52\r\n")
+                    : QByteArray("$GPRMC,134501.000,A,,,,,1.5,20.0,050123,,,A*7D\r\n"
+                                 "$GPGGA,134501.000,3745.1234,S,12701.5678,W,1,09,1.2,38.0,M,,M,,*78\r\n");
             gps.nLen = quint32(text.size());
             std::memcpy(gps.RawData, text.constData(), size_t(text.size()));
             add("02sb", QByteArray(reinterpret_cast<const char*>(&gps), sizeof gps));
@@ -122,7 +124,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const bool ok = box.ExtractStreamInformation(&buffer);
     if (!ok && (!box.m_GSensors().isEmpty() || !box.m_NMEAs().isEmpty() || !box.gpsRecords().isEmpty()))
         __builtin_trap(); // a failed read leaves no telemetry
-    if (box.m_vGpsData().size() > box.m_GSensors().size() || box.m_vGSensorData().size() != box.m_GSensors().size())
+    if (box.m_vGpsData().size() > box.m_GSensors().size() ||
+        box.m_vGSensorData().size() != box.m_GSensors().size())
         __builtin_trap();
     ORXTelemetryExport::toCsv(box);
     ORXTelemetryExport::toGpx(box);

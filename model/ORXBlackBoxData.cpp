@@ -58,7 +58,8 @@ public:
             m_block.resize(readAt(pos, m_block.data(), want));
             m_blockStart = pos;
         }
-        *available = std::clamp<qint64>(m_blockStart + m_block.size() - pos, 0, ORXAviLayout::kIndexEntrySize);
+        *available =
+            std::clamp<qint64>(m_blockStart + m_block.size() - pos, 0, ORXAviLayout::kIndexEntrySize);
         return m_block.constData() + (pos - m_blockStart);
     }
 
@@ -67,7 +68,8 @@ private:
     {
         qint64 done = 0;
         while (done < len) {
-            const ssize_t n = ::pread(m_fd, buffer + done, static_cast<size_t>(len - done), static_cast<off_t>(pos + done));
+            const ssize_t n =
+                ::pread(m_fd, buffer + done, static_cast<size_t>(len - done), static_cast<off_t>(pos + done));
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
@@ -147,8 +149,8 @@ bool ORXBlackBoxData::ExtractStreamInformation(QIODevice* device)
 
     ORXAviFileReader reader(device);
     char head[12];
-    const bool riff = reader.readAt(0, head, sizeof head) == sizeof head && std::memcmp(head, "RIFF", 4) == 0
-                      && std::memcmp(head + 8, "AVI ", 4) == 0;
+    const bool riff = reader.readAt(0, head, sizeof head) == sizeof head &&
+                      std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "AVI ", 4) == 0;
     bool walked = false;
     if (riff)
         walked = walkIndex(reader, quint64(le32(head + 4)) + 8);
@@ -176,11 +178,13 @@ bool ORXBlackBoxData::walkIndex(ORXAviFileReader& reader, quint64 riffEnd)
     const quint32 movieSize = le32(sizeField);
     const qint64 indexStart = qint64(movieSize) + kIndexAfterMovieSize;
     if (m_indexTrace)
-        std::fprintf(stderr, "Listmovsize=0x%x IdxAddr=0x%llx\n", movieSize, static_cast<unsigned long long>(indexStart));
+        std::fprintf(stderr, "Listmovsize=0x%x IdxAddr=0x%llx\n", movieSize,
+                     static_cast<unsigned long long>(indexStart));
 
     const qint64 fileLength = reader.size();
     // The index is not read past the RIFF end (but the entry that starts there is whole).
-    const qint64 indexLimit = std::min<qint64>(fileLength, std::max<qint64>(qint64(riffEnd), indexStart) + kIndexEntrySize);
+    const qint64 indexLimit =
+        std::min<qint64>(fileLength, std::max<qint64>(qint64(riffEnd), indexStart) + kIndexEntrySize);
     qint64 pos = indexStart;
     qint64 lastRead = 0;
     char record[sizeof(_AVI_GPS_DATA_T)];
@@ -258,7 +262,8 @@ bool ORXBlackBoxData::ParseGSensor(const void* record, int32_t bufferSize)
     _AVI_GSENSOR_DATA_T data;
     std::memcpy(&data, record, sizeof data);
     constexpr float kGPerUnit = 0.00390625f; // 256 raw units per g
-    m_gsensors.append(ORXGSensor(float(data.xAxis) * kGPerUnit, float(data.yAxis) * kGPerUnit, float(data.zAxis) * kGPerUnit));
+    m_gsensors.append(ORXGSensor(float(data.xAxis) * kGPerUnit, float(data.yAxis) * kGPerUnit,
+                                 float(data.zAxis) * kGPerUnit));
     return true;
 }
 

@@ -132,7 +132,8 @@ bool ORXNMEASentenceParser::parse(QByteArrayView sentence)
     if (ascii) {
         text = QString::fromLatin1(sentence);
     } else {
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        QStringDecoder decoder(QStringDecoder::Utf8,
+                               QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
         text = decoder.decode(sentence);
         if (decoder.hasError())
             return false;

@@ -26,8 +26,8 @@ QJsonValue number(double value)
 
 QString timeText(const _SYSTEMTIME& t)
 {
-    return ORXCFormat("%04d-%02d-%02d %02d:%02d:%02d.%03d", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond,
-                      t.wMilliseconds);
+    return ORXCFormat("%04d-%02d-%02d %02d:%02d:%02d.%03d", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
+                      t.wSecond, t.wMilliseconds);
 }
 
 // The fix's date and time when the receiver has given a real one.
@@ -104,8 +104,8 @@ QList<ORXTelemetryExport::Position> ORXTelemetryExport::recordPositions(const OR
             p.latitude = -p.latitude;
         if (p.fix && p.fix->EW == 'W')
             p.longitude = -p.longitude;
-        p.usable = !(r.fLatitude == 0 && r.fLongitude == 0) && std::isfinite(p.latitude) && std::isfinite(p.longitude)
-                   && std::abs(p.latitude) <= 90 && std::abs(p.longitude) <= 180;
+        p.usable = !(r.fLatitude == 0 && r.fLongitude == 0) && std::isfinite(p.latitude) &&
+                   std::isfinite(p.longitude) && std::abs(p.latitude) <= 90 && std::abs(p.longitude) <= 180;
         positions.append(p);
     }
     return positions;
@@ -141,7 +141,8 @@ QByteArray ORXTelemetryExport::toCsv(const ORXBlackBoxData& box)
         if (record >= 0 && positions.at(record).usable) {
             const Position& p = positions.at(record);
             const _AVI_GPS_DATA_T& r = box.gpsRecords().at(record).record.data();
-            csv += ORXCFormat(",%.6f,%.6f,%u,%s\n", p.latitude, p.longitude, r.fSpeed, r.KM == '9' ? "km/h" : "mph");
+            csv += ORXCFormat(",%.6f,%.6f,%u,%s\n", p.latitude, p.longitude, r.fSpeed,
+                              r.KM == '9' ? "km/h" : "mph");
         } else {
             csv += QStringLiteral(",,,,\n");
         }
@@ -196,7 +197,9 @@ QByteArray ORXTelemetryExport::toSummary(const ORXBlackBoxData& box)
     text += line.arg(ORXLocalizedString("telemetry.summary.samples")).arg(box.m_GSensors().size());
     text += line.arg(ORXLocalizedString("telemetry.summary.gps_records")).arg(box.gpsRecords().size());
     text += line.arg(ORXLocalizedString("telemetry.summary.fixes")).arg(box.m_NMEAs().size());
-    text += line.arg(ORXLocalizedString("telemetry.summary.first_position"), first ? positionText(*first) : none);
-    text += line.arg(ORXLocalizedString("telemetry.summary.last_position"), last ? positionText(*last) : none);
+    text +=
+        line.arg(ORXLocalizedString("telemetry.summary.first_position"), first ? positionText(*first) : none);
+    text +=
+        line.arg(ORXLocalizedString("telemetry.summary.last_position"), last ? positionText(*last) : none);
     return text.toUtf8();
 }

@@ -20,7 +20,7 @@ public:
         double latitude = 0;
         double longitude = 0;
         const ORXGpsData* fix = nullptr; // the fix that gave the letters, if any
-        bool usable = false; // false at 0, 0 and for coordinates that are no position
+        bool usable = false;             // false at 0, 0 and for coordinates that are no position
     };
     static QList<Position> recordPositions(const ORXBlackBoxData& box);
 

@@ -91,7 +91,8 @@ private slots:
         const QJsonArray gps = root["m_vGpsData"].toArray();
         QCOMPARE(gps.size(), 9); // samples up to the one reaching the last fix's time
         const QJsonObject lastGps = gps.last().toObject();
-        QCOMPARE(lastGps.keys(), (QStringList{"KM", "fLatitude", "fLongitude", "fSpeed", "header", "nLen", "nTimestamp"}));
+        QCOMPARE(lastGps.keys(),
+                 (QStringList{"KM", "fLatitude", "fLongitude", "fSpeed", "header", "nLen", "nTimestamp"}));
         QCOMPARE(lastGps["nTimestamp"].toInteger(), qint64(m_info.gps.last().nTimestamp));
         QCOMPARE(lastGps["fLatitude"].toDouble(), m_info.gps.last().fLatitude);
         QCOMPARE(lastGps["nLen"].toInteger(), qint64(m_info.gps.last().nLen));
@@ -125,7 +126,8 @@ private slots:
             if (xml.name() == QLatin1String("gpx"))
                 QCOMPARE(xml.attributes().value("version"), QLatin1String("1.1"));
             else if (xml.name() == QLatin1String("trkpt"))
-                points << QPointF(xml.attributes().value("lat").toDouble(), xml.attributes().value("lon").toDouble());
+                points << QPointF(xml.attributes().value("lat").toDouble(),
+                                  xml.attributes().value("lon").toDouble());
             else if (xml.name() == QLatin1String("time"))
                 times << xml.readElementText();
         }
@@ -137,7 +139,8 @@ private slots:
             QVERIFY(qAbs(points.at(i).x() + lat) < 1e-6); // south: negative
             QVERIFY(qAbs(points.at(i).y() + lon) < 1e-6); // west: negative
         }
-        QCOMPARE(times, (QStringList{"2023-01-05T13:45:01.000Z", "2023-01-05T13:45:02.000Z", "2023-01-05T13:45:03.000Z"}));
+        QCOMPARE(times, (QStringList{"2023-01-05T13:45:01.000Z", "2023-01-05T13:45:02.000Z",
+                                     "2023-01-05T13:45:03.000Z"}));
 
         if (QStandardPaths::findExecutable("gpsbabel").isEmpty())
             QSKIP("gpsbabel is not installed");

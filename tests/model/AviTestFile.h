@@ -70,7 +70,8 @@ public:
         return {ORXAviLayout::kGSensorRecordMark, timestamp, x, y, z, 25};
     }
 
-    static _AVI_GPS_DATA_T gps(quint32 timestamp, const QByteArray& text, double lat = 3745.1234, double lon = 12701.5678)
+    static _AVI_GPS_DATA_T gps(quint32 timestamp, const QByteArray& text, double lat = 3745.1234,
+                               double lon = 12701.5678)
     {
         _AVI_GPS_DATA_T r{};
         r.header = ORXAviLayout::kGpsRecordMark;

@@ -6,6 +6,10 @@
 #include <QBuffer>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <unistd.h>
 
 using Indexes = QList<int>;
 Q_DECLARE_METATYPE(AviTestFile::Entry)
@@ -25,8 +29,8 @@ bool extract(ORXBlackBoxData& box, const QByteArray& file)
 
 bool isEmpty(const ORXBlackBoxData& box)
 {
-    return box.m_NMEAs().isEmpty() && box.m_GSensors().isEmpty() && box.m_vGSensorData().isEmpty()
-           && box.m_vGpsData().isEmpty() && box.gpsRecords().isEmpty();
+    return box.m_NMEAs().isEmpty() && box.m_GSensors().isEmpty() && box.m_vGSensorData().isEmpty() &&
+           box.m_vGpsData().isEmpty() && box.gpsRecords().isEmpty();
 }
 
 // Which GPS record (by index-order number) each sample got.
@@ -35,7 +39,8 @@ Indexes pairedRecords(const ORXBlackBoxData& box)
     Indexes result;
     for (const ORXAviGpsData& gps : box.m_vGpsData()) {
         int i = 0;
-        while (i < box.gpsRecords().size() && box.gpsRecords().at(i).record.data().nTimestamp != gps.data().nTimestamp)
+        while (i < box.gpsRecords().size() &&
+               box.gpsRecords().at(i).record.data().nTimestamp != gps.data().nTimestamp)
             ++i;
         result << i;
     }
@@ -56,11 +61,14 @@ private slots:
         QTest::addColumn<int>("snapshots");
         QTest::addColumn<char>("lastNS");
         QTest::newRow("two sentences, CR LF") << kGga + kRmc << 2 << 'S';
-        QTest::newRow("LF and NUL endings") << QByteArray("$GPGGA,1,1,S,1,W,1,08,0.9*47\n$GPGGA,1,1,N,1,E,1,08,0.9*47") + QByteArray(1, '\0') << 2 << 'N';
+        QTest::newRow("LF and NUL endings")
+            << QByteArray("$GPGGA,1,1,S,1,W,1,08,0.9*47\n$GPGGA,1,1,N,1,E,1,08,0.9*47") + QByteArray(1, '\0')
+            << 2 << 'N';
         QTest::newRow("last sentence unterminated") << kGga + "$GPGGA,1,1,N,1,E,1,08,0.9*47" << 1 << 'S';
         QTest::newRow("second character not G") << kGga + "$BDGSA,A,3,1*00\r\n" << 1 << 'S';
         QTest::newRow("unrecognised $G still snapshots") << kGga + "$GPGSV,1,1,0*00\r\n" << 2 << 'S';
-        QTest::newRow("dollar restarts the sentence") << QByteArray("garbage$GPGGA,1,1,S,1,W,1,08,0.9*47\r") << 1 << 'S';
+        QTest::newRow("dollar restarts the sentence")
+            << QByteArray("garbage$GPGGA,1,1,S,1,W,1,08,0.9*47\r") << 1 << 'S';
         QTest::newRow("text before dollar-less line") << QByteArray("GPGGA,1,1,S,1,W*47\r\n") << 0 << 'N';
         QTest::newRow("only terminators") << QByteArray("\r\n\r\n\0\0", 6) << 0 << 'N';
     }
@@ -94,9 +102,9 @@ private slots:
         QByteArray text = kGga + kRmc;
         box.ParseNMEA(text.data(), int32_t(text.size()));
         QCOMPARE(box.m_NMEAs().size(), 2);
-        QCOMPARE(box.m_NMEAs().at(0).Now.wYear, 0);      // before the RMC
-        QCOMPARE(box.m_NMEAs().at(1).Now.wYear, 2094);   // after it
-        QCOMPARE(box.m_NMEAs().at(1).NS, 'S');           // GGA's letter carried over
+        QCOMPARE(box.m_NMEAs().at(0).Now.wYear, 0);    // before the RMC
+        QCOMPARE(box.m_NMEAs().at(1).Now.wYear, 2094); // after it
+        QCOMPARE(box.m_NMEAs().at(1).NS, 'S');         // GGA's letter carried over
         QCOMPARE(box.m_NMEAs().at(1).SatelliteUsedCount, 8u);
     }
 
@@ -129,11 +137,14 @@ private slots:
         QTest::addColumn<QList<quint32>>("samples");
         QTest::addColumn<QList<quint32>>("fixes");
         QTest::addColumn<Indexes>("expected");
-        QTest::newRow("example") << QList<quint32>{0, 100, 200, 300} << QList<quint32>{150, 300} << Indexes{0, 0, 1, 1};
-        QTest::newRow("samples outlast fixes") << QList<quint32>{0, 100, 200, 300, 400} << QList<quint32>{100}
-                                               << Indexes{0, 0};
-        QTest::newRow("fixes outlast samples") << QList<quint32>{0, 100} << QList<quint32>{50, 60, 70} << Indexes{0, 1};
-        QTest::newRow("same 100 ms step") << QList<quint32>{199, 250} << QList<quint32>{101, 299} << Indexes{0, 1};
+        QTest::newRow("example") << QList<quint32>{0, 100, 200, 300} << QList<quint32>{150, 300}
+                                 << Indexes{0, 0, 1, 1};
+        QTest::newRow("samples outlast fixes")
+            << QList<quint32>{0, 100, 200, 300, 400} << QList<quint32>{100} << Indexes{0, 0};
+        QTest::newRow("fixes outlast samples")
+            << QList<quint32>{0, 100} << QList<quint32>{50, 60, 70} << Indexes{0, 1};
+        QTest::newRow("same 100 ms step")
+            << QList<quint32>{199, 250} << QList<quint32>{101, 299} << Indexes{0, 1};
         QTest::newRow("no samples") << QList<quint32>{} << QList<quint32>{100} << Indexes{};
         QTest::newRow("no fixes") << QList<quint32>{0, 100} << QList<quint32>{} << Indexes{};
     }
@@ -342,6 +353,33 @@ private slots:
         QVERIFY(isEmpty(box));
         QVERIFY(!box.ExtractStreamInformation(static_cast<const char*>(nullptr)));
         QVERIFY(!box.ExtractStreamInformation(dir.path())); // a folder
+    }
+
+    void indexTraceLine()
+    {
+        AviTestFile avi;
+        avi.addChunk("00dc", QByteArray(10, 'v'));
+        avi.addGSensor(AviTestFile::gsensor(100));
+        const QByteArray file = avi.build();
+        const quint32 movieSize =
+            qFromLittleEndian<quint32>(file.constData() + ORXAviLayout::kMovieListSizeOffset);
+        QTemporaryFile capture;
+        QVERIFY(capture.open());
+        std::fflush(stderr);
+        const int saved = ::dup(2);
+        ::dup2(capture.handle(), 2);
+        ORXBlackBoxData box;
+        box.setWaitAfterRead(0);
+        QBuffer buffer;
+        buffer.setData(file);
+        const bool ok = box.ExtractStreamInformation(&buffer);
+        std::fflush(stderr);
+        ::dup2(saved, 2);
+        ::close(saved);
+        QVERIFY(ok);
+        capture.seek(0);
+        QCOMPARE(QString::fromLatin1(capture.readAll()),
+                 QString::asprintf("Listmovsize=0x%x IdxAddr=0x%x\n", movieSize, movieSize + 14148));
     }
 
     void waitAfterRead()

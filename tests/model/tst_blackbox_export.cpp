@@ -20,9 +20,9 @@ private slots:
                                     "$GPGGA,1,3745.5,S,12701.5,W,1,08,0.9*47\r\n"
                                     "$GPRMC,134501.000,A,,,,,1.0,2.0,050123,,*6A\r\n",
                                     3745.5, 12701.5));
-        avi.addGps(AviTestFile::gps(300, "", 3700.0, 12700.0));              // keeps the last fix's letters
+        avi.addGps(AviTestFile::gps(300, "", 3700.0, 12700.0)); // keeps the last fix's letters
         avi.addGps(AviTestFile::gps(400, "$GPGGA,1,0,N,0,E,1,08,0.9*47\r\n", 0, 0)); // at 0, 0: skipped
-        avi.addGps(AviTestFile::gps(500, "", 9999.0, 12700.0));             // no latitude: skipped
+        avi.addGps(AviTestFile::gps(500, "", 9999.0, 12700.0));                      // no latitude: skipped
         ORXBlackBoxData box;
         QBuffer buffer;
         buffer.setData(avi.build());
@@ -49,9 +49,12 @@ private slots:
     void emptyTelemetry()
     {
         ORXBlackBoxData box;
-        QCOMPARE(ORXTelemetryExport::toCsv(box), QByteArray("timestamp,x,y,z,latitude,longitude,speed,unit\n"));
+        QCOMPARE(ORXTelemetryExport::toCsv(box),
+                 QByteArray("timestamp,x,y,z,latitude,longitude,speed,unit\n"));
         QVERIFY(ORXTelemetryExport::toSummary(box).contains("First position: none\n"));
-        QCOMPARE(ORXTelemetryExport::toJson(box), QByteArray(R"({"m_GSensors":[],"m_NMEAs":[],"m_vGSensorData":[],"m_vGpsData":[]})" "\n"));
+        QCOMPARE(ORXTelemetryExport::toJson(box),
+                 QByteArray(R"({"m_GSensors":[],"m_NMEAs":[],"m_vGSensorData":[],"m_vGpsData":[]})"
+                            "\n"));
         QCOMPARE(QString::fromUtf8(ORXTelemetryExport::toGpx(box)).count("<trkpt"), 0);
     }
 };

@@ -54,8 +54,10 @@ private slots:
         QTest::addColumn<bool>("southWest");
         QTest::addColumn<int>("sentencesPerFix");
         QTest::newRow("GPS, km/h") << int(ORXSimRecordingOptions::GpsOnly) << true << false << false << 3;
-        QTest::newRow("GPS+GLONASS, mph, south-west") << int(ORXSimRecordingOptions::GpsGlonass) << false << false << true << 5;
-        QTest::newRow("data out of index order") << int(ORXSimRecordingOptions::GpsOnly) << true << true << false << 3;
+        QTest::newRow("GPS+GLONASS, mph, south-west")
+            << int(ORXSimRecordingOptions::GpsGlonass) << false << false << true << 5;
+        QTest::newRow("data out of index order")
+            << int(ORXSimRecordingOptions::GpsOnly) << true << true << false << 3;
     }
 
     void recording()
@@ -64,7 +66,8 @@ private slots:
         QFETCH(bool, outOfOrder);
         QFETCH(bool, southWest);
         QFETCH(bool, kmh);
-        ORXSimRecordingOptions o = smallRecording(m_dir.filePath(QString("rec_%1.avi").arg(receiver * 4 + kmh * 2 + outOfOrder)));
+        ORXSimRecordingOptions o =
+            smallRecording(m_dir.filePath(QString("rec_%1.avi").arg(receiver * 4 + kmh * 2 + outOfOrder)));
         o.receiver = ORXSimRecordingOptions::Receiver(receiver);
         o.speedInKmh = kmh;
         o.outOfOrderData = outOfOrder;
@@ -79,12 +82,14 @@ private slots:
         QCOMPARE(box.m_vGSensorData().size(), info.gsensor.size());
         QCOMPARE(box.m_GSensors().size(), info.gsensor.size());
         for (qsizetype i = 0; i < info.gsensor.size(); ++i) {
-            QVERIFY2(sameBytes(box.m_vGSensorData().at(i).data(), info.gsensor.at(i)), qPrintable(QString::number(i)));
+            QVERIFY2(sameBytes(box.m_vGSensorData().at(i).data(), info.gsensor.at(i)),
+                     qPrintable(QString::number(i)));
             QCOMPARE(box.m_GSensors().at(i).z(), float(info.gsensor.at(i).zAxis) / 256);
         }
         QCOMPARE(box.gpsRecords().size(), info.gps.size());
         for (qsizetype i = 0; i < info.gps.size(); ++i) {
-            QVERIFY2(sameBytes(box.gpsRecords().at(i).record.data(), info.gps.at(i)), qPrintable(QString::number(i)));
+            QVERIFY2(sameBytes(box.gpsRecords().at(i).record.data(), info.gps.at(i)),
+                     qPrintable(QString::number(i)));
             QCOMPARE(box.gpsRecords().at(i).record.data().KM == '9', kmh);
         }
 
@@ -159,7 +164,8 @@ private slots:
         ORXSimRecordingInfo info;
         QVERIFY(ORXSimWriteRecording(o, &info, nullptr));
         const qint64 size = QFileInfo(o.path).size();
-        const qint64 entries = info.gps.size() + info.gsensor.size() + info.videoFrames + o.durationSeconds * 2;
+        const qint64 entries =
+            info.gps.size() + info.gsensor.size() + info.videoFrames + o.durationSeconds * 2;
         qint64 cut = cutFromEnd;
         if (cutFromEnd == -2)
             cut = entries * 16 / 2;
@@ -170,11 +176,13 @@ private slots:
         QVERIFY(ORXSimWriteRecording(o, nullptr, nullptr));
         ORXBlackBoxData box;
         QVERIFY(extract(box, o.path));
-        QVERIFY(box.m_vGSensorData().size() < info.gsensor.size() || box.gpsRecords().size() < info.gps.size());
+        QVERIFY(box.m_vGSensorData().size() < info.gsensor.size() ||
+                box.gpsRecords().size() < info.gps.size());
         if (cutFromEnd == -1)
             QVERIFY(box.m_vGSensorData().isEmpty() && box.gpsRecords().isEmpty());
         if (cutFromEnd == 8)
-            QCOMPARE(box.m_vGSensorData().size() + box.gpsRecords().size(), info.gsensor.size() + info.gps.size() - 1);
+            QCOMPARE(box.m_vGSensorData().size() + box.gpsRecords().size(),
+                     info.gsensor.size() + info.gps.size() - 1);
         // What was read is a prefix of what was written.
         for (qsizetype i = 0; i < box.m_vGSensorData().size(); ++i)
             QVERIFY(sameBytes(box.m_vGSensorData().at(i).data(), info.gsensor.at(i)));
@@ -224,8 +232,8 @@ private:
             const qsizetype r = paired.at(k);
             QVERIFY(sameBytes(box.m_vGpsData().at(k).data(), box.gpsRecords().at(r).record.data()));
             const bool lastOfRun = k + 1 == paired.size() || paired.at(k + 1) != r;
-            const bool reaches = box.m_vGSensorData().at(k).data().timestamp / 100
-                                 >= box.gpsRecords().at(r).record.data().nTimestamp / 100;
+            const bool reaches = box.m_vGSensorData().at(k).data().timestamp / 100 >=
+                                 box.gpsRecords().at(r).record.data().nTimestamp / 100;
             if (k + 1 < paired.size()) {
                 QCOMPARE(reaches, lastOfRun);
                 QVERIFY(paired.at(k + 1) - r <= 1);

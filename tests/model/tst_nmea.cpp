@@ -22,7 +22,8 @@ private slots:
         QCOMPARE(parser.m_Current(), ORXGpsData());
         QCOMPARE(parser.m_Current().NS, 'N');
         QCOMPARE(parser.m_Current().EW, 'E');
-        feed(parser, {"$GNGGA,1,3745.1,S,12701.5,W,1,09,0.9*00", "$GNGNS,1,,,,,AA,9,0.9*00", "$GPRMC,123519.000,A,,,,,5.5,84.4,230394,,*00"});
+        feed(parser, {"$GNGGA,1,3745.1,S,12701.5,W,1,09,0.9*00", "$GNGNS,1,,,,,AA,9,0.9*00",
+                      "$GPRMC,123519.000,A,,,,,5.5,84.4,230394,,*00"});
         QCOMPARE(parser.m_Current().NS, 'S');
         parser.clear();
         const ORXGpsData& fix = parser.m_Current();
@@ -39,9 +40,13 @@ private slots:
     {
         QTest::addColumn<QByteArray>("sentence");
         QTest::addColumn<bool>("recognised");
-        QTest::newRow("gga") << QByteArray("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47") << true;
-        QTest::newRow("wrong checksum accepted") << QByteArray("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,,,,*00") << true;
-        QTest::newRow("no checksum") << QByteArray("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,,,") << false;
+        QTest::newRow("gga") << QByteArray(
+                                    "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47")
+                             << true;
+        QTest::newRow("wrong checksum accepted")
+            << QByteArray("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,,,,*00") << true;
+        QTest::newRow("no checksum") << QByteArray("$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,,,")
+                                     << false;
         QTest::newRow("two stars") << QByteArray("$GPGGA,123519,4807.038,N*01131.000,E,1,08*47") << false;
         QTest::newRow("gps-only gsa") << QByteArray("$GPGSA,A,3,04,05,,,,,,,,,,,2.5,1.3,2.1*39") << false;
         QTest::newRow("satellites in view") << QByteArray("$GPGSV,2,1,08,01,40,083,46*75") << false;
@@ -75,15 +80,17 @@ private slots:
         QTest::addColumn<char>("ew");
         QTest::addColumn<double>("hdop");
         QTest::newRow("north east") << "$GPGGA,123519,3745.1234,N,12701.5678,E,1,08,0.9,545.4,M,,,,*47"
-                                    << double(3745.1234f) << 'N' << double(12701.5678f) << 'E' << double(0.9f);
+                                    << double(3745.1234f) << 'N' << double(12701.5678f) << 'E'
+                                    << double(0.9f);
         QTest::newRow("south west, GN") << "$GNGGA,123519,3345.5,S,07036.25,W,1,08,1.25,0,M,,,,*47"
                                         << double(3345.5f) << 'S' << double(7036.25f) << 'W' << double(1.25f);
         // Empty fields keep what an earlier sentence set.
         QTest::newRow("empty fields") << "$GPGGA,123519,,,,,0,00,,,M,,,,*47" << double(1111.5f) << 'S'
                                       << double(2222.5f) << 'W' << double(1.5f);
-        QTest::newRow("text in number field") << "$GPGGA,1,abc,N,12.5xyz,E,1,08,x,0*47" << 0.0 << 'N' << 12.5 << 'E' << 0.0;
-        QTest::newRow("cut after latitude") << "$GPGGA,1,4807.038*47" << double(4807.038f) << 'S' << double(2222.5f)
-                                            << 'W' << double(1.5f);
+        QTest::newRow("text in number field")
+            << "$GPGGA,1,abc,N,12.5xyz,E,1,08,x,0*47" << 0.0 << 'N' << 12.5 << 'E' << 0.0;
+        QTest::newRow("cut after latitude")
+            << "$GPGGA,1,4807.038*47" << double(4807.038f) << 'S' << double(2222.5f) << 'W' << double(1.5f);
     }
 
     void ggaPosition()
@@ -109,12 +116,16 @@ private slots:
         const QString unchanged = "2001-02-03 04:05:06.007";
         QTest::newRow("full") << "$GPRMC,123519.000,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W*6A"
                               << "2094-03-23 12:35:19.000" << double(22.4f) << double(84.4f);
-        QTest::newRow("GN talker") << "$GNRMC,235959.999,A,,,,,0.5,,311299,,*6A" << "2099-12-31 23:59:59.999"
-                                   << double(0.5f) << 0.0;
-        QTest::newRow("9-character time") << "$GPRMC,123519.00,A,,,,,1.0,2.0,230394,,*6A" << unchanged << 1.0 << 2.0;
-        QTest::newRow("5-character date") << "$GPRMC,123519.000,A,,,,,1.0,2.0,23039,,*6A" << unchanged << 1.0 << 2.0;
-        QTest::newRow("empty speed and course") << "$GPRMC,123519.000,V,,,,,,,,,*6A" << unchanged << 0.0 << 0.0;
-        QTest::newRow("cut after course") << "$GPRMC,123519.000,A,,,,,3.5,7.25*6A" << unchanged << 3.5 << 7.25;
+        QTest::newRow("GN talker") << "$GNRMC,235959.999,A,,,,,0.5,,311299,,*6A"
+                                   << "2099-12-31 23:59:59.999" << double(0.5f) << 0.0;
+        QTest::newRow("9-character time")
+            << "$GPRMC,123519.00,A,,,,,1.0,2.0,230394,,*6A" << unchanged << 1.0 << 2.0;
+        QTest::newRow("5-character date")
+            << "$GPRMC,123519.000,A,,,,,1.0,2.0,23039,,*6A" << unchanged << 1.0 << 2.0;
+        QTest::newRow("empty speed and course")
+            << "$GPRMC,123519.000,V,,,,,,,,,*6A" << unchanged << 0.0 << 0.0;
+        QTest::newRow("cut after course")
+            << "$GPRMC,123519.000,A,,,,,3.5,7.25*6A" << unchanged << 3.5 << 7.25;
     }
 
     void rmc()
@@ -127,8 +138,8 @@ private slots:
         QVERIFY(parser.parse(sentence.toUtf8().constData()));
         const ORXGpsData& fix = parser.m_Current();
         const _SYSTEMTIME& t = fix.Now;
-        const QString now = QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d.%03d", t.wYear, t.wMonth, t.wDay, t.wHour,
-                                              t.wMinute, t.wSecond, t.wMilliseconds);
+        const QString now = QString::asprintf("%04d-%02d-%02d %02d:%02d:%02d.%03d", t.wYear, t.wMonth, t.wDay,
+                                              t.wHour, t.wMinute, t.wSecond, t.wMilliseconds);
         QTEST(now, "now");
         QCOMPARE(t.wDayOfWeek, 0);
         QTEST(fix.SpeedOverGround, "speed");
@@ -149,26 +160,31 @@ private slots:
         const QString emptyList = "$GNGSA,A,3,,,,,,,,,,,,,1.8,0.9,1.5*2E";
         const QString gpgga = "$GPGGA,1,3745.1,N,12701.5,E,1,08,0.9,0,M,,,,*47";
         QTest::newRow("GPGGA alone") << QStringList{gpgga} << 8u << 0u << 0u << double(0.9f);
-        QTest::newRow("GNGGA never counts") << QStringList{"$GNGGA,1,3745.1,N,12701.5,E,1,08,0.9,0,M,,,,*47"} << 0u
-                                            << 0u << 0u << double(0.9f);
+        QTest::newRow("GNGGA never counts") << QStringList{"$GNGGA,1,3745.1,N,12701.5,E,1,08,0.9,0,M,,,,*47"}
+                                            << 0u << 0u << 0u << double(0.9f);
         QTest::newRow("GPS then GLONASS list") << QStringList{gpsList, glonassList} << 5u << 3u << 2u << 0.0;
         QTest::newRow("GPS list then empty list") << QStringList{gpsList, emptyList} << 3u << 3u << 0u << 0.0;
-        QTest::newRow("GPS list alone: total not yet written") << QStringList{gpsList} << 0u << 3u << 0u << 0.0;
+        QTest::newRow("GPS list alone: total not yet written")
+            << QStringList{gpsList} << 0u << 3u << 0u << 0.0;
         QTest::newRow("GLONASS list first") << QStringList{glonassList} << 2u << 0u << 2u << 0.0;
-        QTest::newRow("RMC restarts the pair") << QStringList{gpsList, "$GPRMC,1*00", gpsList, glonassList} << 5u << 3u
-                                               << 2u << 0.0;
-        QTest::newRow("GGA restarts the pair") << QStringList{gpsList, gpgga, emptyList, glonassList} << 2u << 0u << 2u
-                                               << double(0.9f);
-        QTest::newRow("GPGGA silenced by GNGSA") << QStringList{gpsList, glonassList, gpgga} << 5u << 3u << 2u << double(0.9f);
-        QTest::newRow("GNGNS then GGA and GSA") << QStringList{"$GNGNS,1,3745.1,N,12701.5,E,AA,11,1.1*00", gpgga, gpsList, glonassList}
-                                                << 11u << 0u << 0u << double(1.1f);
-        QTest::newRow("GNGNS without HDOP keeps it") << QStringList{gpgga, "$GNGNS,1,,,,,AA,07,*00"} << 7u << 0u << 0u
-                                                     << double(0.9f);
-        QTest::newRow("GNGNS with no count") << QStringList{gpgga, "$GNGNS,1,,,,,AA,,2.0*00"} << 0u << 0u << 0u << 2.0;
-        QTest::newRow("satellite numbers modulo 256") << QStringList{"$GNGSA,A,3,257,0,x,,,,,,,,,,*00", glonassList}
-                                                      << 3u << 1u << 2u << 0.0;
-        QTest::newRow("twelve slots only") << QStringList{"$GNGSA,A,3,1,2,3,4,5,6,7,8,9,10,11,12,13,14*00", emptyList}
-                                           << 12u << 12u << 0u << 0.0;
+        QTest::newRow("RMC restarts the pair")
+            << QStringList{gpsList, "$GPRMC,1*00", gpsList, glonassList} << 5u << 3u << 2u << 0.0;
+        QTest::newRow("GGA restarts the pair")
+            << QStringList{gpsList, gpgga, emptyList, glonassList} << 2u << 0u << 2u << double(0.9f);
+        QTest::newRow("GPGGA silenced by GNGSA")
+            << QStringList{gpsList, glonassList, gpgga} << 5u << 3u << 2u << double(0.9f);
+        QTest::newRow("GNGNS then GGA and GSA")
+            << QStringList{"$GNGNS,1,3745.1,N,12701.5,E,AA,11,1.1*00", gpgga, gpsList, glonassList} << 11u
+            << 0u << 0u << double(1.1f);
+        QTest::newRow("GNGNS without HDOP keeps it")
+            << QStringList{gpgga, "$GNGNS,1,,,,,AA,07,*00"} << 7u << 0u << 0u << double(0.9f);
+        QTest::newRow("GNGNS with no count")
+            << QStringList{gpgga, "$GNGNS,1,,,,,AA,,2.0*00"} << 0u << 0u << 0u << 2.0;
+        QTest::newRow("satellite numbers modulo 256")
+            << QStringList{"$GNGSA,A,3,257,0,x,,,,,,,,,,*00", glonassList} << 3u << 1u << 2u << 0.0;
+        QTest::newRow("twelve slots only")
+            << QStringList{"$GNGSA,A,3,1,2,3,4,5,6,7,8,9,10,11,12,13,14*00", emptyList} << 12u << 12u << 0u
+            << 0.0;
     }
 
     void satellites()
