@@ -138,6 +138,15 @@ GLYPHS = {
              '<rect x="12" y="20" width="24" height="10" rx="2" fill="none" stroke="{g}" stroke-width="2.5"/>'
              '<rect x="17" y="27" width="14" height="8" fill="{bg}" stroke="{g}" stroke-width="2.5"/>',
     "close": '<path d="M17,17 L31,31 M31,17 L17,31" stroke="{g}" stroke-width="3" stroke-linecap="round"/>',
+    # Ten-second jumps: a turning arrow with the number of seconds inside.
+    "jump_backward": '<path d="M15,17 A11,11 0 1 1 13,27" fill="none" stroke="{g}" stroke-width="2.5" '
+                     'stroke-linecap="round"/><path d="M10,13 L16,17 L11,22 Z" fill="{g}"/>'
+                     '<text x="24" y="28.5" text-anchor="middle" font-family="DejaVu Sans, sans-serif" '
+                     'font-size="10" font-weight="bold" fill="{g}">10</text>',
+    "jump_forward": '<path d="M33,17 A11,11 0 1 0 35,27" fill="none" stroke="{g}" stroke-width="2.5" '
+                    'stroke-linecap="round"/><path d="M38,13 L32,17 L37,22 Z" fill="{g}"/>'
+                    '<text x="24" y="28.5" text-anchor="middle" font-family="DejaVu Sans, sans-serif" '
+                    'font-size="10" font-weight="bold" fill="{g}">10</text>',
     "audio_front": '<path d="M13,20 H18 L24,15 V33 L18,28 H13 Z" fill="{g}"/>'
                    '<path d="M28,19 Q32,24 28,29 M31,16 Q37,24 31,32" fill="none" stroke="{g}" '
                    'stroke-width="2.2" stroke-linecap="round"/>'

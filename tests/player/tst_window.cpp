@@ -1,0 +1,406 @@
+// The player window: its layout in both modes, the right column, the recording table, the
+// loading indicator, the screen rules, and the program started as a process.
+#include "OrvexTest.h"
+
+#include "CustomWindow.h"
+#include "ORXAppDelegate.h"
+#include "ORXMediaList.h"
+#include "ORXMediaListTableModel.h"
+#include "ORXPlayInfo.h"
+#include "ORXPlaybackController.h"
+#include "ORXPlayerDefaults.h"
+#include "ORXScreen.h"
+#include "ORXSimRecording.h"
+#include "PMProgressIndicator.h"
+#include "VLCVideoView.h"
+#include "TKImageButton.h"
+
+#include <QAbstractButton>
+
+#include <QFile>
+#include <QImage>
+#include <QMimeData>
+#include <QProcess>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QUrl>
+
+namespace {
+void touch(const QString& path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+// A widget of the window by its outlet name.
+template <typename T>
+T* child(ORXAppDelegate& delegate, const char* name)
+{
+    return delegate.window()->findChild<T*>(QLatin1String(name));
+}
+
+bool waitForReload(ORXAppDelegate& delegate, const QString& folder)
+{
+    QSignalSpy reloaded(&delegate, &ORXAppDelegate::mediaListReloaded);
+    delegate.openDirectory(folder);
+    return reloaded.wait(10000);
+}
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_settingsDir;
+
+private slots:
+    void initTestCase()
+    {
+        // The window keeps its language list and last folder in the user's settings: keep
+        // the tests' own away from the real ones.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    }
+
+    void normalLayoutHasTheDesignSizes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::newRow("head") << "headBox" << -1 << 50;
+        QTest::newRow("right column") << "bodyRightBox" << 334 << -1;
+        QTest::newRow("G-sensor box") << "gsensorBox" << -1 << 130;
+        QTest::newRow("controls") << "mediaControlBox" << -1 << 72;
+        QTest::newRow("side buttons") << "sideButtonBox" << 334 << 32;
+        QTest::newRow("small video") << "subVideoBox" << 334 << 250;
+    }
+
+    void normalLayoutHasTheDesignSizes()
+    {
+        QFETCH(QString, box);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        ORXAppDelegate delegate;
+        delegate.window()->show();
+        delegate.applicationDidFinishLaunching();
+        QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
+        QCOMPARE(delegate.window()->size(), ORXAppDelegate::minWindowSize());
+        auto* widget = delegate.window()->findChild<QWidget*>(box);
+        QVERIFY(widget);
+        QVERIFY(widget->isVisible());
+        if (width >= 0)
+            QCOMPARE(widget->width(), width);
+        if (height >= 0)
+            QCOMPARE(widget->height(), height);
+        // The body keeps its margins: 10 left and right of the columns, 8 below.
+        const QRect left = child<QWidget>(delegate, "bodyLeftBox")->geometry();
+        const QRect right = child<QWidget>(delegate, "bodyRightBox")->geometry();
+        QCOMPARE(left.left(), 10);
+        QCOMPARE(right.left() - left.right() - 1, 10);
+        QCOMPARE(child<QWidget>(delegate, "bodyBox")->width() - right.right() - 1, 10);
+        QCOMPARE(child<QWidget>(delegate, "bodyBox")->height() - left.bottom() - 1, 8);
+    }
+
+    void fullScreenShowsOnlyTheVideoAndItsBar()
+    {
+        ORXAppDelegate delegate;
+        delegate.window()->show();
+        delegate.applicationDidFinishLaunching();
+        QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
+        const QRect launched = delegate.window()->frame();
+        QSignalSpy changes(delegate.window(), &CustomWindow::isFullScreenChanged);
+
+        delegate.toggleFullScreen();
+        QCOMPARE(changes.count(), 1);
+        QVERIFY(delegate.isFullScreen());
+        QTRY_COMPARE(delegate.window()->frame().size(), delegate.screenFrame().size());
+        for (const char* hidden : {"headBox", "bodyRightBox", "gsensorBox", "mediaControlBox"})
+            QVERIFY2(!delegate.window()->findChild<QWidget*>(QLatin1String(hidden))->isVisible(), hidden);
+        QTRY_COMPARE(child<QWidget>(delegate, "mediaControlBoxForFullScreen")->height(), 36);
+        QVERIFY(child<QWidget>(delegate, "mediaControlBoxForFullScreen")->isVisible());
+
+        // Escape leaves full screen and returns to the frame stored at launch.
+        QTest::keyClick(delegate.window(), Qt::Key_Escape);
+        QVERIFY(!delegate.isFullScreen());
+        QTRY_COMPARE(delegate.window()->frame(), launched);
+        QVERIFY(child<QWidget>(delegate, "headBox")->isVisible());
+        QVERIFY(!child<QWidget>(delegate, "mediaControlBoxForFullScreen")->isVisible());
+
+        // Escape in normal mode changes nothing.
+        QTest::keyClick(delegate.window(), Qt::Key_Escape);
+        QCOMPARE(changes.count(), 2);
+        QVERIFY(!delegate.isFullScreen());
+    }
+
+    void draggingStopsAtTheTopOfTheMainScreen_data()
+    {
+        QTest::addColumn<QPoint>("pressedAt");
+        QTest::addColumn<QPoint>("mouseAt");
+        QTest::addColumn<QPoint>("origin");
+        const QRect available(0, 30, 1920, 1050); // a 30-point panel on top
+        Q_UNUSED(available);
+        QTest::newRow("down and right") << QPoint(100, 20) << QPoint(600, 420) << QPoint(500, 400);
+        QTest::newRow("up, stopped at the panel") << QPoint(100, 20) << QPoint(300, 25) << QPoint(200, 30);
+        QTest::newRow("left past the edge") << QPoint(100, 20) << QPoint(50, 300) << QPoint(-50, 280);
+    }
+
+    void draggingStopsAtTheTopOfTheMainScreen()
+    {
+        QFETCH(QPoint, pressedAt);
+        QFETCH(QPoint, mouseAt);
+        QFETCH(QPoint, origin);
+        CustomWindow window;
+        window.resize(400, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::mousePress(&window, Qt::LeftButton, Qt::NoModifier, pressedAt);
+        QCOMPARE(window.initialLocation(), pressedAt);
+        QCOMPARE(window.draggedOrigin(mouseAt, QRect(0, 30, 1920, 1050)), origin);
+        QTest::mouseRelease(&window, Qt::LeftButton, Qt::NoModifier, pressedAt);
+    }
+
+    void dockAndMenuBarFromScreenGeometry_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<bool>("menuBar");
+        QTest::addColumn<bool>("dock");
+        QTest::addColumn<int>("options");
+        QTest::newRow("no panels") << QRect(0, 0, 1920, 1080) << QRect(0, 0, 1920, 1080) << true << false << 5;
+        QTest::newRow("top panel only") << QRect(0, 0, 1920, 1080) << QRect(0, 32, 1920, 1048) << true << false << 5;
+        QTest::newRow("top and bottom panels")
+            << QRect(0, 0, 1920, 1080) << QRect(0, 32, 1920, 1000) << true << true << 5;
+        QTest::newRow("side dock") << QRect(0, 0, 1920, 1080) << QRect(64, 0, 1856, 1080) << true << true << 5;
+        QTest::newRow("second screen, bottom panel")
+            << QRect(1920, 0, 1280, 1024) << QRect(1920, 0, 1280, 990) << false << true << 1;
+        QTest::newRow("second screen, top panel counts as a dock")
+            << QRect(1920, 0, 1280, 1024) << QRect(1920, 30, 1280, 994) << false << true << 1;
+        QTest::newRow("second screen, bare") << QRect(1920, 0, 1280, 1024) << QRect(1920, 0, 1280, 1024) << false
+                                             << false << 0;
+    }
+
+    void dockAndMenuBarFromScreenGeometry()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QRect, available);
+        QFETCH(bool, menuBar);
+        QFETCH(bool, dock);
+        QFETCH(int, options);
+        QCOMPARE(ORXScreen::hasDock(frame, available, menuBar), dock);
+        QCOMPARE(ORXScreen::fullscreenPresentationOptions(menuBar, dock), options);
+        QVERIFY(!ORXScreen::spansDisplays());
+    }
+
+    void tableCellsFollowKindAndChannel_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        QTest::newRow("always front") << "alwa_20230105_134501_F.avi" << "Always" << "car_front_alwa" << "2023-01-05"
+                                      << "13:45:01";
+        QTest::newRow("always rear") << "alwa_20230105_134502_R.avi" << "Always" << "car_rear_alwa" << "2023-01-05"
+                                     << "13:45:02";
+        QTest::newRow("motion front") << "motion_20230105_134503_F.avi" << "Motion" << "car_front_motion"
+                                      << "2023-01-05" << "13:45:03";
+        QTest::newRow("motion rear") << "motion_20230105_134504_R.avi" << "Motion" << "car_rear_motion"
+                                     << "2023-01-05" << "13:45:04";
+        QTest::newRow("event front") << "event_20230105_134505_F.avi" << "Event" << "car_front_event" << "2023-01-05"
+                                     << "13:45:05";
+        QTest::newRow("event rear, upper-case extension")
+            << "event_20230105_134506_R.AVI" << "Event" << "car_rear_event" << "2023-01-05" << "13:45:06";
+        QTest::newRow("no prefix: no time, always, no date") << "xxxxx_20230105_134507_R.avi" << "Always"
+                                                             << "car_rear_alwa" << "" << "";
+    }
+
+    void tableCellsFollowKindAndChannel()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, kind);
+        QFETCH(QString, image);
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        QTemporaryDir dir;
+        touch(dir.filePath(QStringLiteral("DCIM/") + file));
+        ORXAppDelegate delegate;
+        QVERIFY(waitForReload(delegate, dir.path()));
+        ORXMediaListTableModel* model = delegate.tableModel();
+        QCOMPARE(model->rowCount(), 1);
+        QCOMPARE(model->textAt(0, QStringLiteral("saveMode")), kind);
+        QCOMPARE(model->imageNameAt(0), image);
+        QCOMPARE(model->textAt(0, QStringLiteral("date")), date);
+        QCOMPARE(model->textAt(0, QStringLiteral("time")), time);
+        QCOMPARE(model->textAt(0, QStringLiteral("file")), file);
+        QCOMPARE(model->textAt(0, QStringLiteral("other")), QString(""));
+        // A row past the end (the list shrank) gives no cell.
+        QVERIFY(model->textAt(1, QStringLiteral("file")).isNull());
+        QVERIFY(!model->data(model->index(0, 0), Qt::DecorationRole).value<QPixmap>().isNull());
+        QCOMPARE(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Kind"));
+        QCOMPARE(model->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("File"));
+    }
+
+    void rebuiltListReturnsTheRightColumnToTheList()
+    {
+        QTemporaryDir dir;
+        touch(dir.filePath(QStringLiteral("alwa_20230105_134501_F.avi")));
+        touch(dir.filePath(QStringLiteral("alwa_20230105_134501_R.avi")));
+        ORXAppDelegate delegate;
+        delegate.window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
+
+        delegate.clickMapViewButton();
+        QCOMPARE(delegate.rightViewMode(), 1);
+        QVERIFY(child<QWidget>(delegate, "mapContainerView")->isVisible());
+        QVERIFY(!child<QWidget>(delegate, "mediaListScrollView")->isVisible());
+        QTRY_COMPARE(child<QWidget>(delegate, "mapContainerBottomView")->height(), 57);
+        QSignalSpy modes(&delegate, &ORXAppDelegate::rightViewModeChanged);
+        delegate.clickMapViewButton(); // already there: nothing changes
+        QCOMPARE(modes.count(), 0);
+
+        QVERIFY(waitForReload(delegate, dir.path()));
+        QCOMPARE(delegate.rightViewMode(), 0);
+        QVERIFY(child<QWidget>(delegate, "mediaListScrollView")->isVisible());
+        QVERIFY(!child<QWidget>(delegate, "mapContainerView")->isVisible());
+        QCOMPARE(delegate.tableModel()->rowCount(), 2);
+        QCOMPARE(ORXPlayerDefaults::settings().value(QLatin1String(ORXPlayerDefaults::kLastFolder)).toString(),
+                 QFileInfo(dir.path()).absoluteFilePath());
+    }
+
+    void droppingAFileOpensItsFolder_data()
+    {
+        QTest::addColumn<bool>("dropFolder");
+        QTest::newRow("a recording file") << false;
+        QTest::newRow("a folder") << true;
+    }
+
+    void droppingAFileOpensItsFolder()
+    {
+        QFETCH(bool, dropFolder);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("card/alwa_20230105_134501_F.avi"));
+        touch(file);
+        ORXAppDelegate delegate;
+        QSignalSpy reloaded(&delegate, &ORXAppDelegate::mediaListReloaded);
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(dropFolder ? QFileInfo(file).absolutePath() : file)});
+        ORXMediaListTableModel* model = delegate.tableModel();
+        QVERIFY(model->canDropMimeData(&mime, Qt::CopyAction, -1, -1, {}));
+        QVERIFY(model->dropMimeData(&mime, Qt::CopyAction, -1, -1, {}));
+        QVERIFY(reloaded.wait(10000));
+        QCOMPARE(delegate.mediaList()->directoryPath(), QFileInfo(file).absolutePath());
+        QCOMPARE(model->rowCount(), 1);
+
+        QMimeData text;
+        text.setText(QStringLiteral("not a file"));
+        QVERIFY(!model->canDropMimeData(&text, Qt::CopyAction, -1, -1, {}));
+    }
+
+    void loadingIndicatorStopsWhenToldOrAfterItsTime()
+    {
+        ORXAppDelegate delegate;
+        delegate.window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
+        PMProgressIndicator* indicator = child<PMProgressIndicator>(delegate, "progressIndicator");
+
+        delegate.showLoading(QStringLiteral("Loading..."));
+        QVERIFY(indicator->isVisible());
+        QVERIFY(!delegate.isLoadingStopped());
+        // Centred in the head box.
+        const int centre = indicator->geometry().center().x();
+        QVERIFY(qAbs(centre - child<QWidget>(delegate, "headBox")->width() / 2) <= 1);
+        QTest::qWait(700);
+        QVERIFY(indicator->isVisible());
+        delegate.hideLoading();
+        QVERIFY(delegate.isLoadingStopped());
+        QTRY_VERIFY_WITH_TIMEOUT(!indicator->isVisible(), 400);
+
+        // Never told: each tick adds 100 / (s / 0.3); a 0.9-second run ends on its third tick.
+        delegate.showLoading(QStringLiteral("Loading..."));
+        delegate.updateLoadingWindow(0.9);
+        QCOMPARE(delegate.loadingProgress(), 100.0 / 3);
+        QVERIFY(indicator->isVisible());
+        delegate.updateLoadingWindow(0.9);
+        delegate.updateLoadingWindow(0.9);
+        QVERIFY(!indicator->isVisible());
+        QVERIFY(delegate.isLoadingStopped());
+    }
+
+    void launchStoresEnglishAsTheLanguage()
+    {
+        QSettings settings = ORXPlayerDefaults::settings();
+        settings.setValue(QLatin1String(ORXPlayerDefaults::kAppleLanguages), QStringList{"de", "fr"});
+        ORXAppDelegate delegate;
+        delegate.applicationDidFinishLaunching();
+        QCOMPARE(ORXPlayerDefaults::settings().value(QLatin1String(ORXPlayerDefaults::kAppleLanguages)).toStringList(),
+                 QStringList{"en"});
+        QCOMPARE(delegate.playback()->mediaIndex(), -1);
+        QCOMPARE(delegate.playback()->volume(), 70);
+        QVERIFY(!delegate.playInfo()->isPlaying());
+    }
+
+    void playingPairFillsBothViews()
+    {
+        QTemporaryDir dir;
+        for (bool front : {true, false}) {
+            ORXSimRecordingOptions options;
+            options.path = dir.filePath(front ? QStringLiteral("alwa_20230105_134501_F.avi")
+                                              : QStringLiteral("alwa_20230105_134501_R.avi"));
+            options.durationSeconds = 4;
+            options.width = 320;
+            options.height = 180;
+            options.front = front;
+            ORXSimRecordingInfo info;
+            QString error;
+            QVERIFY2(ORXSimWriteRecording(options, &info, &error), qPrintable(error));
+        }
+        ORXAppDelegate delegate;
+        delegate.window()->show();
+        delegate.applicationDidFinishLaunching();
+        QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
+        QVERIFY(waitForReload(delegate, dir.path()));
+        QVERIFY(delegate.playback()->playAtIndex(0));
+        QTRY_VERIFY_WITH_TIMEOUT(delegate.video1View()->isVisible() && delegate.video2View()->isVisible(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(delegate.video1View()->frameCount() > 3 && delegate.video2View()->frameCount() > 3,
+                                 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(delegate.isLoadingStopped(), 5000);
+        QCOMPARE(child<TKImageButton>(delegate, "playButton")->imageName(), QStringLiteral("icon_pause_n"));
+        QCOMPARE(delegate.selectedRow(), 0);
+        QVERIFY(child<QAbstractButton>(delegate, "audioToggleButton")->isVisible());
+
+        // The window's picture shows the video, not the empty background.
+        const QImage shot = delegate.window()->grab().toImage();
+        const QPoint middle = delegate.video1View()->mapTo(delegate.window(), delegate.video1View()->rect().center());
+        const QColor centre = shot.pixelColor(middle * shot.devicePixelRatio());
+        QVERIFY2(centre != QColor(Qt::black), "the large view shows no picture");
+        delegate.playback()->stopPlay();
+    }
+
+    void programSavesAScreenshotAndQuits()
+    {
+        QTemporaryDir dir;
+        const QString picture = dir.filePath(QStringLiteral("window.png"));
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(ORVEX_APP_PATH),
+                      {dir.path(), QStringLiteral("--screenshot"), picture, QStringLiteral("--quit-after"),
+                       QStringLiteral("1")});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()).trimmed(), picture);
+        QImage image(picture);
+        QVERIFY(!image.isNull());
+        QCOMPARE(image.size() / image.devicePixelRatio(), ORXAppDelegate::minWindowSize());
+
+        program.start(QStringLiteral(ORVEX_APP_PATH), {QStringLiteral("--screenshot"), picture});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 2);
+    }
+};
+
+ORVEX_TEST(TestWindow)
+#include "tst_window.moc"
