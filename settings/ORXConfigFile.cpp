@@ -3,14 +3,16 @@
 #include "ORXSettingsLog.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cstring>
 
 bool readConfigFile(const QString& path, _FILEDATA* record)
 {
+    // Only regular files: opening a FIFO would wait for a writer that never comes.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         qCWarning(lcSettings, "fopen fail:%s", qUtf8Printable(path));
         return false;
     }

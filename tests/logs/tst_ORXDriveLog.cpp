@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 Q_DECLARE_METATYPE(ORXDriveLogKind)
 
 namespace {
@@ -121,11 +123,13 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("missing") << "none.drv";
         QTest::newRow("folder") << ".";
+        QTest::newRow("FIFO") << "fifo.drv";
     }
     void unreadablePathsFail()
     {
         QFETCH(QString, name);
         QTemporaryDir dir;
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo.drv")).constData(), 0600) == 0);
         const ORXDriveLog log = ORXDriveLog::read(dir.filePath(name), ORXDriveLogKind::Flash);
         QVERIFY(!log.isValid());
         QVERIFY(!log.errorString().isEmpty());

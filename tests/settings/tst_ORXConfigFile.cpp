@@ -102,11 +102,13 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("missing file") << "nothing-here.bin";
         QTest::newRow("a folder") << ".";
+        QTest::newRow("a FIFO") << "fifo";
     }
     void missingOrOddPathsLeaveRecordUntouched()
     {
         QFETCH(QString, name);
         QTemporaryDir dir;
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600) == 0);
         const _FILEDATA before = randomRecord(11);
         _FILEDATA record = before;
         QVERIFY(!readConfigFile(dir.filePath(name), &record));
