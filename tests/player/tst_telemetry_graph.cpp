@@ -1,0 +1,145 @@
+// The G-sensor trace drawn into an image: grid rows, trace points and the play bar.
+#include "OrvexTest.h"
+
+#include "GraphView.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace {
+// A 140 x 96 view: graph area 100 x 80 from (20, 8), zero line at 48, 20 pixels per g.
+constexpr int kWidth = 140;
+constexpr int kHeight = 96;
+
+QImage render(GraphView& view)
+{
+    view.resize(kWidth, kHeight);
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    view.drawRect(painter, QRectF(0, 0, kWidth, kHeight));
+    painter.end();
+    return image;
+}
+
+// Top-based row of a bottom-based y.
+int row(double y)
+{
+    return kHeight - int(y) - 1;
+}
+
+bool isGrey(QRgb c)
+{
+    return qRed(c) == 204 && qGreen(c) == 204 && qBlue(c) == 204;
+}
+
+// Whether some pixel of the column within two rows of the given one is mostly of one
+// colour channel (0 red, 1 green, 2 blue).
+bool traceNear(const QImage& image, int x, int topRow, int channel)
+{
+    for (int y = topRow - 2; y <= topRow + 2; ++y) {
+        const QRgb c = image.pixel(x, y);
+        const int v[3] = {qRed(c), qGreen(c), qBlue(c)};
+        if (v[channel] > 200 && v[(channel + 1) % 3] < 150 && v[(channel + 2) % 3] < 150)
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+class TelemetryGraphTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void geometry()
+    {
+        GraphView view;
+        view.resize(100, 60);
+        QCOMPARE(view.graphAreaLeftBottom(), QPointF(20, 8));
+        QCOMPARE(view.graphAreaSize(), QSizeF(60, 44));
+        QCOMPARE(view.graphAreaZeroValuePoint(), QPointF(20, 30));
+    }
+
+    void gridWithoutSamples()
+    {
+        GraphView view;
+        view.updateTimePosition(0.5);
+        const QImage image = render(view);
+        for (int k = 0; k <= 4; ++k)
+            QCOMPARE(image.pixel(100, row(8 + k * 20)), qRgb(255, 255, 255));
+        QVERIFY(isGrey(image.pixel(100, row(18))));
+        QVERIFY(isGrey(image.pixel(2, 2)));
+        QCOMPARE(image.pixel(20, row(30)), qRgb(255, 255, 255)); // left axis
+        QVERIFY(isGrey(image.pixel(70, row(30)))); // no bar without samples
+        // The labels stand left of the area, in white.
+        int white = 0;
+        for (int x = 0; x < 19; ++x)
+            for (int y = 0; y < kHeight; ++y)
+                white += image.pixel(x, y) == qRgb(255, 255, 255);
+        QVERIFY(white > 20);
+    }
+
+    // Three samples: each covers a third of the width (steps 0-333, 334-667, 668-1000).
+    void tracesFollowTheSamples_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<double>("gX");
+        QTest::newRow("first third") << 40 << 1.5;
+        QTest::newRow("second third") << 70 << -1.5;
+        QTest::newRow("last third") << 100 << 0.5;
+    }
+    void tracesFollowTheSamples()
+    {
+        QFETCH(int, column);
+        QFETCH(double, gX);
+        GraphView view;
+        view.setGraphData({ORXGSensor(1.5f, 0.75f, -0.75f), ORXGSensor(-1.5f, 0.75f, -0.75f),
+                           ORXGSensor(0.5f, 0.75f, -0.75f)});
+        const QImage image = render(view);
+        QVERIFY(traceNear(image, column, row(48 + gX * 20), 0));
+        QVERIFY(traceNear(image, column, row(48 + 0.75 * 20), 1));
+        QVERIFY(traceNear(image, column, row(48 - 0.75 * 20), 2));
+        QVERIFY(!traceNear(image, column, row(48 + 0.75 * 20), 0));
+    }
+
+    // Many samples: every stride-th one is drawn, so a spike between two drawn samples
+    // does not show but one on a drawn sample does.
+    void longRecordingsAreSampled()
+    {
+        QVector<ORXGSensor> samples(10010, ORXGSensor(0, 0, 0)); // stride 10 over 1001 steps
+        samples[5000] = ORXGSensor(1.5f, 0, 0); // step 500, x = 71
+        samples[3005] = ORXGSensor(1.5f, 0, 0); // between steps: never drawn
+        GraphView view;
+        view.setGraphData(samples);
+        const QImage image = render(view);
+        QVERIFY(traceNear(image, 71, row(48 + 1.5 * 20) + 10, 0));
+        QVERIFY(!traceNear(image, 51, row(48 + 1.5 * 20) + 10, 0));
+    }
+
+    void barStandsAtThePosition_data()
+    {
+        QTest::addColumn<double>("position");
+        QTest::addColumn<int>("x");
+        QTest::newRow("start") << 0.0 << 20;
+        QTest::newRow("middle") << 0.5 << 70;
+        QTest::newRow("end") << 1.0 << 120;
+    }
+    void barStandsAtThePosition()
+    {
+        QFETCH(double, position);
+        QFETCH(int, x);
+        GraphView view;
+        view.setGraphData({ORXGSensor(1.9f, 1.9f, 1.9f)});
+        view.updateTimePosition(position);
+        const QImage image = render(view);
+        for (int y : {row(10), row(38), row(84)}) {
+            QCOMPARE(image.pixel(x, y), qRgb(255, 255, 255));
+            QCOMPARE(image.pixel(x + 1, y), qRgb(255, 255, 255));
+        }
+        QVERIFY(isGrey(image.pixel(x + 2, row(38))));
+    }
+};
+
+ORVEX_TEST(TelemetryGraphTest)
+#include "tst_telemetry_graph.moc"
