@@ -99,6 +99,26 @@
             <source>not a byte count</source>
             <translation>not a byte count</translation>
         </message>
+        <message id="export.failed">
+            <source>The file could not be written.</source>
+            <translation>The file could not be written.</translation>
+        </message>
+        <message id="export.menu_telemetry">
+            <source>Export telemetry...</source>
+            <translation>Export telemetry...</translation>
+        </message>
+        <message id="export.menu_track">
+            <source>Export track...</source>
+            <translation>Export track...</translation>
+        </message>
+        <message id="export.nothing_playing">
+            <source>Play a recording first.</source>
+            <translation>Play a recording first.</translation>
+        </message>
+        <message id="export.save_title">
+            <source>Export</source>
+            <translation>Export</translation>
+        </message>
         <message id="filelist.date">
             <source>Date</source>
             <translation>Date</translation>
@@ -118,6 +138,10 @@
         <message id="filelist.time">
             <source>Time</source>
             <translation>Time</translation>
+        </message>
+        <message id="map.tiles_failed">
+            <source>Map tiles could not be loaded.</source>
+            <translation>Map tiles could not be loaded.</translation>
         </message>
         <message id="media.always">
             <source>Always</source>
@@ -215,6 +239,10 @@
             <source>Set the camera's clock</source>
             <translation>Set the camera's clock</translation>
         </message>
+        <message id="player.export">
+            <source>Export</source>
+            <translation>Export</translation>
+        </message>
         <message id="player.fullscreen">
             <source>Full screen (F)</source>
             <translation>Full screen (F)</translation>
@@ -247,6 +275,10 @@
             <source>Play or pause (Space)</source>
             <translation>Play or pause (Space)</translation>
         </message>
+        <message id="player.print">
+            <source>Print a picture of the video</source>
+            <translation>Print a picture of the video</translation>
+        </message>
         <message id="player.quit">
             <source>Quit (Ctrl+Q)</source>
             <translation>Quit (Ctrl+Q)</translation>
@@ -263,6 +295,10 @@
             <source>Window size</source>
             <translation>Window size</translation>
         </message>
+        <message id="player.snapshot">
+            <source>Save a picture of the video</source>
+            <translation>Save a picture of the video</translation>
+        </message>
         <message id="player.speed">
             <source>Play speed (] faster, [ slower)</source>
             <translation>Play speed (] faster, [ slower)</translation>
@@ -270,6 +306,14 @@
         <message id="player.speed_title">
             <source>Speed</source>
             <translation>Speed</translation>
+        </message>
+        <message id="print.failed">
+            <source>The picture could not be printed.</source>
+            <translation>The picture could not be printed.</translation>
+        </message>
+        <message id="print.saved_pdf">
+            <source>The picture was saved as PDF to %1</source>
+            <translation>The picture was saved as PDF to %1</translation>
         </message>
         <message id="progress.about_eight_minutes">
             <source>About eight minutes remaining</source>
@@ -474,6 +518,22 @@
         <message id="setting.obdata.yoil">
             <source>Day</source>
             <translation>Day</translation>
+        </message>
+        <message id="snapshot.failed">
+            <source>No picture could be taken from the video.</source>
+            <translation>No picture could be taken from the video.</translation>
+        </message>
+        <message id="snapshot.no_folder">
+            <source>There is no private folder for the picture.</source>
+            <translation>There is no private folder for the picture.</translation>
+        </message>
+        <message id="snapshot.save_failed">
+            <source>The picture could not be saved.</source>
+            <translation>The picture could not be saved.</translation>
+        </message>
+        <message id="snapshot.save_title">
+            <source>Save Settings</source>
+            <translation>Save Settings</translation>
         </message>
         <message id="telemetry.error.missing">
             <source>no such file</source>

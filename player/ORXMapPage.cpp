@@ -1,0 +1,76 @@
+#include "ORXMapPage.h"
+
+#include "ORXLocalizedString.h"
+
+#include <QCoreApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLoggingCategory>
+#include <QWebEngineSettings>
+
+#include <unistd.h>
+
+Q_LOGGING_CATEGORY(lcMap, "orvex.player.map")
+
+ORXMapPage::ORXMapPage(QObject* parent) : QWebEnginePage(parent)
+{
+    // The page comes from the resources; its tiles from the OpenStreetMap servers.
+    settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+    connect(this, &QWebEnginePage::loadFinished, this, &ORXMapPage::didLoad);
+}
+
+QUrl ORXMapPage::pageUrl()
+{
+    return QUrl(QStringLiteral("qrc:/map/map2_eng.htm"));
+}
+
+void ORXMapPage::prepareProcess()
+{
+    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+void ORXMapPage::loadMap()
+{
+    m_loaded = false;
+    load(pageUrl());
+}
+
+void ORXMapPage::runScript(const QString& script)
+{
+    if (m_loaded) {
+        runJavaScript(script);
+        return;
+    }
+    if (m_pending.size() >= kMaxPendingScripts)
+        m_pending.removeFirst();
+    m_pending.append(script);
+}
+
+void ORXMapPage::didLoad(bool ok)
+{
+    if (!ok) {
+        // A missing page leaves the view empty; calls keep waiting for a later load.
+        qCWarning(lcMap, "cannot load the map page %s", qPrintable(pageUrl().toString()));
+        emit mapLoaded(false);
+        return;
+    }
+    m_loaded = true;
+    const QJsonObject texts{{QStringLiteral("tilesFailed"), ORXLocalizedString("map.tiles_failed")}};
+    runJavaScript(QStringLiteral("ORXSetTexts(%1)")
+                      .arg(QString::fromUtf8(QJsonDocument(texts).toJson(QJsonDocument::Compact))));
+    const QStringList pending = std::exchange(m_pending, {});
+    for (const QString& script : pending)
+        runJavaScript(script);
+    emit mapLoaded(true);
+}
+
+void ORXMapPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
+                                          const QString& source)
+{
+    if (level == ErrorMessageLevel)
+        qCWarning(lcMap, "%s:%d: %s", qPrintable(source), line, qPrintable(message));
+    else
+        qCDebug(lcMap, "%s", qPrintable(message));
+}

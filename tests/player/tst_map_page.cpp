@@ -1,0 +1,150 @@
+// The map page in a real web engine view: marker, route, debug notices, the notice about
+// missing tiles, and the separate map window.
+#include "OrvexTest.h"
+
+#include "ORXLocalizedString.h"
+#include "ORXMapPage.h"
+#include "ORXMapWindowController.h"
+#include "ORXTelemetryPresenter.h"
+
+#include <QSignalSpy>
+#include <QWebEngineView>
+
+namespace {
+// The engine reads its settings once, before the application exists (sandbox off for root).
+const bool kPrepared = (ORXMapPage::prepareProcess(), true);
+
+// Evaluates an expression in the page and waits for its value.
+QVariant evaluate(QWebEnginePage* page, const QString& expression)
+{
+    QVariant result;
+    bool done = false;
+    page->runJavaScript(expression, [&](const QVariant& v) {
+        result = v;
+        done = true;
+    });
+    for (int i = 0; i < 200 && !done; ++i)
+        QTest::qWait(50);
+    return result;
+}
+
+bool waitForMap(ORXMapPage* page)
+{
+    QSignalSpy loaded(page, &ORXMapPage::mapLoaded);
+    return page->isMapLoaded() || (loaded.wait(30000) && loaded.first().first().toBool());
+}
+} // namespace
+
+class MapPageTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QWebEngineView> m_view;
+    ORXMapPage* m_page = nullptr;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(kPrepared);
+        m_view = std::make_unique<QWebEngineView>();
+        m_view->resize(334, 300);
+        m_page = new ORXMapPage(m_view.get());
+        m_view->setPage(m_page);
+        // Calls made before the page is there wait for it.
+        m_page->runScript(ORXTelemetryPresenter::debugScript(QStringLiteral("early")));
+        m_page->loadMap();
+        m_view->show();
+        QVERIFY(waitForMap(m_page));
+    }
+    void cleanupTestCase() { m_view.reset(); }
+
+    void markerFollowsSetLatLag_data()
+    {
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<double>("lng");
+        QTest::newRow("north-east") << 37.5 << 127.0;
+        QTest::newRow("south-west") << -33.868820 << -151.209296;
+    }
+    void markerFollowsSetLatLag()
+    {
+        QFETCH(double, lat);
+        QFETCH(double, lng);
+        m_page->runScript(ORXTelemetryPresenter::setLatLagScript(lng, lat));
+        const QVariantList place = evaluate(m_page, QStringLiteral("ORXMarkerPosition()")).toList();
+        QCOMPARE(place.size(), 2);
+        QCOMPARE(place.at(0).toDouble(), lat);
+        QCOMPARE(place.at(1).toDouble(), lng);
+        const QVariantList centre = evaluate(m_page, QStringLiteral("[orxMap.getCenter().lat, orxMap.getCenter().lng]")).toList();
+        QVERIFY(std::abs(centre.value(0).toDouble() - lat) < 1e-3);
+        QVERIFY(std::abs(centre.value(1).toDouble() - lng) < 1e-3);
+    }
+
+    void badPositionsAreIgnored()
+    {
+        m_page->runScript(ORXTelemetryPresenter::setLatLagScript(127.0, 37.5));
+        m_page->runScript(QStringLiteral("setLatLag('x','37.5')"));
+        m_page->runScript(QStringLiteral("setLatLag('200','95')"));
+        const QVariantList place = evaluate(m_page, QStringLiteral("ORXMarkerPosition()")).toList();
+        QCOMPARE(place.value(0).toDouble(), 37.5);
+        QCOMPARE(place.value(1).toDouble(), 127.0);
+    }
+
+    void routeIsDrawn()
+    {
+        QList<ORXTelemetryPresenter::MapPosition> route = {
+            {37.50, 127.00, true}, {37.51, 127.01, true}, {0, 0, false}, {37.52, 127.03, true}};
+        m_page->runScript(ORXTelemetryPresenter::routeScript(route));
+        QCOMPARE(evaluate(m_page, QStringLiteral("ORXRoutePointCount()")).toInt(), 3);
+        // Drawn as a line on the page, with or without tiles under it.
+        QVERIFY(evaluate(m_page, QStringLiteral("document.querySelectorAll('path.leaflet-interactive').length")).toInt() >= 1);
+        QCOMPARE(evaluate(m_page, QStringLiteral("document.querySelectorAll('.leaflet-marker-icon').length")).toInt(), 1);
+        m_page->runScript(ORXTelemetryPresenter::routeScript({}));
+        QCOMPARE(evaluate(m_page, QStringLiteral("ORXRoutePointCount()")).toInt(), 0);
+    }
+
+    void debugTextsAreKept()
+    {
+        m_page->runScript(ORXTelemetryPresenter::debugScript(QStringLiteral("GPS Data Count=Zero")));
+        m_page->runScript(ORXTelemetryPresenter::debugScript(QStringLiteral("it's \"quoted\"")));
+        const QStringList texts = evaluate(m_page, QStringLiteral("ORXDebugTexts()")).toStringList();
+        QCOMPARE(texts.first(), QStringLiteral("early"));
+        QVERIFY(texts.endsWith(QStringLiteral("it's \"quoted\"")));
+        QVERIFY(texts.contains(QStringLiteral("GPS Data Count=Zero")));
+    }
+
+    void attributionAndTileNotice()
+    {
+        QVERIFY(evaluate(m_page, QStringLiteral("document.querySelector('.leaflet-control-attribution').textContent"))
+                    .toString()
+                    .contains(QLatin1String("OpenStreetMap")));
+        // Test machines have no network: every tile fails, and the page says so.
+        QVariant failed;
+        for (int i = 0; i < 100 && !failed.toBool(); ++i) {
+            failed = evaluate(m_page, QStringLiteral("ORXTilesFailed() || orxTileLoaded"));
+            QTest::qWait(100);
+        }
+        QVERIFY(failed.toBool());
+        if (evaluate(m_page, QStringLiteral("ORXTilesFailed()")).toBool()) {
+            QCOMPARE(evaluate(m_page, QStringLiteral("document.getElementById('notice').hidden")).toBool(), false);
+            QCOMPARE(evaluate(m_page, QStringLiteral("document.getElementById('notice').textContent")).toString(),
+                     ORXLocalizedString("map.tiles_failed"));
+        }
+    }
+
+    void mapWindow()
+    {
+        ORXMapWindowController window;
+        window.resize(300, 200);
+        window.moveWindowRightBy(QRect(100, 50, 400, 500));
+        QCOMPARE(window.pos(), QPoint(500, 50));
+        QCOMPARE(window.size(), QSize(300, 200));
+        window.updateMapLat(37.5, 127.0);
+        QVERIFY(waitForMap(window.mapPage()));
+        const QVariantList place = evaluate(window.mapPage(), QStringLiteral("ORXMarkerPosition()")).toList();
+        QCOMPARE(place.value(0).toDouble(), 37.5);
+        QCOMPARE(place.value(1).toDouble(), 127.0);
+    }
+};
+
+ORVEX_TEST(MapPageTest)
+#include "tst_map_page.moc"

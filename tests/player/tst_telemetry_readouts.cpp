@@ -1,0 +1,186 @@
+// The telemetry readouts for a play position: index rule, text formats, map calls and the
+// hemisphere signs, on simulated recordings.
+#include "OrvexTest.h"
+
+#include "GraphView.h"
+#include "ORXTelemetryPresenter.h"
+#include "TelemetryFixture.h"
+
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+namespace {
+struct Readouts
+{
+    GraphView graph;
+    QLabel x, y, z, speed, hdop, satellites, position;
+    QStringList scripts;
+    ORXBlackBoxData box;
+    ORXTelemetryPresenter presenter{&box, {&graph, &x, &y, &z, &speed, &hdop, &satellites, &position}};
+    Readouts()
+    {
+        presenter.setScriptRunner([this](const QString& s) { scripts.append(s); });
+    }
+    // The coordinates of the last setLatLag call: longitude, latitude.
+    std::optional<std::pair<double, double>> lastMapPosition() const
+    {
+        static const QRegularExpression call(QStringLiteral("^setLatLag\\('(-?\\d+\\.\\d{6})','(-?\\d+\\.\\d{6})'\\)$"));
+        for (auto it = scripts.crbegin(); it != scripts.crend(); ++it)
+            if (const QRegularExpressionMatch m = call.match(*it); m.hasMatch())
+                return std::make_pair(m.captured(1).toDouble(), m.captured(2).toDouble());
+        return std::nullopt;
+    }
+};
+} // namespace
+
+class TelemetryReadoutsTest : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+private slots:
+    void indexRule_data()
+    {
+        QTest::addColumn<double>("position");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("index"); // -1: none
+        QTest::newRow("start") << 0.0 << 10 << 0;
+        QTest::newRow("middle") << 0.5 << 10 << 5;
+        QTest::newRow("cut, not rounded") << 0.59 << 10 << 5;
+        QTest::newRow("1.0 takes the last") << 1.0 << 10 << 9;
+        QTest::newRow("past the end") << 1.5 << 3 << 2;
+        QTest::newRow("below 0") << -0.2 << 4 << 0;
+        QTest::newRow("not a number") << std::nan("") << 4 << 0;
+        QTest::newRow("empty") << 0.5 << 0 << -1;
+    }
+    void indexRule()
+    {
+        QFETCH(double, position);
+        QFETCH(int, count);
+        QFETCH(int, index);
+        const std::optional<qsizetype> i = ORXTelemetryPresenter::indexForPosition(position, count);
+        QCOMPARE(i ? int(*i) : -1, index);
+    }
+
+    void texts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("zero has no sign") << ORXTelemetryPresenter::gsensorText('X', 0.0) << "X=0.00";
+        QTest::newRow("positive") << ORXTelemetryPresenter::gsensorText('X', 0.5) << "X=+0.50";
+        QTest::newRow("negative") << ORXTelemetryPresenter::gsensorText('Y', -0.5) << "Y=-0.50";
+        QTest::newRow("tiny positive") << ORXTelemetryPresenter::gsensorText('Z', 0.001) << "Z=+0.00";
+        QTest::newRow("km/h") << ORXTelemetryPresenter::speedText(12, '9') << "12 Km/h";
+        QTest::newRow("mi/h") << ORXTelemetryPresenter::speedText(12, 'K') << "12 Mi/h";
+        QTest::newRow("map call") << ORXTelemetryPresenter::setLatLagScript(127.0, 37.5)
+                                  << "setLatLag('127.000000','37.500000')";
+        QTest::newRow("debug call") << ORXTelemetryPresenter::debugScript(QStringLiteral("GPS Data Count=Zero"))
+                                    << "ORXDebug('GPS Data Count=Zero')";
+        QTest::newRow("debug quotes") << ORXTelemetryPresenter::debugScript(QStringLiteral("a'b\\c\nd"))
+                                      << "ORXDebug('a\\'b\\\\c\\nd')";
+    }
+    void texts()
+    {
+        QFETCH(QString, text);
+        QTEST(text, "expected");
+    }
+
+    void readoutsAtPositions_data()
+    {
+        QTest::addColumn<double>("position");
+        QTest::newRow("0") << 0.0;
+        QTest::newRow("0.5") << 0.5;
+        QTest::newRow("1.0") << 1.0;
+    }
+    void readoutsAtPositions()
+    {
+        QFETCH(double, position);
+        Readouts r;
+        ORXSimRecordingInfo info;
+        QVERIFY(writeAndExtract(m_dir.filePath(QStringLiteral("alwa_20230105_134501_F.avi")),
+                                ORXSimHemisphere::NorthEast, &r.box, &info));
+        QCOMPARE(r.box.m_GSensors().size(), 100); // ten seconds at ten samples a second
+        r.presenter.beginRecording();
+        r.presenter.updateGsensorUIByPlayPositon(position, 0.25);
+        r.presenter.updateGpsUIByPlayPosition(position);
+
+        const qsizetype sample = position >= 1.0 ? 99 : qsizetype(position * 100);
+        const _AVI_GSENSOR_DATA_T& raw = info.gsensor.at(sample);
+        auto expected = [](char axis, int raw) {
+            const double g = double(float(raw) / 256);
+            char text[32];
+            std::snprintf(text, sizeof text, "%c=%s%.2f", axis, g > 0 ? "+" : "", g);
+            return QString::fromLatin1(text);
+        };
+        QCOMPARE(r.x.text(), expected('X', raw.xAxis));
+        QCOMPARE(r.y.text(), expected('Y', raw.yAxis));
+        QCOMPARE(r.z.text(), expected('Z', raw.zAxis));
+        QCOMPARE(r.graph.timePosition(), 0.25); // player1's own position
+
+        // Each list by its own count.
+        const qsizetype records = r.box.m_vGpsData().size();
+        const qsizetype record = position >= 1.0 ? records - 1 : qsizetype(position * records);
+        const _AVI_GPS_DATA_T& gps = r.box.m_vGpsData().at(record).data();
+        QCOMPARE(r.speed.text(), QStringLiteral("%1 Km/h").arg(gps.fSpeed));
+        const qsizetype fix = position >= 1.0 ? r.box.m_NMEAs().size() - 1 : qsizetype(position * r.box.m_NMEAs().size());
+        char hdop[32];
+        std::snprintf(hdop, sizeof hdop, "%.1f", r.box.m_NMEAs().at(fix).HDOP);
+        QCOMPARE(r.hdop.text(), QString::fromLatin1(hdop));
+        QCOMPARE(r.satellites.text(), QString::number(r.box.m_NMEAs().at(fix).SatelliteUsedCount));
+        const auto place = r.lastMapPosition();
+        QVERIFY(place);
+        QVERIFY(std::abs(place->first - nmeaToDegrees(gps.fLongitude)) < 1e-6);
+        QVERIFY(std::abs(place->second - nmeaToDegrees(gps.fLatitude)) < 1e-6);
+        QVERIFY(r.scripts.first().startsWith(QLatin1String("ORXSetRoute([[")));
+        QCOMPARE(r.scripts.first().count(QLatin1Char('[')) - 1, r.box.gpsRecords().size());
+    }
+
+    // A southern drive must not make the next, northern one southern too.
+    void hemispheresDoNotCarryOver()
+    {
+        Readouts r;
+        const struct
+        {
+            ORXSimHemisphere hemisphere;
+            int sign;
+        } drives[] = {{ORXSimHemisphere::SouthWest, -1}, {ORXSimHemisphere::NorthEast, 1},
+                      {ORXSimHemisphere::SouthWest, -1}};
+        int n = 0;
+        for (const auto& drive : drives) {
+            r.box.clear();
+            QVERIFY(writeAndExtract(m_dir.filePath(QStringLiteral("alwa_20230105_13450%1_F.avi").arg(n++)),
+                                    drive.hemisphere, &r.box));
+            r.presenter.beginRecording();
+            for (double position : {0.0, 0.3, 0.7, 1.0}) {
+                r.scripts.clear();
+                r.presenter.updateGpsUIByPlayPosition(position);
+                const auto place = r.lastMapPosition();
+                QVERIFY(place);
+                QCOMPARE(place->first > 0 ? 1 : -1, drive.sign);
+                QCOMPARE(place->second > 0 ? 1 : -1, drive.sign);
+            }
+        }
+    }
+
+    void nothingRecorded()
+    {
+        Readouts r;
+        r.x.setText(QStringLiteral("X=+0.00"));
+        r.speed.setText(QStringLiteral("kept"));
+        r.presenter.beginRecording();
+        r.presenter.updateGsensorUIByPlayPositon(0.5, 0.5);
+        r.presenter.updateGpsUIByPlayPosition(0.5);
+        QCOMPARE(r.x.text(), QStringLiteral("X=+0.00"));
+        QCOMPARE(r.speed.text(), QStringLiteral("kept"));
+        QCOMPARE(r.scripts, QStringList({QStringLiteral("ORXSetRoute([])"),
+                                         QStringLiteral("ORXDebug('GPS Data Count=Zero')")}));
+    }
+};
+
+ORVEX_TEST(TelemetryReadoutsTest)
+#include "tst_telemetry_readouts.moc"
