@@ -133,7 +133,8 @@ QByteArray ORXTelemetryExport::toCsv(const ORXBlackBoxData& box)
 {
     const QList<Position> positions = recordPositions(box);
     QString csv = QStringLiteral("timestamp,x,y,z,latitude,longitude,speed,unit\n");
-    for (qsizetype k = 0; k < box.m_GSensors().size(); ++k) {
+    const qsizetype samples = qMin(box.m_GSensors().size(), box.m_vGSensorData().size());
+    for (qsizetype k = 0; k < samples; ++k) {
         const ORXGSensor& g = box.m_GSensors().at(k);
         csv += ORXCFormat("%u,%.4f,%.4f,%.4f", box.m_vGSensorData().at(k).data().timestamp, double(g.x()),
                           double(g.y()), double(g.z()));
