@@ -35,7 +35,7 @@ int run(const QStringList& args)
     const QString detail = QString(result.informativeText).replace(QLatin1Char('\n'), QStringLiteral(": "));
     if (!result.success)
         return ORXCli::failInput(device, QStringLiteral("%1: %2").arg(result.messageText, detail));
-    ORXCli::writeOut(QStringLiteral("%1: %2\n").arg(result.messageText, detail));
+    ORXCli::writeOut(QStringLiteral("%1\n%2\n").arg(result.messageText, result.informativeText));
     return ORXCli::Success;
 }
 

@@ -207,7 +207,7 @@ void TestCliCard::formatImage()
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.err, QByteArray("Formatting...\nunmount disk...\nformatting...\ntry mount...\nFormat completed!\n"
                                "Disk searching...\n"));
-    QVERIFY(r.out.endsWith(": [4.0 GB] ORVEX <Generic SD Card Reader>\n"));
+    QVERIFY(r.out.endsWith("\n[4.0 GB] ORVEX <Generic SD Card Reader>\n"));
     QVERIFY(image.open(QIODevice::ReadOnly));
     QCOMPARE(image.read(90).mid(71, 19), QByteArray("ORVEX      FAT32   "));
     // The stand-in mounted the new, empty file system; the defaults were written onto it.
