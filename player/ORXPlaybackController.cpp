@@ -517,7 +517,12 @@ void ORXPlaybackController::syncVideoPositionDelay(double seconds)
     }
     QTimer::singleShot(int(std::lround(seconds * 1000)), this, [this] {
         m_moving = false;
-        m_player2->setPosition(m_player1->position());
+        const float position = m_player1->position();
+        // Moving player2 alone leaves it behind by the time its seek takes while player1
+        // plays on (one to two frames with libVLC); seeking both together keeps them level.
+        if (m_syncSeeksBoth && m_player1->isPlaying() && position < kEndPosition)
+            m_player1->setPosition(position);
+        m_player2->setPosition(position);
     });
 }
 

@@ -50,6 +50,11 @@ public:
 
     static QSize minWindowSize() { return QSize(1020, 640); }
     void setStartTimeout(int milliseconds); // kStartTimeoutMs unless set
+    // The delayed catch-up after a seek, jump or resume seeks both engines to player1's
+    // position, so that both pay the same seek delay and show the same frame (on unless
+    // set); off, only player2 is moved and lags by its own seek delay.
+    void setSyncSeeksBoth(bool enabled) { m_syncSeeksBoth = enabled; }
+    bool syncSeeksBoth() const { return m_syncSeeksBoth; }
 
     ORXPlaybackEngine* player1() const { return m_player1; }
     ORXPlaybackEngine* player2() const { return m_player2; }
@@ -151,6 +156,7 @@ private:
     QTimer* m_startWatchdog = nullptr;
 
     QFuture<void> m_extraction;
+    bool m_syncSeeksBoth = true;
     bool m_extracting = false; // from the start until the start step has run (main thread)
     std::atomic<bool> m_destroying{false};
 };
