@@ -18,6 +18,7 @@ namespace {
 constexpr int kAudioRate = 16000;
 constexpr int kAudioChunksPerSecond = 2;
 constexpr int kMaxDurationSeconds = 4 * 3600;
+constexpr int kMaxRouteOffset = 86400;
 constexpr int kFrameBatch = 48;       // frames drawn and compressed in parallel at a time
 constexpr quint32 kOversizedNLen = 4096; // what a broken GPS record claims
 constexpr double kKmhPerMph = 1.609344;
@@ -41,6 +42,8 @@ bool checkOptions(const ORXSimRecordingOptions& o, QString* why)
         *why = QStringLiteral("frame size must be 64 to 4096 pixels each way");
     else if (o.fps < 1 || o.fps > 120)
         *why = QStringLiteral("frame rate must be 1 to 120");
+    else if (!(o.routeOffsetSeconds >= 0 && o.routeOffsetSeconds <= kMaxRouteOffset))
+        *why = QStringLiteral("route offset must be 0 to %1 seconds").arg(kMaxRouteOffset);
     else if (o.gsensor && (o.gsensorPerSecond < 1 || o.gsensorPerSecond > 1000))
         *why = QStringLiteral("G-sensor rate must be 1 to 1000 per second");
     else

@@ -1,6 +1,9 @@
 #include "ORXSimRoute.h"
 
+#include <QMutex>
 #include <QtMath>
+
+#include <vector>
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +11,8 @@
 namespace {
 constexpr double kMetresPerDegree = 111320.0;
 constexpr double kStepSeconds = 0.25;  // integration step of the position
-constexpr int kTableSeconds = 2 * 3600; // positions precomputed once a second for two hours
+constexpr int kTableBlock = 3600;          // seconds of positions integrated at a time
+constexpr double kLastSecond = 2 * 86400.0; // the drive goes on for two days at most
 constexpr double kStopCycle = 150.0;    // the vehicle stops at a light once in this many seconds
 
 // A small deterministic generator (splitmix64), so the same seed gives the same drive
@@ -33,6 +37,12 @@ double smoothstep(double edge0, double edge1, double x)
 }
 } // namespace
 
+struct ORXSimRoute::Table
+{
+    QMutex mutex;
+    std::vector<double> points; // latitude, longitude per second from 0
+};
+
 ORXSimRoute::ORXSimRoute(ORXSimHemisphere hemisphere, QDateTime startUtc, quint32 seed)
     : m_hemisphere(hemisphere), m_startUtc(startUtc.toUTC()), m_seed(seed)
 {
@@ -50,7 +60,7 @@ ORXSimRoute::ORXSimRoute(ORXSimHemisphere hemisphere, QDateTime startUtc, quint3
         m_originLat = -34.6037 + scatterLat;
         m_originLon = -58.3816 + scatterLon;
     }
-    buildTable();
+    m_table = std::make_shared<Table>();
 }
 
 QDateTime ORXSimRoute::startUtc() const
@@ -101,25 +111,31 @@ void ORXSimRoute::advance(double& lat, double& lon, double from, double to) cons
     }
 }
 
-void ORXSimRoute::buildTable()
+void ORXSimRoute::positionAt(int second, double& lat, double& lon) const
 {
-    m_table.resize(2 * (kTableSeconds + 1));
-    double lat = m_originLat;
-    double lon = m_originLon;
-    for (int s = 0; s <= kTableSeconds; ++s) {
-        if (s > 0)
-            advance(lat, lon, s - 1, s);
-        m_table[2 * s] = lat;
-        m_table[2 * s + 1] = lon;
+    QMutexLocker lock(&m_table->mutex);
+    std::vector<double>& points = m_table->points;
+    if (points.empty())
+        points = {m_originLat, m_originLon};
+    while (int(points.size() / 2) <= second) {
+        int s = int(points.size() / 2) - 1;
+        double la = points[2 * s], lo = points[2 * s + 1];
+        for (int end = s + kTableBlock; s < end; ++s) {
+            advance(la, lo, s, s + 1);
+            points.push_back(la);
+            points.push_back(lo);
+        }
     }
+    lat = points[2 * second];
+    lon = points[2 * second + 1];
 }
 
 ORXSimFix ORXSimRoute::fixAt(double secondsSinceStart) const
 {
-    const double t = std::isfinite(secondsSinceStart) ? std::max(0.0, secondsSinceStart) : 0.0;
-    const int whole = int(std::min(std::floor(t), double(kTableSeconds)));
-    double lat = m_table[2 * whole];
-    double lon = m_table[2 * whole + 1];
+    const double t = std::isfinite(secondsSinceStart) ? std::clamp(secondsSinceStart, 0.0, kLastSecond) : 0.0;
+    const int whole = int(std::floor(t));
+    double lat = 0, lon = 0;
+    positionAt(whole, lat, lon);
     advance(lat, lon, whole, t);
 
     ORXSimFix fix;

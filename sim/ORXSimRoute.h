@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QDateTime>
-#include <QVector>
 #include <QtGlobal>
+
+#include <memory>
 
 // Which quarter of the globe a simulated drive lies in: north-east (latitude and longitude
 // positive) or south-west (both negative), so that both hemisphere letters get exercised.
@@ -28,7 +29,7 @@ public:
                          quint32 seed = 1);
 
     // Position, speed and heading this many seconds after the drive started (negative
-    // times count as 0).
+    // times count as 0, times past two days as two days).
     ORXSimFix fixAt(double secondsSinceStart) const;
 
     QDateTime startUtc() const;
@@ -39,7 +40,7 @@ private:
     double speedAt(double t) const;
     double courseAt(double t) const;
     void advance(double& lat, double& lon, double from, double to) const;
-    void buildTable();
+    void positionAt(int second, double& lat, double& lon) const;
 
     ORXSimHemisphere m_hemisphere;
     QDateTime m_startUtc;
@@ -47,5 +48,8 @@ private:
     double m_originLat = 0;
     double m_originLon = 0;
     double m_phase[4] = {};
-    QVector<double> m_table; // latitude, longitude at each whole second (shared between copies)
+    // Latitude and longitude at each whole second, integrated an hour at a time as far as
+    // asked for, shared between copies of the route.
+    struct Table;
+    std::shared_ptr<Table> m_table;
 };

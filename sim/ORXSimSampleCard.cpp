@@ -95,8 +95,9 @@ bool ORXSimWriteSampleCard(const QString& dir, QString* error)
     }
 
     // ---- Card files (config.bin, timeset.cfg, DrvInfo drive logs) ----
-    // The camera's own files in the card's root go here, through ORXSimCardFiles.h:
-    // if (!ORXSimWriteCardFiles(dir, error)) return false;
+    // The camera's own files in the card's root go here, through ORXSimCardFiles.h, along
+    // the first drive:
+    // if (!ORXSimWriteCardFiles(dir, route(0), error)) return false;
     // ---- end of card files ----
 
     qCDebug(ORXSimLog, "sample card written to %s in %lld ms", qPrintable(dir), timer.elapsed());

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -248,6 +249,7 @@ private slots:
         QTest::newRow("tiny frame") << QStringLiteral("width");
         QTest::newRow("no frame rate") << QStringLiteral("fps");
         QTest::newRow("folder missing") << QStringLiteral("folder");
+        QTest::newRow("route offset not a number") << QStringLiteral("offset");
     }
 
     void refusesBadOptions()
@@ -262,6 +264,8 @@ private slots:
             o.width = 8;
         else if (what == QLatin1String("fps"))
             o.fps = 0;
+        else if (what == QLatin1String("offset"))
+            o.routeOffsetSeconds = std::nan("");
         else {
             o.path = m_dir.filePath(QStringLiteral("no/such/folder/bad.avi"));
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^fopen fail:.*bad.avi")));

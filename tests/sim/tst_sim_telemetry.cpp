@@ -244,6 +244,9 @@ private slots:
         QVERIFY2(moving > 600 * 0.6, qPrintable(QString::number(moving)));
         QVERIFY(stopped > 0 && stopped < 600 * 0.2);
         QCOMPARE(route.fixAt(-5).utc, start);
+        QCOMPARE(route.fixAt(std::nan("")).utc, start);
+        // Far-off times end the drive after two days instead of integrating forever.
+        QCOMPARE(route.fixAt(1e12).latitude, route.fixAt(2 * 86400).latitude);
     }
 };
 
