@@ -80,7 +80,18 @@ QString ORXCardFormatter::formatterProgram()
 QStringList ORXCardFormatter::formatArguments(const TKUSBDiskEntity& disk) const
 {
     // -a keeps the reserved sectors at exactly 32 (mkfs.fat would raise them to align).
-    QStringList args{"-a", "-n", "ORVEX", "-F", "32", "-f", "2", "-b", "6", "-R", "32", "-s",
+    QStringList args{"-a",
+                     "-n",
+                     "ORVEX",
+                     "-F",
+                     "32",
+                     "-f",
+                     "2",
+                     "-b",
+                     "6",
+                     "-R",
+                     "32",
+                     "-s",
                      QString::number(clusterSizeByVolumeSizeInKB(disk.volumeSize()))};
     if (disk.mediaWhole())
         args << QStringLiteral("-I"); // a file system on the whole medium, no partition table
@@ -137,7 +148,8 @@ ORXFormatResult ORXCardFormatter::run(const TKUSBDiskEntity& chosen)
 
     // Without a safe copy of the card's settings the card is not erased.
     QString savedPath;
-    if (const QString error = ORXConfigRestore::saveFromVolume(disk->mountPath(), &savedPath); !error.isNull()) {
+    if (const QString error = ORXConfigRestore::saveFromVolume(disk->mountPath(), &savedPath);
+        !error.isNull()) {
         qCInfo(lcCard, "error=%s", qUtf8Printable(error));
         return failure(QStringLiteral("config.bin copy fail"), error);
     }
@@ -149,10 +161,10 @@ ORXFormatResult ORXCardFormatter::run(const TKUSBDiskEntity& chosen)
     if (!error.isEmpty()) {
         mountAgain(disk->deviceFilePath());
         emit progressMessage(QStringLiteral("Disk searching..."));
-        const QString detail = error.number == 1
-                                   ? text("msg.write_protected_disk")
-                                   : QStringLiteral("Error:%1").arg(error.message);
-        return failure(text("msg.cannot_format"), QStringLiteral("%1\n%2").arg(disk->displayString(), detail));
+        const QString detail = error.number == 1 ? text("msg.write_protected_disk")
+                                                 : QStringLiteral("Error:%1").arg(error.message);
+        return failure(text("msg.cannot_format"),
+                       QStringLiteral("%1\n%2").arg(disk->displayString(), detail));
     }
     emit progressMessage(QStringLiteral("try mount..."));
     mountAgain(disk->deviceFilePath());

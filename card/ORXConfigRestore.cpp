@@ -44,7 +44,8 @@ QString ORXConfigRestore::saveFromVolume(const QString& mountPath, QString* save
     if (mountPath.isEmpty() || !QFileInfo::exists(source))
         return {};
     // Kept after the run: the user's settings stay there even if putting them back fails.
-    const QString folder = QDir(QDir::tempPath()).filePath(QUuid::createUuid().toString(QUuid::WithoutBraces));
+    const QString folder =
+        QDir(QDir::tempPath()).filePath(QUuid::createUuid().toString(QUuid::WithoutBraces));
     if (!QDir().mkpath(folder))
         return QStringLiteral("%1: cannot create the folder").arg(folder);
     const QString copy = QDir(folder).filePath(kConfigName);

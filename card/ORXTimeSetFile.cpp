@@ -54,8 +54,10 @@ QString ORXTimeSetFile::doWriteConfigFile(const QString& path) const
     if (text.isEmpty())
         return QStringLiteral("the date cannot be written as yyyy/MM/dd");
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush() || !file.commit()) {
-        const QString why = file.errorString().isEmpty() ? QStringLiteral("write failed") : file.errorString();
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush() ||
+        !file.commit()) {
+        const QString why =
+            file.errorString().isEmpty() ? QStringLiteral("write failed") : file.errorString();
         qCInfo(lcCard, "fopen fail:%s", qUtf8Printable(path));
         return why;
     }

@@ -50,7 +50,8 @@ QList<TKUSBDiskEntity> listUSBDisks(const ORXUDisks& udisks)
             continue;
         qCInfo(lcCard, "%s", qUtf8Printable(volume.mountPath));
         disks.append(TKUSBDiskEntity(volume.label, QUrl::fromLocalFile(volume.mountPath), volume.deviceName,
-                                     volume.model, volume.size, !volume.readOnly, volume.whole, volume.objectPath));
+                                     volume.model, volume.size, !volume.readOnly, volume.whole,
+                                     volume.objectPath));
     }
     return disks;
 }

@@ -21,4 +21,5 @@ QList<TKUSBDiskEntity> listUSBDisks(const ORXUDisks& udisks = ORXUDisks());
 // The first volume of listUSBVolumes in whose root the file exists.
 std::optional<QUrl> findUSBVolumeWithFile(const QString& relativeName, const ORXUDisks& udisks = ORXUDisks());
 // The entity of that device name ("sdb1") among listUSBDisks.
-std::optional<TKUSBDiskEntity> findUSBDiskByDevice(const QString& deviceName, const ORXUDisks& udisks = ORXUDisks());
+std::optional<TKUSBDiskEntity> findUSBDiskByDevice(const QString& deviceName,
+                                                   const ORXUDisks& udisks = ORXUDisks());

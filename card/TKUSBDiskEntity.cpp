@@ -2,9 +2,9 @@
 
 #include "ORXByteSize.h"
 
-TKUSBDiskEntity::TKUSBDiskEntity(const QString& volumeName, const QUrl& mountedURL, const QString& deviceFilePath,
-                                 const QString& deviceModel, quint64 volumeSize, bool writable, bool mediaWhole,
-                                 const QString& key)
+TKUSBDiskEntity::TKUSBDiskEntity(const QString& volumeName, const QUrl& mountedURL,
+                                 const QString& deviceFilePath, const QString& deviceModel,
+                                 quint64 volumeSize, bool writable, bool mediaWhole, const QString& key)
     : m_volumeName(volumeName), m_mountedURL(mountedURL), m_deviceFilePath(deviceFilePath),
       m_deviceModel(deviceModel), m_volumeSize(volumeSize), m_writable(writable), m_mediaWhole(mediaWhole),
       m_key(key)
@@ -15,6 +15,6 @@ QString TKUSBDiskEntity::displayString() const
 {
     const bool hasModel = !m_deviceModel.isEmpty();
     return QStringLiteral("[%1] %2 %3%4%5")
-        .arg(formatByteSize(m_volumeSize), m_volumeName, hasModel ? QStringLiteral("<") : QString(), m_deviceModel,
-             hasModel ? QStringLiteral(">") : QString());
+        .arg(formatByteSize(m_volumeSize), m_volumeName, hasModel ? QStringLiteral("<") : QString(),
+             m_deviceModel, hasModel ? QStringLiteral(">") : QString());
 }

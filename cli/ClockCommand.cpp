@@ -2,8 +2,8 @@
 #include "ORXLocalizedString.h"
 #include "ORXTimeSetFile.h"
 
-#include <QRegularExpression>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 
 // orvex-cli clock [--date yyyy/MM/dd] [--time HH:mm:ss] [--out PATH]: writes the camera's
 // clock file to PATH, or onto the USB volume that already holds a "timeset.cfg".
@@ -70,7 +70,8 @@ int run(const QStringList& args)
     return ORXCli::Success;
 }
 
-ORXCli::Registrar reg({"clock", "clock [--date yyyy/MM/dd] [--time HH:mm:ss] [--out PATH]    write the camera's "
-                                "clock file (default: now, onto the card that holds a timeset.cfg)",
+ORXCli::Registrar reg({"clock",
+                       "clock [--date yyyy/MM/dd] [--time HH:mm:ss] [--out PATH]    write the camera's "
+                       "clock file (default: now, onto the card that holds a timeset.cfg)",
                        run});
 } // namespace

@@ -16,7 +16,8 @@ int run(const QStringList& args)
     // (QT_LOGGING_RULES can still turn them on).
     QLoggingCategory::setFilterRules(QStringLiteral("orvex.card*=false\norvex.platform*=false"));
     const bool yes = args.size() == 2 && args.at(1) == QLatin1String("--yes");
-    if (args.isEmpty() || args.size() > 2 || (args.size() == 2 && !yes) || args.first().startsWith(QLatin1Char('-')))
+    if (args.isEmpty() || args.size() > 2 || (args.size() == 2 && !yes) ||
+        args.first().startsWith(QLatin1Char('-')))
         return ORXCli::failUsage(kCommand);
     const QString device = args.first();
     const std::optional<TKUSBDiskEntity> disk = findUSBDiskByDevice(device);
@@ -39,7 +40,8 @@ int run(const QStringList& args)
     return ORXCli::Success;
 }
 
-ORXCli::Registrar reg({"format", "format DEVICE [--yes]    format that USB disk (\"sdb1\") for the camera; "
-                                 "without --yes only show what would be erased",
+ORXCli::Registrar reg({"format",
+                       "format DEVICE [--yes]    format that USB disk (\"sdb1\") for the camera; "
+                       "without --yes only show what would be erased",
                        run});
 } // namespace

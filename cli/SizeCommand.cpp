@@ -2,8 +2,8 @@
 #include "ORXCliCommand.h"
 #include "ORXLocalizedString.h"
 
-#include <QRegularExpression>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 
 // orvex-cli size BYTES: the short size text the card tools show for a byte count.
 namespace {

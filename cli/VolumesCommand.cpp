@@ -39,11 +39,13 @@ int run(const QStringList& args)
     }
     QString text;
     for (const TKUSBDiskEntity& disk : disks)
-        text += QStringLiteral("%1\t%2\t%3\n").arg(disk.displayString(), disk.deviceFilePath(), disk.mountPath());
+        text +=
+            QStringLiteral("%1\t%2\t%3\n").arg(disk.displayString(), disk.deviceFilePath(), disk.mountPath());
     ORXCli::writeOut(text);
     return ORXCli::Success;
 }
 
 ORXCli::Registrar reg({"volumes",
-                       "volumes [--json]    the mounted USB volumes: size, name, model, device, mount path", run});
+                       "volumes [--json]    the mounted USB volumes: size, name, model, device, mount path",
+                       run});
 } // namespace

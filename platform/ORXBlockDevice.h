@@ -6,13 +6,13 @@
 // the reply of ObjectManager.GetManagedObjects; plain data, no bus access.
 struct ORXBlockDevice
 {
-    QString objectPath;     // the block's object path, unique per medium
-    QString deviceName;     // device file name without "/dev/" ("sdb1")
-    QString label;          // Filesystem label (Block.IdLabel)
-    QString mountPath;      // first Filesystem.MountPoints entry, empty when not mounted
-    quint64 size = 0;       // Block.Size in bytes
-    bool readOnly = false;  // Block.ReadOnly
-    bool whole = true;      // no Partition interface: the whole medium
+    QString objectPath;    // the block's object path, unique per medium
+    QString deviceName;    // device file name without "/dev/" ("sdb1")
+    QString label;         // Filesystem label (Block.IdLabel)
+    QString mountPath;     // first Filesystem.MountPoints entry, empty when not mounted
+    quint64 size = 0;      // Block.Size in bytes
+    bool readOnly = false; // Block.ReadOnly
+    bool whole = true;     // no Partition interface: the whole medium
     bool hasFilesystem = false;
     QString drivePath;      // the drive's object path, empty when the block has no drive
     QString connectionBus;  // the drive's ConnectionBus ("usb", "sdio", ...)

@@ -34,8 +34,9 @@ ORXShellError run(const QString& program, const QStringList& command, int timeou
     if (process.exitCode() == 0)
         return {};
     return {process.exitCode(),
-            errorText.isEmpty() ? QStringLiteral("%1 exited with status %2").arg(program).arg(process.exitCode())
-                                : errorText};
+            errorText.isEmpty()
+                ? QStringLiteral("%1 exited with status %2").arg(program).arg(process.exitCode())
+                : errorText};
 }
 } // namespace
 

@@ -122,7 +122,8 @@ bool joinDrive(ORXBlockDevice& device, const QHash<QString, QVariantMap>& drives
     return true;
 }
 
-std::optional<ORXBlockDevice> readBlock(const ManagedObject& object, const QHash<QString, QVariantMap>& drives)
+std::optional<ORXBlockDevice> readBlock(const ManagedObject& object,
+                                        const QHash<QString, QVariantMap>& drives)
 {
     const QVariantMap block = object.interfaces.value(kBlock);
     ORXBlockDevice device;

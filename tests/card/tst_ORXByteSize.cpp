@@ -61,9 +61,15 @@ void ORXByteSizeTest::displayString_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("model");
     QTest::addColumn<QString>("text");
-    QTest::newRow("with model") << "ORVEX" << "SD Card Reader" << "[7.4 GB] ORVEX <SD Card Reader>";
-    QTest::newRow("no model") << "ORVEX" << "" << "[7.4 GB] ORVEX ";
-    QTest::newRow("percent in name") << "A%1B" << "%2" << "[7.4 GB] A%1B <%2>";
+    QTest::newRow("with model") << "ORVEX"
+                                << "SD Card Reader"
+                                << "[7.4 GB] ORVEX <SD Card Reader>";
+    QTest::newRow("no model") << "ORVEX"
+                              << ""
+                              << "[7.4 GB] ORVEX ";
+    QTest::newRow("percent in name") << "A%1B"
+                                     << "%2"
+                                     << "[7.4 GB] A%1B <%2>";
 }
 
 void ORXByteSizeTest::displayString()
@@ -71,7 +77,8 @@ void ORXByteSizeTest::displayString()
     QFETCH(QString, name);
     QFETCH(QString, model);
     QFETCH(QString, text);
-    const TKUSBDiskEntity disk(name, QUrl::fromLocalFile("/media/x"), "sdb1", model, 7948206080, true, false, "/k");
+    const TKUSBDiskEntity disk(name, QUrl::fromLocalFile("/media/x"), "sdb1", model, 7948206080, true, false,
+                               "/k");
     QCOMPARE(disk.displayString(), text);
 }
 

@@ -34,8 +34,7 @@ void ORXCardFinderTest::passes_data()
     QTest::addColumn<QStringList>("candidates");
     QTest::addColumn<int>("chosen");
     QTest::newRow("empty list") << QStringList{} << -1;
-    QTest::newRow("pass 1 over earlier ORVEX without config")
-        << QStringList{"ORVEX,1,0", "ORVEX,1,1"} << 1;
+    QTest::newRow("pass 1 over earlier ORVEX without config") << QStringList{"ORVEX,1,0", "ORVEX,1,1"} << 1;
     QTest::newRow("pass 2: writable ORVEX") << QStringList{"ORVEX,0,1", "ORVEX,1,0"} << 1;
     QTest::newRow("pass 3 before pass 4") << QStringList{"CARD,1,0", "ORVEX,0,1"} << 1;
     QTest::newRow("pass 4: first writable") << QStringList{"A,0,1", "B,1,0", "C,1,1"} << 1;
@@ -55,8 +54,8 @@ void ORXCardFinderTest::passes()
         QVERIFY(QDir().mkpath(root));
         if (f.at(2) == "1")
             writeFile(root + "/config.bin", 428);
-        disks.append(TKUSBDiskEntity(f.at(0), QUrl::fromLocalFile(root), "sd" + QString::number(i), "", 1, f.at(1) == "1",
-                                     false, "/k" + QString::number(i)));
+        disks.append(TKUSBDiskEntity(f.at(0), QUrl::fromLocalFile(root), "sd" + QString::number(i), "", 1,
+                                     f.at(1) == "1", false, "/k" + QString::number(i)));
     }
     const auto card = findCardVolume(disks);
     QCOMPARE(card.has_value(), chosen >= 0);
@@ -85,7 +84,8 @@ void ORXCardFinderTest::findUSBVolume()
     QFETCH(QString, path);
     QFETCH(QStringList, calls);
     FakeUDisksBus bus;
-    QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)}, {bus.volume("sdb1", "r", label, 8e9)}));
+    QVERIFY(
+        bus.start({FakeUDisksBus::drive("r", "usb", false, true)}, {bus.volume("sdb1", "r", label, 8e9)}));
     if (configSize >= 0)
         writeFile(bus.backing("sdb1") + "/config.bin", configSize);
     ORXCardFinder finder;
@@ -104,11 +104,14 @@ void ORXCardFinderTest::renameFailures_data()
     QTest::addColumn<QString>("failing");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QStringList>("calls");
-    QTest::newRow("unmount refused: kept as it is") << "Unmount" << "NO NAME/config.bin" << QStringList{"Unmount sdb1"};
+    QTest::newRow("unmount refused: kept as it is") << "Unmount"
+                                                    << "NO NAME/config.bin" << QStringList{"Unmount sdb1"};
     QTest::newRow("label refused: mounted again, old name")
-        << "SetLabel" << "NO NAME/config.bin" << QStringList{"Unmount sdb1", "SetLabel sdb1 ORVEX", "Mount sdb1"};
-    QTest::newRow("mount refused: no card") << "Mount" << ""
-                                            << QStringList{"Unmount sdb1", "SetLabel sdb1 ORVEX", "Mount sdb1"};
+        << "SetLabel"
+        << "NO NAME/config.bin" << QStringList{"Unmount sdb1", "SetLabel sdb1 ORVEX", "Mount sdb1"};
+    QTest::newRow("mount refused: no card")
+        << "Mount"
+        << "" << QStringList{"Unmount sdb1", "SetLabel sdb1 ORVEX", "Mount sdb1"};
 }
 
 void ORXCardFinderTest::renameFailures()
@@ -117,11 +120,12 @@ void ORXCardFinderTest::renameFailures()
     QFETCH(QString, path);
     QFETCH(QStringList, calls);
     FakeUDisksBus bus;
-    QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", true, false)}, {bus.volume("sdb1", "r", "NO NAME", 8e9)},
-                      {{"fail", QJsonArray{failing}}}));
+    QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", true, false)},
+                      {bus.volume("sdb1", "r", "NO NAME", 8e9)}, {{"fail", QJsonArray{failing}}}));
     writeFile(bus.backing("sdb1") + "/config.bin", 428);
     ORXCardFinder finder;
-    QTest::ignoreMessage(QtInfoMsg, QRegularExpression("^error=org.freedesktop.UDisks2.Error.Failed: " + failing));
+    QTest::ignoreMessage(QtInfoMsg,
+                         QRegularExpression("^error=org.freedesktop.UDisks2.Error.Failed: " + failing));
     finder.findUSBVolume();
     QCOMPARE(bus.calls(), calls);
     QCOMPARE(finder.settingFilePath(), path.isEmpty() ? QString() : bus.mountRoot() + '/' + path);
@@ -132,7 +136,8 @@ void ORXCardFinderTest::renameFailures()
 void ORXCardFinderTest::noVolumesKeepsChoice()
 {
     FakeUDisksBus bus;
-    QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)}, {bus.volume("sdb1", "r", "ORVEX", 8e9)}));
+    QVERIFY(
+        bus.start({FakeUDisksBus::drive("r", "usb", false, true)}, {bus.volume("sdb1", "r", "ORVEX", 8e9)}));
     writeFile(bus.backing("sdb1") + "/config.bin", 428);
     ORXCardFinder finder;
     finder.findUSBVolume();
@@ -146,7 +151,8 @@ void ORXCardFinderTest::noVolumesKeepsChoice()
     QVERIFY(finder.selectedUSBDisk());
 
     // A USB volume that is no card candidate at all still clears the old choice.
-    QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)}, {bus.volume("sdc1", "r", "OTHER", 8e9)}));
+    QVERIFY(
+        bus.start({FakeUDisksBus::drive("r", "usb", false, true)}, {bus.volume("sdc1", "r", "OTHER", 8e9)}));
     finder.findUSBVolume();
     QVERIFY(finder.settingFilePath().isEmpty());
     QVERIFY(!finder.selectedUSBDisk());

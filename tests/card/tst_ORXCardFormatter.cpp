@@ -57,13 +57,15 @@ void ORXCardFormatterTest::initTestCase()
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     };
     script("pkexec", "printf '%s\\n' \"$@\" > \"$(dirname \"$0\")/args\"\nexec \"$@\"");
-    script("pkexec-dismissed", "echo 'Error executing command as another user: Request dismissed' >&2; exit 126");
+    script("pkexec-dismissed",
+           "echo 'Error executing command as another user: Request dismissed' >&2; exit 126");
     script("pkexec-denied", "echo 'Error executing command as another user: Not authorized' >&2; exit 127");
     script("pkexec-readonly", "echo 'mkfs.fat: unable to open /dev/sdz: Read-only file system' >&2; exit 1");
     script("pkexec-slow", "sleep 1; exec \"$@\"");
 }
 
-ORXCardFormatterTest::Card ORXCardFormatterTest::makeCard(quint64 size, bool whole, const QJsonObject& options)
+ORXCardFormatterTest::Card ORXCardFormatterTest::makeCard(quint64 size, bool whole,
+                                                          const QJsonObject& options)
 {
     Card card{std::make_unique<FakeUDisksBus>(), QString()};
     FakeUDisksBus& bus = *card.bus;
@@ -75,7 +77,8 @@ ORXCardFormatterTest::Card ORXCardFormatterTest::makeCard(quint64 size, bool who
     image.close();
     QJsonObject block = bus.volume("sdz", "reader", "NO NAME", double(size), !whole);
     block.insert("image", card.image);
-    if (!bus.start({FakeUDisksBus::drive("reader", "usb", false, true, "Generic", "SD Card Reader")}, {block}, options))
+    if (!bus.start({FakeUDisksBus::drive("reader", "usb", false, true, "Generic", "SD Card Reader")}, {block},
+                   options))
         card.image.clear();
     return card;
 }
@@ -89,8 +92,9 @@ void ORXCardFormatterTest::setUp(ORXCardFormatter& formatter, const Card& card, 
     formatter.setMountWaitMs(5000);
     m_progress.clear();
     m_writerCalls = 0;
-    connect(&formatter, &ORXCardFormatter::progressMessage, this, [this](const QString& t) { m_progress << t; },
-            Qt::DirectConnection);
+    connect(
+        &formatter, &ORXCardFormatter::progressMessage, this, [this](const QString& t) { m_progress << t; },
+        Qt::DirectConnection);
     // Mounting a FAT image needs root and a loop device; instead the file the formatter
     // chose (saved copy or defaults) is staged and copied into the image with mcopy.
     const QString image = card.image;
@@ -103,7 +107,8 @@ void ORXCardFormatterTest::setUp(ORXCardFormatter& formatter, const Card& card, 
         const QString error = ORXConfigRestore::putBack(saved, staging);
         if (!error.isNull())
             return error;
-        const int rc = QProcess::execute("mcopy", {"-o", "-i", image, staging + "/config.bin", "::config.bin"});
+        const int rc =
+            QProcess::execute("mcopy", {"-o", "-i", image, staging + "/config.bin", "::config.bin"});
         return rc == 0 ? QString() : QStringLiteral("mcopy failed");
     });
 }
@@ -148,7 +153,8 @@ void ORXCardFormatterTest::formatsImage()
     const ORXFormatResult result = formatter.format(*findUSBDiskByDevice("sdz"), true);
     QVERIFY2(result.success, qPrintable(result.informativeText));
     QCOMPARE(result.messageText, ORXLocalizedString("msg.format_complete"));
-    QCOMPARE(result.informativeText, QStringLiteral("[%1] ORVEX <Generic SD Card Reader>").arg(formatByteSize(size)));
+    QCOMPARE(result.informativeText,
+             QStringLiteral("[%1] ORVEX <Generic SD Card Reader>").arg(formatByteSize(size)));
     QCOMPARE(m_progress, (QStringList{"Formatting...", "unmount disk...", "formatting...", "try mount...",
                                       "Format completed!", "Disk searching..."}));
     QCOMPARE(card.bus->calls(), (QStringList{"Unmount sdz", "Mount sdz"}));
@@ -156,8 +162,20 @@ void ORXCardFormatterTest::formatsImage()
     // What pkexec was asked to run.
     QFile args(m_tools.filePath("args"));
     QVERIFY(args.open(QIODevice::ReadOnly));
-    QStringList expected{ORXCardFormatter::formatterProgram(), "-a", "-n", "ORVEX", "-F", "32", "-f", "2", "-b", "6",
-                         "-R", "32", "-s", QString::number(sectorsPerCluster)};
+    QStringList expected{ORXCardFormatter::formatterProgram(),
+                         "-a",
+                         "-n",
+                         "ORVEX",
+                         "-F",
+                         "32",
+                         "-f",
+                         "2",
+                         "-b",
+                         "6",
+                         "-R",
+                         "32",
+                         "-s",
+                         QString::number(sectorsPerCluster)};
     if (whole)
         expected << "-I";
     expected << card.image;
@@ -168,11 +186,11 @@ void ORXCardFormatterTest::formatsImage()
     QVERIFY(image.open(QIODevice::ReadOnly));
     const QByteArray boot = image.read(512);
     const auto u16 = [&](int offset) { return qFromLittleEndian<quint16>(boot.constData() + offset); };
-    QCOMPARE(u16(11), quint16(512));                   // bytes per sector
+    QCOMPARE(u16(11), quint16(512));                    // bytes per sector
     QCOMPARE(int(quint8(boot[13])), sectorsPerCluster); // sectors per cluster
-    QCOMPARE(u16(14), quint16(32));                    // reserved sectors
-    QCOMPARE(int(boot[16]), 2);                        // FATs
-    QCOMPARE(u16(50), quint16(6));                     // backup boot sector
+    QCOMPARE(u16(14), quint16(32));                     // reserved sectors
+    QCOMPARE(int(boot[16]), 2);                         // FATs
+    QCOMPARE(u16(50), quint16(6));                      // backup boot sector
     QCOMPARE(boot.mid(71, 11), QByteArray("ORVEX      "));
     QCOMPARE(boot.mid(82, 8), QByteArray("FAT32   "));
     QCOMPARE(u16(510), quint16(0xAA55));
@@ -194,9 +212,12 @@ void ORXCardFormatterTest::formatterFails_data()
     QTest::addColumn<QString>("pkexec");
     QTest::addColumn<QString>("detail");
     QTest::newRow("password dialog dismissed")
-        << "pkexec-dismissed" << "Error:Error executing command as another user: Request dismissed";
-    QTest::newRow("not authorised") << "pkexec-denied" << "Error:Error executing command as another user: Not authorized";
-    QTest::newRow("formatter status 1") << "pkexec-readonly" << ORXLocalizedString("msg.write_protected_disk");
+        << "pkexec-dismissed"
+        << "Error:Error executing command as another user: Request dismissed";
+    QTest::newRow("not authorised") << "pkexec-denied"
+                                    << "Error:Error executing command as another user: Not authorized";
+    QTest::newRow("formatter status 1")
+        << "pkexec-readonly" << ORXLocalizedString("msg.write_protected_disk");
 }
 
 void ORXCardFormatterTest::formatterFails()
@@ -230,8 +251,9 @@ void ORXCardFormatterTest::formatterFails()
 void ORXCardFormatterTest::refusals()
 {
     FakeUDisksBus bus;
-    QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)},
-                      {bus.volume("sdb1", "r", "ORVEX", 8e9), bus.volume("sdc1", "r", "LOCKED", 8e9, true, true)}));
+    QVERIFY(bus.start(
+        {FakeUDisksBus::drive("r", "usb", false, true)},
+        {bus.volume("sdb1", "r", "ORVEX", 8e9), bus.volume("sdc1", "r", "LOCKED", 8e9, true, true)}));
     ORXCardFormatter formatter;
     ORXCommandRunner runner;
     runner.setPrivilegePrefix({m_tools.filePath("pkexec-denied")});
@@ -245,13 +267,15 @@ void ORXCardFormatterTest::refusals()
     const TKUSBDiskEntity locked = *findUSBDiskByDevice("sdc1");
     result = formatter.format(locked, true);
     QCOMPARE(result.messageText, ORXLocalizedString("msg.cannot_format"));
-    QCOMPARE(result.informativeText, locked.displayString() + '\n' + ORXLocalizedString("msg.write_protected_disk"));
+    QCOMPARE(result.informativeText,
+             locked.displayString() + '\n' + ORXLocalizedString("msg.write_protected_disk"));
 
     // A disk that is no longer in the listing, or another medium under the same name.
     const TKUSBDiskEntity gone("ORVEX", QUrl::fromLocalFile("/media/x"), "sdq1", "", 8e9, true, false,
                                "/org/freedesktop/UDisks2/block_devices/sdq1");
     result = formatter.format(gone, true);
-    QCOMPARE(result.informativeText, gone.displayString() + '\n' + ORXLocalizedString("msg.format_disk_gone"));
+    QCOMPARE(result.informativeText,
+             gone.displayString() + '\n' + ORXLocalizedString("msg.format_disk_gone"));
     const TKUSBDiskEntity swapped("ORVEX", card.mountedURL(), "sdb1", "", 8e9, true, false, "/other/medium");
     QCOMPARE(formatter.format(swapped, true).informativeText,
              swapped.displayString() + '\n' + ORXLocalizedString("msg.format_disk_gone"));
@@ -293,7 +317,8 @@ void ORXCardFormatterTest::diskDoesNotComeBack()
     const TKUSBDiskEntity disk = *findUSBDiskByDevice("sdz");
     const ORXFormatResult result = formatter.format(disk, true);
     QVERIFY(!result.success);
-    QCOMPARE(result.informativeText, disk.displayString() + '\n' + ORXLocalizedString("msg.format_disk_lost"));
+    QCOMPARE(result.informativeText,
+             disk.displayString() + '\n' + ORXLocalizedString("msg.format_disk_lost"));
     QCOMPARE(m_writerCalls, 0);
     QVERIFY(mcopyOut(card.image, "config.bin").isEmpty());
     QCOMPARE(card.bus->calls(), (QStringList{"Unmount sdz", "Mount sdz"}));
@@ -304,8 +329,9 @@ void ORXCardFormatterTest::unmountsWholeMedium()
     // A whole medium: every mounted file system on its drive, and nothing on another drive.
     FakeUDisksBus bus;
     QJsonObject whole = bus.volume("sdb", "r", "ORVEX", 8e9, false);
-    QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true), FakeUDisksBus::drive("s", "usb", true, false)},
-                      {whole, bus.volume("sdb2", "r", "EXTRA", 1e9), bus.volume("sdc1", "s", "STICK", 1e9)}));
+    QVERIFY(bus.start(
+        {FakeUDisksBus::drive("r", "usb", false, true), FakeUDisksBus::drive("s", "usb", true, false)},
+        {whole, bus.volume("sdb2", "r", "EXTRA", 1e9), bus.volume("sdc1", "s", "STICK", 1e9)}));
     ORXCardFormatter formatter;
     ORXCommandRunner runner;
     runner.setPrivilegePrefix({m_tools.filePath("pkexec-dismissed")});

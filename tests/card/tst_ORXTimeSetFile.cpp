@@ -25,14 +25,17 @@ void ORXTimeSetFileTest::bytes_data()
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QTime>("time");
     QTest::addColumn<QByteArray>("text");
-    QTest::newRow("example") << "en_US" << QDate(2023, 1, 5) << QTime(14, 3, 9) << QByteArray("2023/01/05 14:03:09");
+    QTest::newRow("example") << "en_US" << QDate(2023, 1, 5) << QTime(14, 3, 9)
+                             << QByteArray("2023/01/05 14:03:09");
     // Islamic and Solar Hijri or Buddhist calendars and other digits in the user's locale.
-    QTest::newRow("Arabic, Saudi Arabia") << "ar_SA" << QDate(2023, 1, 5) << QTime(14, 3, 9)
-                                          << QByteArray("2023/01/05 14:03:09");
+    QTest::newRow("Arabic, Saudi Arabia")
+        << "ar_SA" << QDate(2023, 1, 5) << QTime(14, 3, 9) << QByteArray("2023/01/05 14:03:09");
     QTest::newRow("Persian, Iran") << "fa_IR" << QDate(2024, 12, 31) << QTime(23, 59, 59)
                                    << QByteArray("2024/12/31 23:59:59");
-    QTest::newRow("Thai") << "th_TH" << QDate(2000, 2, 29) << QTime(0, 0, 0) << QByteArray("2000/02/29 00:00:00");
-    QTest::newRow("Bengali digits") << "bn_BD" << QDate(987, 6, 7) << QTime(8, 9, 1) << QByteArray("0987/06/07 08:09:01");
+    QTest::newRow("Thai") << "th_TH" << QDate(2000, 2, 29) << QTime(0, 0, 0)
+                          << QByteArray("2000/02/29 00:00:00");
+    QTest::newRow("Bengali digits") << "bn_BD" << QDate(987, 6, 7) << QTime(8, 9, 1)
+                                    << QByteArray("0987/06/07 08:09:01");
 }
 
 void ORXTimeSetFileTest::bytes()

@@ -31,7 +31,8 @@ void ORXVolumeDiscoveryTest::lists()
                        FakeUDisksBus::drive("stick", "usb", true, false, "", ""),
                        FakeUDisksBus::drive("slot", "sdio", false, true, "", "SD slot"),
                        FakeUDisksBus::drive("usbdisk", "usb", false, false, "WD", "Passport")},
-                      {bus.volume("sdc1", "stick", "STICK", 16e9, true, true), bus.volume("mmcblk0p1", "slot", "CAM", 8e9),
+                      {bus.volume("sdc1", "stick", "STICK", 16e9, true, true),
+                       bus.volume("mmcblk0p1", "slot", "CAM", 8e9),
                        bus.volume("sdb", "reader", "ORVEX", 7948206080.0, false), unmounted,
                        bus.volume("sde1", "usbdisk", "BACKUP", 1e12)}));
     const QString media = bus.mountRoot() + '/';
@@ -40,7 +41,8 @@ void ORXVolumeDiscoveryTest::lists()
     QCOMPARE(listRemovableVolumes(),
              (QList<QUrl>{QUrl::fromLocalFile(media + "STICK"), QUrl::fromLocalFile(media + "CAM"),
                           QUrl::fromLocalFile(media + "ORVEX")}));
-    QCOMPARE(listUSBVolumes(), (QList<QUrl>{QUrl::fromLocalFile(media + "STICK"), QUrl::fromLocalFile(media + "ORVEX")}));
+    QCOMPARE(listUSBVolumes(),
+             (QList<QUrl>{QUrl::fromLocalFile(media + "STICK"), QUrl::fromLocalFile(media + "ORVEX")}));
 
     const QList<TKUSBDiskEntity> disks = listUSBDisks();
     QCOMPARE(disks.size(), 2);
@@ -66,9 +68,10 @@ void ORXVolumeDiscoveryTest::lists()
 void ORXVolumeDiscoveryTest::findWithFile()
 {
     FakeUDisksBus bus;
-    QVERIFY(bus.start({FakeUDisksBus::drive("slot", "sdio", true, true), FakeUDisksBus::drive("r", "usb", false, true)},
-                      {bus.volume("mmcblk0p1", "slot", "A", 1e9), bus.volume("sdb1", "r", "B", 1e9),
-                       bus.volume("sdc1", "r", "C", 1e9), bus.volume("sdd1", "r", "D", 1e9)}));
+    QVERIFY(bus.start(
+        {FakeUDisksBus::drive("slot", "sdio", true, true), FakeUDisksBus::drive("r", "usb", false, true)},
+        {bus.volume("mmcblk0p1", "slot", "A", 1e9), bus.volume("sdb1", "r", "B", 1e9),
+         bus.volume("sdc1", "r", "C", 1e9), bus.volume("sdd1", "r", "D", 1e9)}));
     touch(bus.backing("mmcblk0p1") + "/timeset.cfg"); // not USB
     touch(bus.backing("sdc1") + "/timeset.cfg");
     touch(bus.backing("sdd1") + "/timeset.cfg");

@@ -40,8 +40,10 @@ bool TestCliCard::startCards(FakeUDisksBus& bus, const QString& image)
     if (!image.isEmpty())
         card.insert("image", image);
     return bus.start({FakeUDisksBus::drive("reader", "usb", false, true, "Generic", "SD Card Reader"),
-                      FakeUDisksBus::drive("stick", "usb", true, false), FakeUDisksBus::drive("slot", "sdio", false, true)},
-                     {card, bus.volume("sdc1", "stick", "STICK", 16e9, true, true), bus.volume("mmcblk0p1", "slot", "X", 1e9)});
+                      FakeUDisksBus::drive("stick", "usb", true, false),
+                      FakeUDisksBus::drive("slot", "sdio", false, true)},
+                     {card, bus.volume("sdc1", "stick", "STICK", 16e9, true, true),
+                      bus.volume("mmcblk0p1", "slot", "X", 1e9)});
 }
 
 void TestCliCard::volumes()
@@ -51,9 +53,10 @@ void TestCliCard::volumes()
     const QString media = bus.mountRoot();
     CliResult r = runCli({"volumes"});
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(QString::fromUtf8(r.out), QStringLiteral("[7.4 GB] ORVEX <Generic SD Card Reader>\tsdb1\t%1/ORVEX\n"
-                                                      "[15 GB] STICK \tsdc1\t%1/STICK\n")
-                                           .arg(media));
+    QCOMPARE(QString::fromUtf8(r.out),
+             QStringLiteral("[7.4 GB] ORVEX <Generic SD Card Reader>\tsdb1\t%1/ORVEX\n"
+                            "[15 GB] STICK \tsdc1\t%1/STICK\n")
+                 .arg(media));
     r = runCli({"volumes", "--json"});
     QCOMPARE(r.exitCode, 0);
     const QJsonArray array = QJsonDocument::fromJson(r.out).array();
@@ -67,7 +70,8 @@ void TestCliCard::volumes()
     QCOMPARE(card.value("writable").toBool(), true);
     QCOMPARE(card.value("mediaWhole").toBool(), false);
     QCOMPARE(card.value("key").toString(), QStringLiteral("/org/freedesktop/UDisks2/block_devices/sdb1"));
-    QCOMPARE(card.value("displayString").toString(), QStringLiteral("[7.4 GB] ORVEX <Generic SD Card Reader>"));
+    QCOMPARE(card.value("displayString").toString(),
+             QStringLiteral("[7.4 GB] ORVEX <Generic SD Card Reader>"));
     QVERIFY(array.at(1).toObject().value("deviceModel").isNull());
     QCOMPARE(runCli({"volumes", "--xml"}).exitCode, 2);
 
@@ -85,11 +89,14 @@ void TestCliCard::size_data()
     QTest::addColumn<QByteArray>("err");
     QTest::newRow("7.4 GB") << QStringList{"7948206080"} << 0 << QByteArray("7.4 GB\n") << QByteArray();
     QTest::newRow("zero") << QStringList{"0"} << 0 << QByteArray("0 B\n") << QByteArray();
-    QTest::newRow("largest") << QStringList{"18446744073709551615"} << 0 << QByteArray("16 EB\n") << QByteArray();
+    QTest::newRow("largest") << QStringList{"18446744073709551615"} << 0 << QByteArray("16 EB\n")
+                             << QByteArray();
     QTest::newRow("too large") << QStringList{"18446744073709551616"} << 1 << QByteArray()
                                << QByteArray("orvex-cli: 18446744073709551616: not a byte count\n");
-    QTest::newRow("negative") << QStringList{"-5"} << 1 << QByteArray() << QByteArray("orvex-cli: -5: not a byte count\n");
-    QTest::newRow("words") << QStringList{"7 GB"} << 1 << QByteArray() << QByteArray("orvex-cli: 7 GB: not a byte count\n");
+    QTest::newRow("negative") << QStringList{"-5"} << 1 << QByteArray()
+                              << QByteArray("orvex-cli: -5: not a byte count\n");
+    QTest::newRow("words") << QStringList{"7 GB"} << 1 << QByteArray()
+                           << QByteArray("orvex-cli: 7 GB: not a byte count\n");
 }
 
 void TestCliCard::size()
@@ -140,7 +147,8 @@ void TestCliCard::clockOntoCard()
     QVERIFY(startCards(bus));
     CliResult r = runCli({"clock"});
     QCOMPARE(r.exitCode, 1);
-    QCOMPARE(r.err, QByteArray("orvex-cli: timeset.cfg: no USB volume holds a timeset.cfg; give --out PATH\n"));
+    QCOMPARE(r.err,
+             QByteArray("orvex-cli: timeset.cfg: no USB volume holds a timeset.cfg; give --out PATH\n"));
 
     QFile card(bus.backing("sdb1") + "/timeset.cfg");
     QVERIFY(card.open(QIODevice::WriteOnly));
@@ -178,7 +186,8 @@ void TestCliCard::formatDismissed()
     const QString pkexec = dir.filePath("pkexec");
     QFile script(pkexec);
     QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("#!/bin/sh\necho 'Error executing command as another user: Request dismissed' >&2\nexit 126\n");
+    script.write(
+        "#!/bin/sh\necho 'Error executing command as another user: Request dismissed' >&2\nexit 126\n");
     script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     script.close();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -205,8 +214,9 @@ void TestCliCard::formatImage()
     env.insert("ORVEX_DEVICE_DIR", devices);
     const CliResult r = runCli({"format", "sdz", "--yes"}, env);
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.err, QByteArray("Formatting...\nunmount disk...\nformatting...\ntry mount...\nFormat completed!\n"
-                               "Disk searching...\n"));
+    QCOMPARE(r.err,
+             QByteArray("Formatting...\nunmount disk...\nformatting...\ntry mount...\nFormat completed!\n"
+                        "Disk searching...\n"));
     QVERIFY(r.out.endsWith("\n[4.0 GB] ORVEX <Generic SD Card Reader>\n"));
     QVERIFY(image.open(QIODevice::ReadOnly));
     QCOMPARE(image.read(90).mid(71, 19), QByteArray("ORVEX      FAT32   "));

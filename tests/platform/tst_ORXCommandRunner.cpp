@@ -38,7 +38,8 @@ void ORXCommandRunnerTest::initTestCase()
     // Like pkexec: exits 126 when the dialog is dismissed, 127 when not authorised, else
     // runs the command.
     script("pkexec-ok", "exec \"$@\"");
-    script("pkexec-dismissed", "echo 'Error executing command as another user: Request dismissed' >&2; exit 126");
+    script("pkexec-dismissed",
+           "echo 'Error executing command as another user: Request dismissed' >&2; exit 126");
     script("pkexec-denied", "echo 'Error executing command as another user: Not authorized' >&2; exit 127");
     script("fails", "echo \"cannot open $1\" >&2; exit 1");
     script("silent", "exit 3");
@@ -51,14 +52,20 @@ void ORXCommandRunnerTest::records_data()
     QTest::addColumn<bool>("privileged");
     QTest::addColumn<int>("number");
     QTest::addColumn<QString>("message");
-    QTest::newRow("success") << "pkexec-ok" << "true" << true << 0 << QString();
-    QTest::newRow("dismissed") << "pkexec-dismissed" << "true" << true << 126
+    QTest::newRow("success") << "pkexec-ok"
+                             << "true" << true << 0 << QString();
+    QTest::newRow("dismissed") << "pkexec-dismissed"
+                               << "true" << true << 126
                                << "Error executing command as another user: Request dismissed";
-    QTest::newRow("not authorised") << "pkexec-denied" << "true" << true << 127
+    QTest::newRow("not authorised") << "pkexec-denied"
+                                    << "true" << true << 127
                                     << "Error executing command as another user: Not authorized";
-    QTest::newRow("command fails") << "pkexec-ok" << "fails" << true << 1 << "cannot open /dev/sdz";
-    QTest::newRow("no prefix without privileges") << "pkexec-denied" << "fails" << false << 1 << "cannot open /dev/sdz";
-    QTest::newRow("no error text") << "pkexec-ok" << "silent" << true << 3 << "%1 exited with status 3";
+    QTest::newRow("command fails") << "pkexec-ok"
+                                   << "fails" << true << 1 << "cannot open /dev/sdz";
+    QTest::newRow("no prefix without privileges") << "pkexec-denied"
+                                                  << "fails" << false << 1 << "cannot open /dev/sdz";
+    QTest::newRow("no error text") << "pkexec-ok"
+                                   << "silent" << true << 3 << "%1 exited with status 3";
 }
 
 void ORXCommandRunnerTest::records()
@@ -99,7 +106,8 @@ void ORXCommandRunnerTest::prefixFromEnvironment()
     QVERIFY(ORXCommandRunner().runShellScript("true", {}, true).isEmpty());
     qunsetenv("ORVEX_PKEXEC");
     QCOMPARE(ORXCommandRunner().privilegePrefix(), QStringList{"pkexec"});
-    const ORXShellError missing = ORXCommandRunner().runShellScript(m_dir.filePath("no-such-tool"), {}, false);
+    const ORXShellError missing =
+        ORXCommandRunner().runShellScript(m_dir.filePath("no-such-tool"), {}, false);
     QCOMPARE(missing.number, 127);
     QVERIFY(missing.message.contains("no-such-tool"));
 }

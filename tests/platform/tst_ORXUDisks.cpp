@@ -57,8 +57,9 @@ void ORXUDisksTest::partialBlocksAreSkipped()
     const QJsonObject lostDrive = bus.volume("sde1", "gone", "C", 1e9);
     QJsonObject notMounted = bus.volume("sdf1", "reader", "D", 1e9);
     notMounted.insert("mounted", false);
-    QVERIFY(bus.start({FakeUDisksBus::drive("reader", "usb", true, false)},
-                      {noDevice, noSize, noReadOnly, lostDrive, notMounted, bus.volume("sdb1", "reader", "ORVEX", 1e9)}));
+    QVERIFY(bus.start(
+        {FakeUDisksBus::drive("reader", "usb", true, false)},
+        {noDevice, noSize, noReadOnly, lostDrive, notMounted, bus.volume("sdb1", "reader", "ORVEX", 1e9)}));
     const auto devices = ORXUDisks().blockDevices();
     QVERIFY(devices);
     QCOMPARE(devices->size(), 2);
@@ -74,8 +75,8 @@ void ORXUDisksTest::noServiceGivesNothing()
     const QDBusConnection conn = QDBusConnection::connectToBus(bus.address(), QStringLiteral("no-service"));
     QVERIFY(!ORXUDisks(conn).blockDevices());
     QVERIFY(!ORXUDisks(conn).mount(QStringLiteral("/org/freedesktop/UDisks2/block_devices/sdb1")).isNull());
-    const QDBusConnection none = QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"),
-                                                               QStringLiteral("no-bus"));
+    const QDBusConnection none =
+        QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), QStringLiteral("no-bus"));
     QVERIFY(!ORXUDisks(none).blockDevices());
     QVERIFY(!ORXUDisks(none).unmount(QStringLiteral("/x")).isNull());
 }
@@ -95,14 +96,16 @@ void ORXUDisksTest::operations()
     QFETCH(QString, failing);
     QFETCH(bool, ok);
     FakeUDisksBus bus;
-    QVERIFY(bus.start({FakeUDisksBus::drive("reader", "usb", false, true)}, {bus.volume("sdb1", "reader", "CARD", 1e9)},
-                      {{"fail", QJsonArray{failing}}}));
+    QVERIFY(bus.start({FakeUDisksBus::drive("reader", "usb", false, true)},
+                      {bus.volume("sdb1", "reader", "CARD", 1e9)}, {{"fail", QJsonArray{failing}}}));
     const ORXUDisks udisks;
     const QString path = udisks.blockDevice(QStringLiteral("sdb1"))->objectPath;
     // A mounted volume cannot be renamed, and mounting twice says so.
-    QVERIFY(udisks.setLabel(path, QStringLiteral("ORVEX")).contains(failing == "SetLabel" ? "refused" : "mounted"));
-    QVERIFY(udisks.mount(path).startsWith(failing == "Mount" ? QStringLiteral("org.freedesktop.UDisks2.Error.Failed")
-                                                             : ORXUDisks::alreadyMountedError));
+    QVERIFY(udisks.setLabel(path, QStringLiteral("ORVEX"))
+                .contains(failing == "SetLabel" ? "refused" : "mounted"));
+    QVERIFY(udisks.mount(path).startsWith(failing == "Mount"
+                                              ? QStringLiteral("org.freedesktop.UDisks2.Error.Failed")
+                                              : ORXUDisks::alreadyMountedError));
 
     const bool unmounted = udisks.unmount(path).isNull();
     QCOMPARE(unmounted, failing != "Unmount");

@@ -21,8 +21,9 @@ class FakeUDisksBus
 public:
     FakeUDisksBus()
     {
-        m_daemon.start(QStringLiteral("dbus-daemon"),
-                       {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+        m_daemon.start(
+            QStringLiteral("dbus-daemon"),
+            {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
         if (m_daemon.waitForStarted(5000) && m_daemon.waitForReadyRead(5000))
             m_address = QString::fromLocal8Bit(m_daemon.readLine()).trimmed();
         QDir().mkpath(backingRoot());
@@ -96,8 +97,12 @@ public:
     static QJsonObject drive(const QString& id, const QString& bus, bool removable, bool mediaRemovable,
                              const QString& vendor = QString(), const QString& model = QString())
     {
-        return {{"id", id},           {"connectionBus", bus}, {"removable", removable},
-                {"mediaRemovable", mediaRemovable}, {"vendor", vendor}, {"model", model}};
+        return {{"id", id},
+                {"connectionBus", bus},
+                {"removable", removable},
+                {"mediaRemovable", mediaRemovable},
+                {"vendor", vendor},
+                {"model", model}};
     }
 
     // A block with a mounted file system at <mountRoot>/<label>, its files in backing(id).

@@ -108,8 +108,8 @@ QVariantMap FakeUDisksService::blockProperties(const Block& block) const
     props.insert(QStringLiteral("ReadOnly"), j.value(QStringLiteral("readOnly")).toBool());
     props.insert(QStringLiteral("IdLabel"), block.label);
     const QString drive = j.value(QStringLiteral("drive")).toString();
-    props.insert(QStringLiteral("Drive"), QVariant::fromValue(QDBusObjectPath(drive.isEmpty() ? QStringLiteral("/")
-                                                                                             : drivePath(drive))));
+    props.insert(QStringLiteral("Drive"), QVariant::fromValue(QDBusObjectPath(
+                                              drive.isEmpty() ? QStringLiteral("/") : drivePath(drive))));
     for (const QJsonValue& omitted : j.value(QStringLiteral("omit")).toArray())
         props.remove(omitted.toString());
     return props;
@@ -141,7 +141,8 @@ QDBusMessage FakeUDisksService::managedObjects(const QDBusMessage& message) cons
             QList<QByteArray> points;
             if (!block.mountPoint.isEmpty())
                 points << byteString(block.mountPoint);
-            interfaces.insert(kFilesystem, QVariantMap{{QStringLiteral("MountPoints"), QVariant::fromValue(points)}});
+            interfaces.insert(kFilesystem,
+                              QVariantMap{{QStringLiteral("MountPoints"), QVariant::fromValue(points)}});
         }
         arg.beginMapEntry();
         arg << QDBusObjectPath(blockPath(block.id)) << interfaces;
@@ -157,7 +158,8 @@ QString FakeUDisksService::mountBlock(Block& block)
 {
     QString point = m_mountRoot + QLatin1Char('/') + (block.label.isEmpty() ? block.id : block.label);
     for (int n = 1; QFileInfo(point).exists() || QFileInfo(point).isSymLink(); ++n)
-        point = m_mountRoot + QLatin1Char('/') + (block.label.isEmpty() ? block.id : block.label) + QString::number(n);
+        point = m_mountRoot + QLatin1Char('/') + (block.label.isEmpty() ? block.id : block.label) +
+                QString::number(n);
     QFile::link(block.backing, point);
     block.mountPoint = point;
     return point;
@@ -173,14 +175,16 @@ QDBusMessage FakeUDisksService::filesystemCall(const QDBusMessage& message)
                                         QStringLiteral("No filesystem at %1").arg(message.path()));
     Block& block = *it;
     log(method + QLatin1Char(' ') + block.id +
-        (method == QLatin1String("SetLabel") ? QLatin1Char(' ') + message.arguments().value(0).toString() : QString()));
+        (method == QLatin1String("SetLabel") ? QLatin1Char(' ') + message.arguments().value(0).toString()
+                                             : QString()));
     if (m_failing.contains(method))
         return message.createErrorReply(QStringLiteral("org.freedesktop.UDisks2.Error.Failed"),
                                         QStringLiteral("%1 refused by the test").arg(method));
     if (method == QLatin1String("Mount")) {
         if (!block.mountPoint.isEmpty())
-            return message.createErrorReply(QStringLiteral("org.freedesktop.UDisks2.Error.AlreadyMounted"),
-                                            QStringLiteral("Device is already mounted at %1").arg(block.mountPoint));
+            return message.createErrorReply(
+                QStringLiteral("org.freedesktop.UDisks2.Error.AlreadyMounted"),
+                QStringLiteral("Device is already mounted at %1").arg(block.mountPoint));
         probeImage(block, true);
         return message.createReply(mountBlock(block));
     }
@@ -195,8 +199,9 @@ QDBusMessage FakeUDisksService::filesystemCall(const QDBusMessage& message)
     }
     if (method == QLatin1String("SetLabel")) {
         if (!block.mountPoint.isEmpty())
-            return message.createErrorReply(QStringLiteral("org.freedesktop.UDisks2.Error.Failed"),
-                                            QStringLiteral("Cannot change the label of a mounted file system"));
+            return message.createErrorReply(
+                QStringLiteral("org.freedesktop.UDisks2.Error.Failed"),
+                QStringLiteral("Cannot change the label of a mounted file system"));
         block.label = message.arguments().value(0).toString();
         return message.createReply();
     }

@@ -26,7 +26,8 @@ int main(int argc, char** argv)
     FakeUDisksService service(QJsonDocument::fromJson(file.readAll()).object());
     QDBusConnection bus = QDBusConnection::connectToBus(args.at(2), QStringLiteral("fake"));
     if (!bus.isConnected() ||
-        !bus.registerVirtualObject(QStringLiteral("/org/freedesktop/UDisks2"), &service, QDBusConnection::SubPath) ||
+        !bus.registerVirtualObject(QStringLiteral("/org/freedesktop/UDisks2"), &service,
+                                   QDBusConnection::SubPath) ||
         !bus.registerService(QStringLiteral("org.freedesktop.UDisks2"))) {
         std::fprintf(stderr, "cannot serve on %s\n", qPrintable(args.at(2)));
         return 1;
