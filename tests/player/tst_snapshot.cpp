@@ -1,0 +1,135 @@
+// Still pictures of a playing libVLC engine saved where the user chose, in the chosen format.
+#include "OrvexTest.h"
+
+#include "ORXSimRecording.h"
+#include "ORXSnapshot.h"
+#include "VLCMediaPlayer.h"
+#include "VLCVideoView.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <sys/stat.h>
+
+namespace {
+QByteArray head(const QString& path, int n)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(n) : QByteArray();
+}
+} // namespace
+
+class SnapshotTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_recording;
+    std::unique_ptr<VLCVideoView> m_view;
+    std::unique_ptr<VLCMediaPlayer> m_player;
+
+    struct Run
+    {
+        ORXSnapshot snapshot{nullptr};
+        QStringList proposed, alerts;
+        QList<QUrl> opened;
+        explicit Run(const QString& target)
+        {
+            snapshot.setFileChooser([this, target](QWidget*, const QString& p) {
+                proposed.append(p);
+                return target;
+            });
+            snapshot.setAlert([this](QWidget*, const QString& text) { alerts.append(text); });
+            snapshot.setOpener([this](const QUrl& url) { opened.append(url); });
+        }
+    };
+
+private slots:
+    void initTestCase()
+    {
+        ORXSimRecordingOptions options;
+        options.path = m_recording = m_dir.filePath(QStringLiteral("alwa_20230105_134501_F.avi"));
+        options.durationSeconds = 20;
+        options.width = 320;
+        options.height = 180;
+        options.audio = false;
+        QVERIFY(ORXSimWriteRecording(options, nullptr, nullptr));
+        m_view = std::make_unique<VLCVideoView>();
+        m_player = std::make_unique<VLCMediaPlayer>(m_view.get());
+        m_player->setMedia(VLCMedia::mediaWithPath(m_recording));
+        m_player->play();
+        QTRY_VERIFY_WITH_TIMEOUT(m_player->isPlaying() && m_view->frameCount() >= 3, 20000);
+    }
+    void cleanupTestCase()
+    {
+        m_player.reset();
+        m_view.reset();
+    }
+
+    void temporaryPictureIsPrivate()
+    {
+        const QString path = ORXSnapshot::temporaryPicturePath();
+        QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("orvex_capture.jpg"));
+        QVERIFY(!path.startsWith(QLatin1String("/tmp/orvex_capture")));
+        struct stat info = {};
+        QCOMPARE(::stat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 0777), 0700);
+    }
+
+    void savedInTheChosenFormat_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("magic");
+        QTest::newRow("png") << "shot.png" << QByteArray("\x89PNG\r\n\x1a\n", 8);
+        QTest::newRow("jpg") << "shot.jpg" << QByteArray("\xff\xd8\xff", 3);
+        QTest::newRow("JPEG upper case") << "shot.JPEG" << QByteArray("\xff\xd8\xff", 3);
+        QTest::newRow("replaces a file") << "existing.png" << QByteArray("\x89PNG\r\n\x1a\n", 8);
+    }
+    void savedInTheChosenFormat()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, magic);
+        const QString target = m_dir.filePath(name);
+        if (name.startsWith(QLatin1String("existing"))) {
+            QFile old(target);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("an older file") > 0);
+        }
+        Run run(target);
+        QVERIFY(run.snapshot.captureVideo(m_player.get()));
+        QVERIFY(run.alerts.isEmpty());
+        QCOMPARE(QFileInfo(run.proposed.value(0)).fileName(), QStringLiteral("orvex_capture.png"));
+        QCOMPARE(head(target, magic.size()), magic);
+        QCOMPARE(QImage(target).size(), QSize(320, 180));
+        QCOMPARE(run.opened, QList<QUrl>{QUrl::fromLocalFile(target)});
+    }
+
+    void failedSaveIsReported()
+    {
+        Run run(m_dir.filePath(QStringLiteral("no/such/folder/shot.png")));
+        QVERIFY(!run.snapshot.captureVideo(m_player.get()));
+        QCOMPARE(run.alerts.size(), 1);
+        QVERIFY(run.opened.isEmpty());
+    }
+
+    void cancelledOrPausedDoesNothing()
+    {
+        Run cancelled{QString()};
+        QVERIFY(!cancelled.snapshot.captureVideo(m_player.get()));
+        QVERIFY(cancelled.alerts.isEmpty() && cancelled.opened.isEmpty());
+
+        m_player->pause();
+        QTRY_VERIFY_WITH_TIMEOUT(!m_player->isPlaying(), 10000);
+        Run paused(m_dir.filePath(QStringLiteral("paused.png")));
+        QVERIFY(!paused.snapshot.captureVideo(m_player.get()));
+        QVERIFY(paused.proposed.isEmpty());
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("paused.png"))));
+        m_player->play();
+        QTRY_VERIFY_WITH_TIMEOUT(m_player->isPlaying(), 10000);
+    }
+};
+
+ORVEX_TEST(SnapshotTest)
+#include "tst_snapshot.moc"
