@@ -5,6 +5,7 @@
 #include "ORXAppDelegate.h"
 #include "ORXImage.h"
 #include "ORXLocalizedString.h"
+#include "ORXMapPage.h"
 #include "ORXPlaybackController.h"
 #include "ORXPlayerDefaults.h"
 #include "ORXTheme.h"
@@ -74,6 +75,7 @@ bool parseOptions(const QApplication& app, Options* options, QString* error)
 
 int main(int argc, char** argv)
 {
+    ORXMapPage::prepareProcess(); // before the application: the web engine reads it once
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvex"));
     QApplication::setApplicationDisplayName(QStringLiteral("ORVEX"));

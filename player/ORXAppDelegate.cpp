@@ -6,11 +6,16 @@
 #include "ORXCFormat.h"
 #include "ORXImage.h"
 #include "ORXLocalizedString.h"
+#include "ORXMapPage.h"
 #include "ORXMediaList.h"
 #include "ORXMediaListTableModel.h"
 #include "ORXPlayInfo.h"
 #include "ORXPlaybackController.h"
 #include "ORXPlayerDefaults.h"
+#include "ORXPrinting.h"
+#include "ORXSnapshot.h"
+#include "ORXTelemetryPresenter.h"
+#include "ORXTrackExport.h"
 #include "PMProgressIndicator.h"
 #include "TKImageButton.h"
 #include "TKThreePartImageView.h"
@@ -22,8 +27,10 @@
 
 #include <QApplication>
 #include <QKeySequence>
+#include <QMenu>
 #include <QLoggingCategory>
 #include <QShortcut>
+#include <QWebEngineView>
 
 Q_LOGGING_CATEGORY(lcShell, "orvex.player.shell")
 
@@ -90,6 +97,7 @@ void ORXAppDelegate::setupInitialValues()
     m_ui->volumeSlider->setRange(0, ORXPlaybackController::kMaxVolume);
     m_ui->volumeSlider->setFocusPolicy(Qt::NoFocus);
 
+    setupTelemetry();
     observePlayState();
     connect(m_window, &CustomWindow::isFullScreenChanged, this, &ORXAppDelegate::layoutWindow);
     connect(m_window, &CustomWindow::windowWillClose, this, [this] { m_playback->stopPlay(); });
@@ -129,7 +137,42 @@ void ORXAppDelegate::onPositionChanged(double position)
 {
     // The sliders are bound to the position; at the end they stand at 1.0.
     setPositionSliderValue(position >= 1.0 ? 1.0 : position);
-    m_ui->graphView->updateTimePosition(m_player1 ? m_player1->position() : position);
+    m_telemetry->updateGsensorUIByPlayPositon(position, m_player1 ? m_player1->position() : position);
+    m_telemetry->updateGpsUIByPlayPosition(position);
+}
+
+// Readouts, trace and map page; snapshot, printing and the export menu.
+void ORXAppDelegate::setupTelemetry()
+{
+    m_telemetry = new ORXTelemetryPresenter(
+        m_blackBoxData.get(),
+        {m_ui->graphView, m_ui->gsensorXField, m_ui->gsensorYField, m_ui->gsensorZField, m_ui->speedField,
+         m_ui->hdopField, m_ui->sateliteField, m_ui->mapPositionLabel},
+        this);
+    m_mapPage = new ORXMapPage(m_ui->mapWebView);
+    m_ui->mapWebView->setPage(m_mapPage);
+    m_mapPage->loadMap();
+    m_telemetry->setScriptRunner([this](const QString& script) { m_mapPage->runScript(script); });
+    m_snapshot = new ORXSnapshot(m_window, this);
+    m_printing = new ORXPrinting(m_window, this);
+    m_trackExport = new ORXTrackExport(m_window, this);
+}
+
+QString ORXAppDelegate::playingRecordingPath() const
+{
+    const ORXMediaPtr media = m_playback->mediaIndex() >= 0 ? m_mediaList->mediaAtIndex(m_playback->mediaIndex())
+                                                            : ORXMediaPtr();
+    return media ? media->path() : QString();
+}
+
+void ORXAppDelegate::captureVideo()
+{
+    m_snapshot->captureVideo(m_player1);
+}
+
+void ORXAppDelegate::print()
+{
+    m_printing->print(m_player1);
 }
 
 void ORXAppDelegate::onSliderMoved(int value)
@@ -156,9 +199,30 @@ void ORXAppDelegate::setupButtons()
     button(m_ui->jumpForwardButton, "icon_jump_forward_n");
     button(m_ui->snapshotButton, "icon_snapshot_n");
     button(m_ui->printButton, "icon_print_n");
-    // The settings and clock windows, snapshot and printing are not part of this build yet.
-    for (TKImageButton* b : {m_ui->settingButton, m_ui->clockButton, m_ui->snapshotButton, m_ui->printButton})
+    // The settings and clock windows are not part of this build yet.
+    for (TKImageButton* b : {m_ui->settingButton, m_ui->clockButton})
         b->setEnabled(false);
+    connect(m_ui->snapshotButton, &QAbstractButton::clicked, this, &ORXAppDelegate::captureVideo);
+    connect(m_ui->printButton, &QAbstractButton::clicked, this, &ORXAppDelegate::print);
+
+    // The export menu, left of the folder button in the head.
+    auto* exportButton = new TKImageButton(m_ui->openFolderButton->parentWidget());
+    exportButton->setObjectName(QStringLiteral("exportButton"));
+    exportButton->setImageName(QStringLiteral("icon_export_n"));
+    exportButton->setFixedSize(m_ui->openFolderButton->minimumSize());
+    exportButton->setFocusPolicy(Qt::NoFocus);
+    exportButton->setToolTip(ORXLocalizedString("player.export"));
+    m_ui->headButtonLayout->insertWidget(m_ui->headButtonLayout->indexOf(m_ui->openFolderButton), exportButton);
+    auto* exportMenu = new QMenu(exportButton);
+    exportMenu->addAction(ORXLocalizedString("export.menu_track"), this, [this] {
+        m_trackExport->exportRecording(*m_blackBoxData, ORXTrackExport::Track, playingRecordingPath());
+    });
+    exportMenu->addAction(ORXLocalizedString("export.menu_telemetry"), this, [this] {
+        m_trackExport->exportRecording(*m_blackBoxData, ORXTrackExport::Telemetry, playingRecordingPath());
+    });
+    connect(exportButton, &QAbstractButton::clicked, this, [exportButton, exportMenu] {
+        exportMenu->popup(exportButton->mapToGlobal(QPoint(0, exportButton->height())));
+    });
     m_ui->headLogoLabel->setPixmap(ORXImage::pixmap(QStringLiteral("orvex"), QSize(30, 30), m_window->devicePixelRatioF()));
 
     connect(m_ui->openFolderButton, &QAbstractButton::clicked, this, &ORXAppDelegate::openMediaDirectoryDialog);
@@ -195,6 +259,7 @@ void ORXAppDelegate::setupButtons()
         {m_ui->jumpForwardButton, "player.jump_forward"}, {m_ui->playButton, "player.play"},
         {m_ui->playButtonForFullScreen, "player.play"},   {m_ui->recordButtonImageView, "player.list_tab"},
         {m_ui->informationButtonImageView, "player.map_tab"},
+        {m_ui->snapshotButton, "player.snapshot"},         {m_ui->printButton, "player.print"},
     };
     for (const auto& [widget, key] : tips)
         widget->setToolTip(ORXLocalizedString(key));

@@ -15,10 +15,15 @@
 class CustomWindow;
 class ORXBlackBoxData;
 class ORXMediaList;
+class ORXMapPage;
 class ORXMediaListTableModel;
 class ORXPlayInfo;
 class ORXPlaybackController;
 class ORXPlaybackEngine;
+class ORXPrinting;
+class ORXSnapshot;
+class ORXTelemetryPresenter;
+class ORXTrackExport;
 class QWidget;
 class VLCMediaPlayer;
 class VLCVideoView;
@@ -58,6 +63,8 @@ public:
     VLCVideoView* video1View() const { return m_video1View; }
     VLCVideoView* video2View() const { return m_video2View; }
     int rightViewMode() const { return m_rightViewMode; }
+    ORXTelemetryPresenter* telemetryPresenter() const { return m_telemetry; }
+    ORXMapPage* mapPage() const { return m_mapPage; }
     double loadingProgress() const { return m_progress; }
 
     // --- actions -----------------------------------------------------------------------------
@@ -70,6 +77,8 @@ public:
     void openMediaDirectoryDialog();
     // Opens a folder of recordings (the dialog's result, a drop, the command line).
     void openDirectory(const QString& path);
+    void captureVideo();
+    void print();
 
     // --- layout --------------------------------------------------------------------------------
     static QSize minWindowSize() { return QSize(1020, 640); }
@@ -127,6 +136,8 @@ private:
     void setupInitialValues();
     void setupButtons();
     void setupShortcuts();
+    void setupTelemetry();
+    QString playingRecordingPath() const;
     void observePlayState();
     void positionVideoViews();
     void setRightViewMode(int mode);
@@ -145,6 +156,11 @@ private:
     ORXPlaybackController* m_playback = nullptr;
     ORXMediaListTableModel* m_tableModel = nullptr;
     QPointer<QWidget> m_lastDialogController;
+    ORXTelemetryPresenter* m_telemetry = nullptr;
+    ORXMapPage* m_mapPage = nullptr;
+    ORXSnapshot* m_snapshot = nullptr;
+    ORXPrinting* m_printing = nullptr;
+    ORXTrackExport* m_trackExport = nullptr;
 
     QStringList m_columnNames;
     int m_rightViewMode = 0;

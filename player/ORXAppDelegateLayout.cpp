@@ -8,6 +8,7 @@
 #include "ORXMediaListTableModel.h"
 #include "ORXPlaybackController.h"
 #include "ORXPlayerDefaults.h"
+#include "ORXTelemetryPresenter.h"
 #include "TKVideoBackgroundImageView.h"
 #include "VLCVideoView.h"
 #include "ui_CustomWindow.h"
@@ -235,6 +236,7 @@ void ORXAppDelegate::resetTelemetryReadouts()
     m_ui->speedField->clear();
     m_ui->hdopField->clear();
     m_ui->sateliteField->clear();
+    m_telemetry->beginRecording(); // the new recording's route to the map
 }
 
 QRect ORXAppDelegate::screenFrame() const
