@@ -17,8 +17,9 @@ static ORXCli::Registrar reg({"sample-card", "sample-card DIR", [](const QString
                                       ORXCli::writeErr(QStringLiteral("orvex-cli: %1\n").arg(error));
                                       return ORXCli::BadInput;
                                   }
-                                  ORXCli::writeOut(ORXLocalizedString("cli.sample_card.written")
-                                                       .arg(args.first(), ORXCFormat("%.1f", timer.elapsed() / 1000.0)) +
-                                                   QLatin1Char('\n'));
+                                  ORXCli::writeOut(
+                                      ORXLocalizedString("cli.sample_card.written")
+                                          .arg(args.first(), ORXCFormat("%.1f", timer.elapsed() / 1000.0)) +
+                                      QLatin1Char('\n'));
                                   return ORXCli::Success;
                               }});

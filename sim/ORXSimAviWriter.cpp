@@ -54,7 +54,8 @@ QByteArray list(const char* type, const QByteArray& data)
 }
 } // namespace
 
-ORXSimAviWriter::ORXSimAviWriter(const QString& path, Video video, bool audio, Audio audioFormat, bool sideStream)
+ORXSimAviWriter::ORXSimAviWriter(const QString& path, Video video, bool audio, Audio audioFormat,
+                                 bool sideStream)
     : m_path(path), m_video(video), m_audio(audio), m_audioFormat(audioFormat), m_side(sideStream)
 {
 }
@@ -159,7 +160,10 @@ QByteArray ORXSimAviWriter::streamList(int stream) const
         strh.u32(m_audioBytes / blockAlign).u32(m_maxAudio).u32(0xFFFFFFFF).u32(blockAlign);
         strh.u16(0).u16(0).u16(0).u16(0);
         // WAVEFORMAT with PCM: format 1, mono, rate, bytes per second, block align, 16 bits
-        strf.u16(1).u16(1).u32(quint32(m_audioFormat.sampleRate)).u32(quint32(m_audioFormat.sampleRate) * blockAlign);
+        strf.u16(1)
+            .u16(1)
+            .u32(quint32(m_audioFormat.sampleRate))
+            .u32(quint32(m_audioFormat.sampleRate) * blockAlign);
         strf.u16(quint16(blockAlign)).u16(16);
     } else {
         // The side stream: a data stream of one G-sensor or GPS record per chunk.
@@ -181,10 +185,10 @@ QByteArray ORXSimAviWriter::headerList() const
     const int streams = 1 + (m_audio ? 1 : 0) + (m_side ? 1 : 0);
     const quint32 maxChunk = std::max({m_maxVideo, m_maxAudio, m_maxSide});
     LE avih;
-    avih.u32(quint32(1000000 / std::max(1, m_video.fps)));             // microseconds per frame
+    avih.u32(quint32(1000000 / std::max(1, m_video.fps)));                           // microseconds per frame
     avih.u32(quint32(std::min<qint64>(0xFFFFFFFF, qint64(maxChunk) * m_video.fps))); // max bytes per second
-    avih.u32(0);                                                        // padding granularity
-    avih.u32(0x10 | 0x100);                                             // AVIF_HASINDEX | AVIF_ISINTERLEAVED
+    avih.u32(0);                                                                     // padding granularity
+    avih.u32(0x10 | 0x100); // AVIF_HASINDEX | AVIF_ISINTERLEAVED
     avih.u32(m_videoFrames).u32(0).u32(quint32(streams)).u32(maxChunk + 8);
     avih.u32(quint32(m_video.width)).u32(quint32(m_video.height)).u32(0).u32(0).u32(0).u32(0);
     QByteArray content = chunk("avih", avih.bytes);
@@ -204,7 +208,8 @@ bool ORXSimAviWriter::finish(bool notRiff, QString* error)
         return fail(error, m_brokenWhy);
 
     const qint64 movieEnd = m_position;
-    std::stable_sort(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) { return a.key < b.key; });
+    std::stable_sort(m_entries.begin(), m_entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.key < b.key; });
     LE index;
     index.cc("idx1").u32(quint32(m_entries.size() * ORXAviLayout::kIndexEntrySize));
     for (const Entry& entry : m_entries)

@@ -56,7 +56,8 @@ void drawGlyphs(QPainter& painter, QPoint origin, const QString& text, int scale
                 int end = col;
                 while (end < kGlyphWidth && (glyph->rows[row] & (0x10 >> end)))
                     ++end;
-                painter.fillRect(left + col * scale, origin.y() + row * scale, (end - col) * scale, scale, color);
+                painter.fillRect(left + col * scale, origin.y() + row * scale, (end - col) * scale, scale,
+                                 color);
                 col = end;
             }
         }

@@ -41,7 +41,8 @@ ORXSimFramePainter::ORXSimFramePainter(int width, int height, bool front)
     QPolygonF hills;
     hills << QPointF(0, horizon);
     for (int i = 0; i <= 12; ++i)
-        hills << QPointF(width * i / 12.0, horizon - height * (0.03 + 0.025 * std::sin(i * 1.7 + (front ? 0 : 2))));
+        hills << QPointF(width * i / 12.0,
+                         horizon - height * (0.03 + 0.025 * std::sin(i * 1.7 + (front ? 0 : 2))));
     hills << QPointF(width, horizon);
     painter.drawPolygon(hills);
 }

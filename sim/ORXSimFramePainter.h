@@ -9,8 +9,8 @@
 struct ORXSimFrameState
 {
     int frameNumber = 0;
-    QString overlayTop;    // channel, date and time, as the camera burns them in
-    QString overlayBottom; // speed and position
+    QString overlayTop;        // channel, date and time, as the camera burns them in
+    QString overlayBottom;     // speed and position
     double distanceMetres = 0; // odometer: moves the lane marks and roadside posts
     double turnDegPerSec = 0;  // bends the road
 };

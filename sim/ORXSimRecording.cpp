@@ -19,14 +19,20 @@ constexpr int kAudioRate = 16000;
 constexpr int kAudioChunksPerSecond = 2;
 constexpr int kMaxDurationSeconds = 4 * 3600;
 constexpr int kMaxRouteOffset = 86400;
-constexpr int kFrameBatch = 48;       // frames drawn and compressed in parallel at a time
+constexpr int kFrameBatch = 48;          // frames drawn and compressed in parallel at a time
 constexpr quint32 kOversizedNLen = 4096; // what a broken GPS record claims
 constexpr double kKmhPerMph = 1.609344;
 
 // One chunk in the movie list, in time order.
 struct Item
 {
-    enum Kind { Audio, Video, GSensor, Gps };
+    enum Kind
+    {
+        Audio,
+        Video,
+        GSensor,
+        Gps
+    };
     qint64 timeUs;
     Kind kind;
     int index;
@@ -149,13 +155,13 @@ private:
         state.distanceMetres = m_distance;
         state.turnDegPerSec = std::remainder(ahead.courseDeg - fix.courseDeg, 360.0) * 2;
         const QDateTime clock = m_options.route.startUtc().addSecs(qint64(std::floor(routeT)));
-        state.overlayTop = (m_options.front ? QStringLiteral("FRONT ") : QStringLiteral("REAR "))
-                           + clock.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        state.overlayTop = (m_options.front ? QStringLiteral("FRONT ") : QStringLiteral("REAR ")) +
+                           clock.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         const double speed = m_options.speedInKmh ? fix.speedKmh : fix.speedKmh / kKmhPerMph;
         state.overlayBottom = QString::asprintf("%03d %s %c%.4f %c%.4f", int(std::lround(speed)),
-                                                m_options.speedInKmh ? "KM/H" : "MPH", fix.latitude < 0 ? 'S' : 'N',
-                                                std::fabs(fix.latitude), fix.longitude < 0 ? 'W' : 'E',
-                                                std::fabs(fix.longitude));
+                                                m_options.speedInKmh ? "KM/H" : "MPH",
+                                                fix.latitude < 0 ? 'S' : 'N', std::fabs(fix.latitude),
+                                                fix.longitude < 0 ? 'W' : 'E', std::fabs(fix.longitude));
         return state;
     }
 
@@ -224,8 +230,8 @@ bool ORXSimWriteRecording(const ORXSimRecordingOptions& options, ORXSimRecording
     const QVector<Item> items = schedule(options, int(gsensor.size()), int(gps.size()));
     const QVector<int> order = writeOrder(items, options.outOfOrderData);
 
-    ORXSimAviWriter writer(options.path, {options.width, options.height, options.fps}, options.audio, {kAudioRate},
-                           options.gps || options.gsensor);
+    ORXSimAviWriter writer(options.path, {options.width, options.height, options.fps}, options.audio,
+                           {kAudioRate}, options.gps || options.gsensor);
     if (!writer.open(error))
         return false;
     AudioSource audio(options);
@@ -240,14 +246,20 @@ bool ORXSimWriteRecording(const ORXSimRecordingOptions& options, ORXSimRecording
             ok = writer.writeChunk("01wb", audio.chunk(item.index), ORXSimAviWriter::kKeyFrame, key);
             break;
         case Item::Video:
-            ok = options.sparseVideo ? writer.writeHole("00dc", holeSize, ORXSimAviWriter::kKeyFrame, key)
-                                     : writer.writeChunk("00dc", video.frame(item.index), ORXSimAviWriter::kKeyFrame, key);
+            ok = options.sparseVideo
+                     ? writer.writeHole("00dc", holeSize, ORXSimAviWriter::kKeyFrame, key)
+                     : writer.writeChunk("00dc", video.frame(item.index), ORXSimAviWriter::kKeyFrame, key);
             break;
         case Item::GSensor:
-            ok = writer.writeChunk("02sb", QByteArray(reinterpret_cast<const char*>(&gsensor[item.index]), sizeof(_AVI_GSENSOR_DATA_T)), 0, key);
+            ok = writer.writeChunk(
+                "02sb",
+                QByteArray(reinterpret_cast<const char*>(&gsensor[item.index]), sizeof(_AVI_GSENSOR_DATA_T)),
+                0, key);
             break;
         case Item::Gps:
-            ok = writer.writeChunk("02sb", QByteArray(reinterpret_cast<const char*>(&gps[item.index]), sizeof(_AVI_GPS_DATA_T)), 0, key);
+            ok = writer.writeChunk(
+                "02sb", QByteArray(reinterpret_cast<const char*>(&gps[item.index]), sizeof(_AVI_GPS_DATA_T)),
+                0, key);
             break;
         }
     }
@@ -260,8 +272,8 @@ bool ORXSimWriteRecording(const ORXSimRecordingOptions& options, ORXSimRecording
     }
 
     const int frames = options.durationSeconds * options.fps;
-    qCDebug(ORXSimLog, "wrote %s: %d frames, %d G-sensor, %d GPS records in %lld ms", qPrintable(options.path),
-            frames, int(gsensor.size()), int(gps.size()), timer.elapsed());
+    qCDebug(ORXSimLog, "wrote %s: %d frames, %d G-sensor, %d GPS records in %lld ms",
+            qPrintable(options.path), frames, int(gsensor.size()), int(gps.size()), timer.elapsed());
     if (info) {
         info->gsensor = gsensor;
         info->gps = gps;

@@ -15,7 +15,11 @@ struct ORXSimRecordingOptions
     bool front = true;        // channel drawn on the frames ("FRONT"/"REAR")
     bool audio = true;        // 16-bit PCM '01wb' stream
     bool sparseVideo = false; // video chunks as sparse holes (benchmarks): index entries, no JPEG data
-    enum Receiver { GpsOnly, GpsGlonass } receiver = GpsOnly;
+    enum Receiver
+    {
+        GpsOnly,
+        GpsGlonass
+    } receiver = GpsOnly;
     bool speedInKmh = true; // KM '9' and km/h, else mph
     ORXSimRoute route;
     double routeOffsetSeconds = 0; // where on the route this recording starts

@@ -10,10 +10,10 @@
 
 namespace {
 constexpr double kMetresPerDegree = 111320.0;
-constexpr double kStepSeconds = 0.25;  // integration step of the position
-constexpr int kTableBlock = 3600;          // seconds of positions integrated at a time
+constexpr double kStepSeconds = 0.25;       // integration step of the position
+constexpr int kTableBlock = 3600;           // seconds of positions integrated at a time
 constexpr double kLastSecond = 2 * 86400.0; // the drive goes on for two days at most
-constexpr double kStopCycle = 150.0;    // the vehicle stops at a light once in this many seconds
+constexpr double kStopCycle = 150.0;        // the vehicle stops at a light once in this many seconds
 
 // A small deterministic generator (splitmix64), so the same seed gives the same drive
 // on every machine.
@@ -82,7 +82,8 @@ quint32 ORXSimRoute::seed() const
 // two and a half minutes, and a gentle start from standstill.
 double ORXSimRoute::speedAt(double t) const
 {
-    double v = 52 + 16 * std::sin(2 * M_PI * t / 140 + m_phase[0]) + 7 * std::sin(2 * M_PI * t / 37 + m_phase[1]);
+    double v =
+        52 + 16 * std::sin(2 * M_PI * t / 140 + m_phase[0]) + 7 * std::sin(2 * M_PI * t / 37 + m_phase[1]);
     const double u = std::fmod(t + m_phase[2] / (2 * M_PI) * kStopCycle, kStopCycle);
     // Brake from 118 s, stand still from 128 s to 138 s, pull away until 146 s.
     const double stop = 1 - smoothstep(118, 128, u) + smoothstep(138, 146, u);

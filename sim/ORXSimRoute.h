@@ -7,7 +7,11 @@
 
 // Which quarter of the globe a simulated drive lies in: north-east (latitude and longitude
 // positive) or south-west (both negative), so that both hemisphere letters get exercised.
-enum class ORXSimHemisphere { NorthEast, SouthWest };
+enum class ORXSimHemisphere
+{
+    NorthEast,
+    SouthWest
+};
 
 // One position of the simulated vehicle.
 struct ORXSimFix

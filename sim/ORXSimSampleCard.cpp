@@ -27,8 +27,10 @@ struct Clip
 ORXSimRoute route(int index)
 {
     if (index == 0)
-        return ORXSimRoute(ORXSimHemisphere::NorthEast, QDateTime(QDate(2023, 1, 5), QTime(13, 45, 1), Qt::UTC), 1);
-    return ORXSimRoute(ORXSimHemisphere::SouthWest, QDateTime(QDate(2023, 3, 18), QTime(9, 12, 30), Qt::UTC), 7);
+        return ORXSimRoute(ORXSimHemisphere::NorthEast,
+                           QDateTime(QDate(2023, 1, 5), QTime(13, 45, 1), Qt::UTC), 1);
+    return ORXSimRoute(ORXSimHemisphere::SouthWest, QDateTime(QDate(2023, 3, 18), QTime(9, 12, 30), Qt::UTC),
+                       7);
 }
 
 constexpr auto GP = ORXSimRecordingOptions::GpsOnly;
@@ -57,14 +59,16 @@ bool writeClip(const QDir& card, const Clip& clip, QString* error)
     const QDateTime start = drive.startUtc().addSecs(clip.offsetSeconds);
     if (!card.mkpath(QString::fromLatin1(clip.folder))) {
         if (error)
-            *error = QStringLiteral("%1: cannot create folder").arg(card.filePath(QString::fromLatin1(clip.folder)));
+            *error = QStringLiteral("%1: cannot create folder")
+                         .arg(card.filePath(QString::fromLatin1(clip.folder)));
         return false;
     }
     for (bool front : {true, false}) {
         if (!front && !clip.rear)
             continue;
         ORXSimRecordingOptions options;
-        options.path = card.filePath(QString::fromLatin1(clip.folder) + QLatin1Char('/') + fileName(clip, start, front));
+        options.path =
+            card.filePath(QString::fromLatin1(clip.folder) + QLatin1Char('/') + fileName(clip, start, front));
         options.durationSeconds = clip.durationSeconds;
         options.front = front;
         options.audio = clip.audio;

@@ -12,7 +12,7 @@ constexpr double kGravity = 9.80665;
 constexpr quint32 kUptimeAtRouteStartMs = 4200; // the camera boots a few seconds before the drive
 constexpr double kKmhPerMph = 1.609344;
 constexpr long long kBumpPeriodTenths = 230; // 23 s between potholes
-constexpr int kSatelliteEpoch = 20;  // the set of satellites in use changes this often (s)
+constexpr int kSatelliteEpoch = 20;          // the set of satellites in use changes this often (s)
 
 quint64 mix(quint64 z)
 {

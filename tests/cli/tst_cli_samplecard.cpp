@@ -40,11 +40,11 @@ private slots:
         // Always, motion and event recordings of two drives; front/rear pairs and one
         // front file without its rear partner.
         const QStringList expected = {
-            "DCIM/ALWAYS/alwa_20230105_134501_F.avi",  "DCIM/ALWAYS/alwa_20230105_134501_R.avi",
-            "DCIM/ALWAYS/alwa_20230105_134521_F.avi",  "DCIM/ALWAYS/alwa_20230105_134521_R.avi",
-            "DCIM/ALWAYS/alwa_20230318_091230_F.avi",  "DCIM/ALWAYS/alwa_20230318_091230_R.avi",
-            "DCIM/EVENT/event_20230105_134548_F.avi",  "DCIM/EVENT/event_20230318_091253_F.avi",
-            "DCIM/EVENT/event_20230318_091253_R.avi",  "DCIM/MOTION/motion_20230105_134721_F.avi",
+            "DCIM/ALWAYS/alwa_20230105_134501_F.avi",   "DCIM/ALWAYS/alwa_20230105_134501_R.avi",
+            "DCIM/ALWAYS/alwa_20230105_134521_F.avi",   "DCIM/ALWAYS/alwa_20230105_134521_R.avi",
+            "DCIM/ALWAYS/alwa_20230318_091230_F.avi",   "DCIM/ALWAYS/alwa_20230318_091230_R.avi",
+            "DCIM/EVENT/event_20230105_134548_F.avi",   "DCIM/EVENT/event_20230318_091253_F.avi",
+            "DCIM/EVENT/event_20230318_091253_R.avi",   "DCIM/MOTION/motion_20230105_134721_F.avi",
             "DCIM/MOTION/motion_20230105_134721_R.avi",
         };
         QCOMPARE(recordings, expected);
@@ -61,7 +61,8 @@ private slots:
                                              << QStringLiteral("^orvex-cli: %1: cannot create folder\\n$")
                                                     .arg(QRegularExpression::escape(file + "/sub"));
         QTest::newRow("no folder") << QStringList{"sample-card"} << 2 << QStringLiteral("sample-card DIR");
-        QTest::newRow("two folders") << QStringList{"sample-card", "a", "b"} << 2 << QStringLiteral("sample-card DIR");
+        QTest::newRow("two folders") << QStringList{"sample-card", "a", "b"} << 2
+                                     << QStringLiteral("sample-card DIR");
     }
 
     void refuses()
@@ -75,7 +76,8 @@ private slots:
         const CliResult result = runCli(args);
         QCOMPARE(result.exitCode, exitCode);
         QCOMPARE(result.out, QByteArray());
-        QVERIFY2(QRegularExpression(message).match(QString::fromUtf8(result.err)).hasMatch(), result.err.constData());
+        QVERIFY2(QRegularExpression(message).match(QString::fromUtf8(result.err)).hasMatch(),
+                 result.err.constData());
         QVERIFY(!QFile::exists(QStringLiteral("a")));
     }
 };

@@ -78,7 +78,8 @@ inline SimAviView simReadAvi(const QString& path)
         return view;
     }
     const quint32 indexSize = simReadU32(file, indexHead + 4, &ok);
-    const QByteArray index = simReadBytes(file, qint64(view.movieSize) + ORXAviLayout::kIndexAfterMovieSize, indexSize);
+    const QByteArray index =
+        simReadBytes(file, qint64(view.movieSize) + ORXAviLayout::kIndexAfterMovieSize, indexSize);
     if (!ok || index.size() != qsizetype(indexSize) || indexSize % 16) {
         view.error = QStringLiteral("idx1 short or ragged");
         return view;

@@ -1,7 +1,7 @@
-#include "OrvexTest.h"
 #include "ORXSimFrameNumber.h"
 #include "ORXSimFramePainter.h"
 #include "ORXSimRecording.h"
+#include "OrvexTest.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -185,7 +185,8 @@ private slots:
         QByteArray err;
         const QByteArray out = run(ffprobe, {"-v", "error", "-show_streams", "-of", "json", o.path}, &err);
         QVERIFY2(err.isEmpty(), err.constData());
-        const QJsonArray streams = QJsonDocument::fromJson(out).object().value(QStringLiteral("streams")).toArray();
+        const QJsonArray streams =
+            QJsonDocument::fromJson(out).object().value(QStringLiteral("streams")).toArray();
         QJsonObject video, sound;
         for (const auto& value : streams) {
             const QJsonObject stream = value.toObject();
@@ -218,10 +219,12 @@ private slots:
         // Every frame decoded and halved in size, as a small view would show it.
         const QString pattern = m_dir.filePath(QStringLiteral("frame%03d.png"));
         QByteArray err;
-        run(ffmpeg, {"-v", "error", "-i", o.path, "-vf", "scale=320:180", "-start_number", "0", pattern}, &err);
+        run(ffmpeg, {"-v", "error", "-i", o.path, "-vf", "scale=320:180", "-start_number", "0", pattern},
+            &err);
         QVERIFY2(err.isEmpty(), err.constData());
         for (int n = 0; n < 90; ++n) {
-            const QString file = m_dir.filePath(QStringLiteral("frame%1.png").arg(n, 3, 10, QLatin1Char('0')));
+            const QString file =
+                m_dir.filePath(QStringLiteral("frame%1.png").arg(n, 3, 10, QLatin1Char('0')));
             QCOMPARE(ORXSimReadFrameNumber(QImage(file)), n);
         }
     }

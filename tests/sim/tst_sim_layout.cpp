@@ -1,5 +1,5 @@
-#include "OrvexTest.h"
 #include "ORXSimRecording.h"
+#include "OrvexTest.h"
 #include "SimAviProbe.h"
 
 #include <QElapsedTimer>
@@ -49,7 +49,9 @@ class ORXSimLayoutTest : public QObject
         QVector<QByteArray> records;
         int g = 0;
         for (int s = 0; s < info.gps.size() || g < info.gsensor.size(); ++s) {
-            for (; g < info.gsensor.size() && info.gsensor[g].timestamp <= (s < info.gps.size() ? info.gps[s].nTimestamp : UINT32_MAX); ++g)
+            for (; g < info.gsensor.size() &&
+                   info.gsensor[g].timestamp <= (s < info.gps.size() ? info.gps[s].nTimestamp : UINT32_MAX);
+                 ++g)
                 records << QByteArray(reinterpret_cast<const char*>(&info.gsensor[g]), 24);
             if (s < info.gps.size())
                 records << QByteArray(reinterpret_cast<const char*>(&info.gps[s]), 552);
@@ -65,12 +67,15 @@ private slots:
         QTest::addColumn<bool>("gps");
         QTest::addColumn<bool>("gsensor");
         QTest::addColumn<int>("gsensorPerSecond");
-        QTest::newRow("audio, GPS only") << true << int(ORXSimRecordingOptions::GpsOnly) << true << true << 10;
-        QTest::newRow("silent, GPS+GLONASS") << false << int(ORXSimRecordingOptions::GpsGlonass) << true << true << 10;
+        QTest::newRow("audio, GPS only")
+            << true << int(ORXSimRecordingOptions::GpsOnly) << true << true << 10;
+        QTest::newRow("silent, GPS+GLONASS")
+            << false << int(ORXSimRecordingOptions::GpsGlonass) << true << true << 10;
         QTest::newRow("no GPS") << true << int(ORXSimRecordingOptions::GpsOnly) << false << true << 10;
         QTest::newRow("no G-sensor") << false << int(ORXSimRecordingOptions::GpsOnly) << true << false << 10;
         QTest::newRow("no telemetry") << true << int(ORXSimRecordingOptions::GpsOnly) << false << false << 10;
-        QTest::newRow("5 samples a second") << true << int(ORXSimRecordingOptions::GpsGlonass) << true << true << 5;
+        QTest::newRow("5 samples a second")
+            << true << int(ORXSimRecordingOptions::GpsGlonass) << true << true << 5;
     }
 
     void layout()
@@ -156,7 +161,8 @@ private slots:
             QCOMPARE(gps.header, 205);
         }
         QCOMPARE(oversized, 1);
-        QCOMPARE(std::count_if(info.gps.cbegin(), info.gps.cend(), [](const auto& g) { return g.nLen > 508; }), 1);
+        QCOMPARE(
+            std::count_if(info.gps.cbegin(), info.gps.cend(), [](const auto& g) { return g.nLen > 508; }), 1);
     }
 
     void truncateAt_data()
@@ -230,7 +236,9 @@ private slots:
             QVERIFY(!data.isNull());
             QCOMPARE(data, QByteArray(16, '\0')); // a hole reads as zeros
         }
-        struct stat st{};
+        struct stat st
+        {
+        };
         QCOMPARE(::stat(QFile::encodeName(o.path).constData(), &st), 0);
         QVERIFY(qint64(st.st_blocks) * 512 < QFileInfo(o.path).size() / 2);
         const auto side = sideRecords(o.path, view);

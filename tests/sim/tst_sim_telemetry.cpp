@@ -1,5 +1,5 @@
-#include "OrvexTest.h"
 #include "ORXSimRecording.h"
+#include "OrvexTest.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -63,7 +63,8 @@ private slots:
         o.height = 64;
         o.receiver = ORXSimRecordingOptions::Receiver(receiver);
         o.speedInKmh = kmh;
-        o.route = ORXSimRoute(ORXSimHemisphere(hemisphere), QDateTime(QDate(2024, 12, 31), QTime(23, 59, 56), Qt::UTC), 3);
+        o.route = ORXSimRoute(ORXSimHemisphere(hemisphere),
+                              QDateTime(QDate(2024, 12, 31), QTime(23, 59, 56), Qt::UTC), 3);
         o.routeOffsetSeconds = 30;
         ORXSimRecordingInfo info;
         QVERIFY(ORXSimWriteRecording(o, &info, nullptr));
@@ -108,8 +109,12 @@ private slots:
 
             // GGA: position in NMEA form, letters from the sign, on the route.
             const auto& gga = fields[QStringLiteral("GGA")];
-            QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}\\.\\d{4}$")).match(QString::fromLatin1(gga[2])).hasMatch());
-            QVERIFY(QRegularExpression(QStringLiteral("^\\d{5}\\.\\d{4}$")).match(QString::fromLatin1(gga[4])).hasMatch());
+            QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}\\.\\d{4}$"))
+                        .match(QString::fromLatin1(gga[2]))
+                        .hasMatch());
+            QVERIFY(QRegularExpression(QStringLiteral("^\\d{5}\\.\\d{4}$"))
+                        .match(QString::fromLatin1(gga[4]))
+                        .hasMatch());
             QCOMPARE(gga[3], south ? QByteArray("S") : QByteArray("N"));
             QCOMPARE(gga[5], south ? QByteArray("W") : QByteArray("E"));
             QVERIFY(std::fabs(degrees(gga[2]) - std::fabs(fix.latitude)) < 2e-6);
@@ -227,7 +232,8 @@ private slots:
             // The way covered in the next second matches the speed.
             const ORXSimFix next = route.fixAt(t + 1);
             const double north = (next.latitude - fix.latitude) * 111320;
-            const double east = (next.longitude - fix.longitude) * 111320 * std::cos(fix.latitude * M_PI / 180);
+            const double east =
+                (next.longitude - fix.longitude) * 111320 * std::cos(fix.latitude * M_PI / 180);
             const double metres = std::hypot(north, east);
             const double expected = (fix.speedKmh + next.speedKmh) / 2 / 3.6;
             QVERIFY2(std::fabs(metres - expected) < 0.5 + expected * 0.05, qPrintable(QString::number(t)));
