@@ -1,5 +1,7 @@
 #include "ORXSimSampleCard.h"
 
+#include "ORXSimCardFiles.h"
+
 #include "ORXSimLog.h"
 #include "ORXSimRecording.h"
 
@@ -98,11 +100,10 @@ bool ORXSimWriteSampleCard(const QString& dir, QString* error)
             return false;
     }
 
-    // ---- Card files (config.bin, timeset.cfg, DrvInfo drive logs) ----
-    // The camera's own files in the card's root go here, through ORXSimCardFiles.h, along
-    // the first drive:
-    // if (!ORXSimWriteCardFiles(dir, route(0), error)) return false;
-    // ---- end of card files ----
+    // The camera's own files in the card's root (config.bin, timeset.cfg, the DrvInfo drive
+    // logs), along the first drive.
+    if (!ORXSimWriteCardFiles(dir, route(0), error))
+        return false;
 
     qCDebug(ORXSimLog, "sample card written to %s in %lld ms", qPrintable(dir), timer.elapsed());
     return true;

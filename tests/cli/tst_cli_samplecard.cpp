@@ -48,6 +48,17 @@ private slots:
             "DCIM/MOTION/motion_20230105_134721_R.avi",
         };
         QCOMPARE(recordings, expected);
+
+        // The camera's own files in the card's root, each readable by its own command.
+        const QString root = card;
+        QCOMPARE(QFileInfo(root + QStringLiteral("/config.bin")).size(), 428);
+        QCOMPARE(QFileInfo(root + QStringLiteral("/timeset.cfg")).size(), 19);
+        QCOMPARE(runCli({QStringLiteral("config"), QStringLiteral("show"), root + QStringLiteral("/config.bin")}).exitCode, 0);
+        for (const char* log : {"/DrvInfo/orvex_000.drv", "/DrvInfo/orvex_000.obd"}) {
+            const CliResult shown = runCli({QStringLiteral("log"), root + QLatin1String(log)});
+            QCOMPARE(shown.exitCode, 0);
+            QVERIFY(shown.out.count('\n') > 100);
+        }
     }
 
     void refuses_data()
