@@ -56,7 +56,8 @@ void GraphView::drawBackgroundRect(QPainter& painter, const QRectF& dirty)
     }
     painter.fillRect(rectToView(origin.x(), origin.y(), 1, area.height()), Qt::white);
     for (int k = 0; k <= 4; ++k)
-        drawString(painter, QLatin1String(labels[k]), QPointF(origin.x(), origin.y() + k * area.height() / 4));
+        drawString(painter, QLatin1String(labels[k]),
+                   QPointF(origin.x(), origin.y() + k * area.height() / 4));
     painter.restore();
 }
 
@@ -90,7 +91,9 @@ void GraphView::drawGraphDataWithContext(QPainter& painter)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     for (int axis = 0; axis < 3; ++axis) {
-        auto value = [axis](const ORXGSensor& s) { return double(axis == 0 ? s.x() : axis == 1 ? s.y() : s.z()); };
+        auto value = [axis](const ORXGSensor& s) {
+            return double(axis == 0 ? s.x() : axis == 1 ? s.y() : s.z());
+        };
         line.clear();
         line.append(toView(21, y0 + value(m_values.first()) * scale));
         for (qsizetype i = 1; i < steps; ++i) {

@@ -55,7 +55,10 @@ private:
     void drawString(QPainter& painter, const QString& text, const QPointF& point);
     // From bottom-left based points to the widget's top-left based ones.
     QPointF toView(double x, double y) const { return QPointF(x, height() - y); }
-    QRectF rectToView(double x, double y, double w, double h) const { return QRectF(x, height() - y - h, w, h); }
+    QRectF rectToView(double x, double y, double w, double h) const
+    {
+        return QRectF(x, height() - y - h, w, h);
+    }
 
     QVector<ORXGSensor> m_values;
     double m_timePosition = 0;

@@ -66,8 +66,8 @@ void ORXMapPage::didLoad(bool ok)
     emit mapLoaded(true);
 }
 
-void ORXMapPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message, int line,
-                                          const QString& source)
+void ORXMapPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                          int line, const QString& source)
 {
     if (level == ErrorMessageLevel)
         qCWarning(lcMap, "%s:%d: %s", qPrintable(source), line, qPrintable(message));

@@ -64,7 +64,8 @@ bool ORXPrinting::printPanelDidEnd(int returnCode)
         return false;
     }
     if (toPdf)
-        m_alert(m_window, ORXLocalizedString("print.saved_pdf").arg(QFileInfo(printer->outputFileName()).absoluteFilePath()));
+        m_alert(m_window, ORXLocalizedString("print.saved_pdf")
+                              .arg(QFileInfo(printer->outputFileName()).absoluteFilePath()));
     emit printed(true);
     return true;
 }
@@ -78,19 +79,21 @@ bool ORXPrinting::printPicture(QPrinter* printer, const QString& picturePath, QS
         *error = ORXLocalizedString("snapshot.failed");
         return false;
     }
-    printer->setPageOrientation(picture.width() > picture.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer->setPageOrientation(picture.width() > picture.height() ? QPageLayout::Landscape
+                                                                   : QPageLayout::Portrait);
     printer->setDocName(QStringLiteral("orvex_capture"));
     QPainter painter;
     if (!painter.begin(printer)) {
         qCWarning(lcPrint, "PMPrinterPrintWithFile returned error %d", int(printer->printerState()));
-        *error = printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName() : printer->printerName();
+        *error = printer->outputFormat() == QPrinter::PdfFormat ? printer->outputFileName()
+                                                                : printer->printerName();
         return false;
     }
     // Fit to the page, keeping the picture's proportions, in the middle of it.
     const QRect page = painter.viewport();
     const QSize fitted = picture.size().scaled(page.size(), Qt::KeepAspectRatio);
-    const QRect target(page.x() + (page.width() - fitted.width()) / 2, page.y() + (page.height() - fitted.height()) / 2,
-                       fitted.width(), fitted.height());
+    const QRect target(page.x() + (page.width() - fitted.width()) / 2,
+                       page.y() + (page.height() - fitted.height()) / 2, fitted.width(), fitted.height());
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, picture);
     if (!painter.end()) {

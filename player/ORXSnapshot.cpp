@@ -65,8 +65,8 @@ QString ORXSnapshot::temporaryPicturePath()
         return QString();
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     struct stat info = {};
-    if (::lstat(QFile::encodeName(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode)
-        || info.st_uid != ::geteuid())
+    if (::lstat(QFile::encodeName(folder).constData(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+        info.st_uid != ::geteuid())
         return QString();
     return folder + QStringLiteral("/orvex_capture.jpg");
 }

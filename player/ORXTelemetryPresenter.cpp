@@ -24,7 +24,8 @@ double signedDegrees(double nmea, bool negative)
 }
 } // namespace
 
-ORXTelemetryPresenter::ORXTelemetryPresenter(const ORXBlackBoxData* box, const Outlets& outlets, QObject* parent)
+ORXTelemetryPresenter::ORXTelemetryPresenter(const ORXBlackBoxData* box, const Outlets& outlets,
+                                             QObject* parent)
     : QObject(parent), m_box(box), m_outlets(outlets)
 {
 }

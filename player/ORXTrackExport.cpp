@@ -33,7 +33,8 @@ bool ORXTrackExport::writeFile(const ORXBlackBoxData& box, Kind kind, const QStr
                                  ? ORXTelemetryExport::toGpx(box, QFileInfo(recordingPath).completeBaseName())
                                  : ORXTelemetryExport::toCsv(box);
     QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit()) {
         *error = QStringLiteral("%1: %2").arg(target, file.errorString());
         file.cancelWriting();
         return false;
@@ -50,7 +51,8 @@ bool ORXTrackExport::exportRecording(const ORXBlackBoxData& box, Kind kind, cons
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty())
         folder = QDir::homePath();
-    const QString target = m_chooseFile(m_window, QDir(folder).filePath(proposedFileName(recordingPath, kind)));
+    const QString target =
+        m_chooseFile(m_window, QDir(folder).filePath(proposedFileName(recordingPath, kind)));
     if (target.isEmpty())
         return false;
     QString error;

@@ -18,15 +18,19 @@ class ORXTrackExport : public QObject
     Q_OBJECT
 
 public:
-    enum Kind { Track, Telemetry };
+    enum Kind
+    {
+        Track,
+        Telemetry
+    };
 
     explicit ORXTrackExport(QWidget* window, QObject* parent = nullptr);
 
     // The proposed file name for a recording: its name with ".gpx" or ".csv".
     static QString proposedFileName(const QString& recordingPath, Kind kind);
     // Writes the file whole (QSaveFile). False with the reason.
-    static bool writeFile(const ORXBlackBoxData& box, Kind kind, const QString& recordingPath, const QString& target,
-                          QString* error);
+    static bool writeFile(const ORXBlackBoxData& box, Kind kind, const QString& recordingPath,
+                          const QString& target, QString* error);
 
     // Asks for the file and writes it; tells the user when it could not be written or when
     // nothing is playing. True once written.

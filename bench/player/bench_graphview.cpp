@@ -46,8 +46,8 @@ void measure(GraphView& view, int count, int paints)
             us.push_back(double(timer.nsecsElapsed()) / 1000);
     }
     std::sort(us.begin(), us.end());
-    std::printf("%8d samples: median %8.1f us  p10 %8.1f us  p90 %8.1f us  (%d paints)\n", count, us[us.size() / 2],
-                us[us.size() / 10], us[us.size() * 9 / 10], paints);
+    std::printf("%8d samples: median %8.1f us  p10 %8.1f us  p90 %8.1f us  (%d paints)\n", count,
+                us[us.size() / 2], us[us.size() / 10], us[us.size() * 9 / 10], paints);
 }
 } // namespace
 
@@ -57,8 +57,8 @@ int main(int argc, char** argv)
     const int paints = argc > 1 ? std::max(20, std::atoi(argv[1])) : 300;
     GraphView view;
     view.resize(1040, 130); // graph area 1000 x 114, the player's G-sensor box height
-    std::printf("GraphView, graph area %.0f points wide (%.0f steps per axis)\n", view.graphAreaSize().width(),
-                view.graphAreaSize().width() * 10 + 1);
+    std::printf("GraphView, graph area %.0f points wide (%.0f steps per axis)\n",
+                view.graphAreaSize().width(), view.graphAreaSize().width() * 10 + 1);
     for (int count : {3600, 36000, 360000})
         measure(view, count, paints);
     return 0;

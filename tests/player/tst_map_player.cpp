@@ -39,8 +39,10 @@ class MapPlayerTest : public QObject
 private slots:
     void initTestCase()
     {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath(QStringLiteral("settings")));
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.filePath(QStringLiteral("settings")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           m_dir.filePath(QStringLiteral("settings")));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           m_dir.filePath(QStringLiteral("settings")));
     }
 
     void playingRecordingMovesTheMap()
@@ -75,7 +77,8 @@ private slots:
         ORXMapPage* page = delegate.mapPage();
         QTRY_VERIFY_WITH_TIMEOUT(page->isMapLoaded(), 30000);
         QTRY_VERIFY_WITH_TIMEOUT(evaluate(page, QStringLiteral("ORXRoutePointCount()")).toInt() > 5, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(evaluate(page, QStringLiteral("ORXMarkerPosition()")).toList().size() == 2, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(evaluate(page, QStringLiteral("ORXMarkerPosition()")).toList().size() == 2,
+                                 10000);
         const QVariantList place = evaluate(page, QStringLiteral("ORXMarkerPosition()")).toList();
         QVERIFY(place.at(0).toDouble() > 0 && place.at(1).toDouble() > 0); // the sample drive is north-east
 

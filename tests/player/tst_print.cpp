@@ -69,9 +69,9 @@ private slots:
         const QString info = run(QStringLiteral("pdfinfo"), {pdf});
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
         const QString prefix = m_dir.filePath(QStringLiteral("page"));
-        QVERIFY(run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("20"), QStringLiteral("-png"),
-                                                 QStringLiteral("-singlefile"), pdf, prefix})
-                    != QLatin1String("failed"));
+        QVERIFY(run(QStringLiteral("pdftoppm"),
+                    {QStringLiteral("-r"), QStringLiteral("20"), QStringLiteral("-png"),
+                     QStringLiteral("-singlefile"), pdf, prefix}) != QLatin1String("failed"));
         const QImage page(prefix + QStringLiteral(".png"));
         QVERIFY(!page.isNull());
         QCOMPARE(page.width() > page.height(), landscape);

@@ -62,7 +62,8 @@ private slots:
         ORXTrackExport exporter(nullptr);
         QStringList alerts;
         exporter.setAlert([&](QWidget*, const QString& text) { alerts.append(text); });
-        exporter.setFileChooser([&](QWidget*, const QString&) { return m_dir.filePath(QStringLiteral("no/dir/x.gpx")); });
+        exporter.setFileChooser(
+            [&](QWidget*, const QString&) { return m_dir.filePath(QStringLiteral("no/dir/x.gpx")); });
         QVERIFY(!exporter.exportRecording(m_box, ORXTrackExport::Track, m_recording));
         QVERIFY(!exporter.exportRecording(m_box, ORXTrackExport::Track, QString())); // nothing playing
         QCOMPARE(alerts.size(), 2);

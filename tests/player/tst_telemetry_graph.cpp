@@ -71,7 +71,7 @@ private slots:
         QVERIFY(isGrey(image.pixel(100, row(18))));
         QVERIFY(isGrey(image.pixel(2, 2)));
         QCOMPARE(image.pixel(20, row(30)), qRgb(255, 255, 255)); // left axis
-        QVERIFY(isGrey(image.pixel(70, row(30)))); // no bar without samples
+        QVERIFY(isGrey(image.pixel(70, row(30))));               // no bar without samples
         // The labels stand left of the area, in white.
         int white = 0;
         for (int x = 0; x < 19; ++x)
@@ -108,8 +108,8 @@ private slots:
     void longRecordingsAreSampled()
     {
         QVector<ORXGSensor> samples(10010, ORXGSensor(0, 0, 0)); // stride 10 over 1001 steps
-        samples[5000] = ORXGSensor(1.5f, 0, 0); // step 500, x = 71
-        samples[3005] = ORXGSensor(1.5f, 0, 0); // between steps: never drawn
+        samples[5000] = ORXGSensor(1.5f, 0, 0);                  // step 500, x = 71
+        samples[3005] = ORXGSensor(1.5f, 0, 0);                  // between steps: never drawn
         GraphView view;
         view.setGraphData(samples);
         const QImage image = render(view);

@@ -29,7 +29,8 @@ struct Readouts
     // The coordinates of the last setLatLag call: longitude, latitude.
     std::optional<std::pair<double, double>> lastMapPosition() const
     {
-        static const QRegularExpression call(QStringLiteral("^setLatLag\\('(-?\\d+\\.\\d{6})','(-?\\d+\\.\\d{6})'\\)$"));
+        static const QRegularExpression call(
+            QStringLiteral("^setLatLag\\('(-?\\d+\\.\\d{6})','(-?\\d+\\.\\d{6})'\\)$"));
         for (auto it = scripts.crbegin(); it != scripts.crend(); ++it)
             if (const QRegularExpressionMatch m = call.match(*it); m.hasMatch())
                 return std::make_pair(m.captured(1).toDouble(), m.captured(2).toDouble());
@@ -79,7 +80,8 @@ private slots:
         QTest::newRow("mi/h") << ORXTelemetryPresenter::speedText(12, 'K') << "12 Mi/h";
         QTest::newRow("map call") << ORXTelemetryPresenter::setLatLagScript(127.0, 37.5)
                                   << "setLatLag('127.000000','37.500000')";
-        QTest::newRow("debug call") << ORXTelemetryPresenter::debugScript(QStringLiteral("GPS Data Count=Zero"))
+        QTest::newRow("debug call") << ORXTelemetryPresenter::debugScript(
+                                           QStringLiteral("GPS Data Count=Zero"))
                                     << "ORXDebug('GPS Data Count=Zero')";
         QTest::newRow("debug quotes") << ORXTelemetryPresenter::debugScript(QStringLiteral("a'b\\c\nd"))
                                       << "ORXDebug('a\\'b\\\\c\\nd')";
@@ -127,7 +129,8 @@ private slots:
         const qsizetype record = position >= 1.0 ? records - 1 : qsizetype(position * records);
         const _AVI_GPS_DATA_T& gps = r.box.m_vGpsData().at(record).data();
         QCOMPARE(r.speed.text(), QStringLiteral("%1 Km/h").arg(gps.fSpeed));
-        const qsizetype fix = position >= 1.0 ? r.box.m_NMEAs().size() - 1 : qsizetype(position * r.box.m_NMEAs().size());
+        const qsizetype fix =
+            position >= 1.0 ? r.box.m_NMEAs().size() - 1 : qsizetype(position * r.box.m_NMEAs().size());
         char hdop[32];
         std::snprintf(hdop, sizeof hdop, "%.1f", r.box.m_NMEAs().at(fix).HDOP);
         QCOMPARE(r.hdop.text(), QString::fromLatin1(hdop));
@@ -148,7 +151,8 @@ private slots:
         {
             ORXSimHemisphere hemisphere;
             int sign;
-        } drives[] = {{ORXSimHemisphere::SouthWest, -1}, {ORXSimHemisphere::NorthEast, 1},
+        } drives[] = {{ORXSimHemisphere::SouthWest, -1},
+                      {ORXSimHemisphere::NorthEast, 1},
                       {ORXSimHemisphere::SouthWest, -1}};
         int n = 0;
         for (const auto& drive : drives) {
