@@ -89,12 +89,17 @@ unsigned VLCMediaPlayer::onVideoFormat(void** opaque, char* chroma, unsigned* wi
     std::memcpy(chroma, "RV32", 4);
     if (*width == 0 || *height == 0 || *width > 8192 || *height > 8192)
         return 0;
+    // libVLC proposes the decoder's buffer size, padded to its block size (a 640x360 MJPEG
+    // stream arrives as 640x384), and scales the picture to whatever size is asked for here.
+    // Asking for the size the file declares keeps the picture exact, neither stretched nor cut.
     const unsigned declaredWidth = unsigned(self->m_declaredWidth.load());
     const unsigned declaredHeight = unsigned(self->m_declaredHeight.load());
-    const bool padded = declaredWidth > 0 && declaredHeight > 0 && declaredWidth <= *width &&
-                        declaredHeight <= *height && *width - declaredWidth < 64 && *height - declaredHeight < 64;
-    self->m_frameWidth = padded ? declaredWidth : *width;
-    self->m_frameHeight = padded ? declaredHeight : *height;
+    if (declaredWidth > 0 && declaredHeight > 0) {
+        *width = declaredWidth;
+        *height = declaredHeight;
+    }
+    self->m_frameWidth = *width;
+    self->m_frameHeight = *height;
     self->m_framePitch = *width * 4;
     pitches[0] = self->m_framePitch;
     lines[0] = *height;

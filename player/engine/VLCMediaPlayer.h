@@ -85,9 +85,8 @@ private:
     std::shared_ptr<VLCVideoFrameSink> m_sink;
     VLCVideoView* m_view = nullptr;
 
-    // Owned by libVLC's display thread between format and cleanup. Decoders hand over
-    // buffers padded to their block size (a 320x180 MJPEG stream arrives as 320x192); the
-    // picture is the top-left part of the size the file declares.
+    // Owned by libVLC's display thread between format and cleanup; the frame has the size the
+    // file declares when it declares one (see onVideoFormat).
     std::vector<uchar> m_frame;
     unsigned m_frameWidth = 0;
     unsigned m_frameHeight = 0;

@@ -1,6 +1,7 @@
 // The libVLC engine layer, end to end on simulated recordings.
 #include "OrvexTest.h"
 
+#include "ORXSimFrameNumber.h"
 #include "ORXSimRecording.h"
 #include "VLCMediaPlayer.h"
 #include "VLCVideoView.h"
@@ -77,6 +78,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(times.count() >= 1, 10000);
         QCOMPARE(times.first().first().value<ORXPlaybackEngine*>(), &engine.player);
         QCOMPARE(engine.view.currentFrame().size(), QSize(320, 180));
+        // The picture arrives whole and unstretched: the simulator's frame-number strip along
+        // its bottom edge reads back (libVLC's padded decoder buffer must not leak into it).
+        QVERIFY(ORXSimReadFrameNumber(engine.view.currentFrame()) >= 0);
         QCOMPARE(engine.player.videoSize(), QSize(320, 180));
         QVERIFY(engine.player.hasVideoOut());
         QCOMPARE(engine.player.audioTrackIndexes().size(), tracks);
