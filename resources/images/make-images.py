@@ -138,6 +138,9 @@ GLYPHS = {
              '<rect x="12" y="20" width="24" height="10" rx="2" fill="none" stroke="{g}" stroke-width="2.5"/>'
              '<rect x="17" y="27" width="14" height="8" fill="{bg}" stroke="{g}" stroke-width="2.5"/>',
     "close": '<path d="M17,17 L31,31 M31,17 L17,31" stroke="{g}" stroke-width="3" stroke-linecap="round"/>',
+    "export": '<path d="M14,26 V33 H34 V26" fill="none" stroke="{g}" stroke-width="2.5" stroke-linejoin="round"/>'
+              '<path d="M24,28 V12 M18,18 L24,12 L30,18" fill="none" stroke="{g}" stroke-width="2.5" '
+              'stroke-linecap="round" stroke-linejoin="round"/>',
     # Ten-second jumps: a turning arrow with the number of seconds inside.
     "jump_backward": '<path d="M15,17 A11,11 0 1 1 13,27" fill="none" stroke="{g}" stroke-width="2.5" '
                      'stroke-linecap="round"/><path d="M10,13 L16,17 L11,22 Z" fill="{g}"/>'
