@@ -39,6 +39,18 @@ private:
     Card makeCard(quint64 size, bool whole, const QJsonObject& options = {});
     void setUp(ORXCardFormatter& formatter, const Card& card, const QString& pkexec);
     static QByteArray mcopyOut(const QString& image, const QString& name);
+    static bool putConfig(const Card& card, const QByteArray& bytes)
+    {
+        QFile config(card.bus->backing("sdz") + "/config.bin");
+        return config.open(QIODevice::WriteOnly) && config.write(bytes) == bytes.size();
+    }
+    // A formatter whose privileged commands go through the named pkexec stand-in.
+    void usePkexec(ORXCardFormatter& formatter, const QString& pkexec)
+    {
+        ORXCommandRunner runner;
+        runner.setPrivilegePrefix({m_tools.filePath(pkexec)});
+        formatter.setCommandRunner(runner);
+    }
 
     QTemporaryDir m_tools;
     QStringList m_progress;
@@ -85,9 +97,7 @@ ORXCardFormatterTest::Card ORXCardFormatterTest::makeCard(quint64 size, bool who
 
 void ORXCardFormatterTest::setUp(ORXCardFormatter& formatter, const Card& card, const QString& pkexec)
 {
-    ORXCommandRunner runner;
-    runner.setPrivilegePrefix({m_tools.filePath(pkexec)});
-    formatter.setCommandRunner(runner);
+    usePkexec(formatter, pkexec);
     formatter.setDeviceDirectory(card.bus->root() + "/dev");
     formatter.setMountWaitMs(5000);
     m_progress.clear();
@@ -143,11 +153,8 @@ void ORXCardFormatterTest::formatsImage()
     QByteArray original(428, '\0');
     for (int i = 0; i < original.size(); ++i)
         original[i] = char(i * 7 + 3);
-    if (hasConfig) {
-        QFile config(card.bus->backing("sdz") + "/config.bin");
-        QVERIFY(config.open(QIODevice::WriteOnly));
-        config.write(original);
-    }
+    if (hasConfig)
+        QVERIFY(putConfig(card, original));
     ORXCardFormatter formatter;
     setUp(formatter, card, "pkexec");
     const ORXFormatResult result = formatter.format(*findUSBDiskByDevice("sdz"), true);
@@ -162,20 +169,9 @@ void ORXCardFormatterTest::formatsImage()
     // What pkexec was asked to run.
     QFile args(m_tools.filePath("args"));
     QVERIFY(args.open(QIODevice::ReadOnly));
-    QStringList expected{ORXCardFormatter::formatterProgram(),
-                         "-a",
-                         "-n",
-                         "ORVEX",
-                         "-F",
-                         "32",
-                         "-f",
-                         "2",
-                         "-b",
-                         "6",
-                         "-R",
-                         "32",
-                         "-s",
-                         QString::number(sectorsPerCluster)};
+    QStringList expected = QStringLiteral("-a -n ORVEX -F 32 -f 2 -b 6 -R 32 -s").split(' ');
+    expected.prepend(ORXCardFormatter::formatterProgram());
+    expected << QString::number(sectorsPerCluster);
     if (whole)
         expected << "-I";
     expected << card.image;
@@ -226,10 +222,7 @@ void ORXCardFormatterTest::formatterFails()
     QFETCH(QString, detail);
     Card card = makeCard(quint64(4) << 30, false);
     QVERIFY(!card.image.isEmpty());
-    QFile config(card.bus->backing("sdz") + "/config.bin");
-    QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write(QByteArray(428, 'x'));
-    config.close();
+    QVERIFY(putConfig(card, QByteArray(428, 'x')));
     ORXCardFormatter formatter;
     setUp(formatter, card, pkexec);
     const TKUSBDiskEntity disk = *findUSBDiskByDevice("sdz");
@@ -255,9 +248,7 @@ void ORXCardFormatterTest::refusals()
         {FakeUDisksBus::drive("r", "usb", false, true)},
         {bus.volume("sdb1", "r", "ORVEX", 8e9), bus.volume("sdc1", "r", "LOCKED", 8e9, true, true)}));
     ORXCardFormatter formatter;
-    ORXCommandRunner runner;
-    runner.setPrivilegePrefix({m_tools.filePath("pkexec-denied")});
-    formatter.setCommandRunner(runner);
+    usePkexec(formatter, "pkexec-denied");
     const TKUSBDiskEntity card = *findUSBDiskByDevice("sdb1");
 
     ORXFormatResult result = formatter.format(card, false);
@@ -333,9 +324,7 @@ void ORXCardFormatterTest::unmountsWholeMedium()
         {FakeUDisksBus::drive("r", "usb", false, true), FakeUDisksBus::drive("s", "usb", true, false)},
         {whole, bus.volume("sdb2", "r", "EXTRA", 1e9), bus.volume("sdc1", "s", "STICK", 1e9)}));
     ORXCardFormatter formatter;
-    ORXCommandRunner runner;
-    runner.setPrivilegePrefix({m_tools.filePath("pkexec-dismissed")});
-    formatter.setCommandRunner(runner);
+    usePkexec(formatter, "pkexec-dismissed");
     formatter.setMountWaitMs(0);
     QVERIFY(!formatter.format(*findUSBDiskByDevice("sdb"), true).success);
     QCOMPARE(bus.calls(), (QStringList{"Unmount sdb", "Unmount sdb2", "Mount sdb"}));

@@ -86,52 +86,40 @@ class TestCliRecordings : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_dir.isValid());
+        QVERIFY(m_dir.isValid() && m_empty.isValid());
         QVERIFY(makeCard(m_dir.path()));
+        QVERIFY(touch(m_rear.filePath("alwa_20230105_134501_R.avi")));
     }
 
-    void jsonGolden()
+    // Each output mode on the card folder and on an empty one; ROOT stands for the folder.
+    void outputs_data()
     {
-        const CliResult result = runCli({"recordings", m_dir.path()});
+        QTest::addColumn<bool>("empty");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("json") << false << QStringList{"ROOT"} << QString::fromLatin1(kGoldenJson);
+        QTest::newRow("summary") << false << QStringList{"ROOT", "--summary"}
+                                 << "Recordings: 4\nPairs: 3 (1 with front and rear)\n"
+                                    "Always: 2, motion: 1, event: 1\n"
+                                    "First: 2023-01-05 13:45:01\nLast: 2023-01-06 00:00:00\n";
+        QTest::newRow("first front") << false << QStringList{"--first-front", "ROOT"}
+                                     << "ROOT/event_20230105_134501_F.avi\n";
+        QTest::newRow("empty json") << true << QStringList{"ROOT"} << "[]\n";
+        QTest::newRow("empty summary")
+            << true << QStringList{"ROOT", "--summary"}
+            << "Recordings: 0\nPairs: 0 (0 with front and rear)\nAlways: 0, motion: 0, event: 0\n";
+    }
+
+    void outputs()
+    {
+        QFETCH(bool, empty);
+        QFETCH(QStringList, args);
+        QFETCH(QString, out);
+        const QString root = empty ? m_empty.path() : m_dir.path();
+        const CliResult result = runCli(QStringList{"recordings"} + args.replaceInStrings("ROOT", root));
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.err, QByteArray());
-        QCOMPARE(QString::fromUtf8(result.out), QString::fromLatin1(kGoldenJson).replace("ROOT", m_dir.path()));
-    }
-
-    void summaryGolden()
-    {
-        const CliResult result = runCli({"recordings", m_dir.path(), "--summary"});
-        QCOMPARE(result.exitCode, 0);
-        QCOMPARE(result.out, QByteArray("Recordings: 4\n"
-                                        "Pairs: 3 (1 with front and rear)\n"
-                                        "Always: 2, motion: 1, event: 1\n"
-                                        "First: 2023-01-05 13:45:01\n"
-                                        "Last: 2023-01-06 00:00:00\n"));
-    }
-
-    void emptyFolder()
-    {
-        QTemporaryDir empty;
-        CliResult result = runCli({"recordings", empty.path()});
-        QCOMPARE(result.exitCode, 0);
-        QCOMPARE(result.out, QByteArray("[]\n"));
-        result = runCli({"recordings", empty.path(), "--summary"});
-        QCOMPARE(result.exitCode, 0);
-        QCOMPARE(result.out, QByteArray("Recordings: 0\nPairs: 0 (0 with front and rear)\nAlways: 0, motion: 0, event: 0\n"));
-    }
-
-    void firstFront()
-    {
-        CliResult result = runCli({"recordings", "--first-front", m_dir.path()});
-        QCOMPARE(result.exitCode, 0);
-        QCOMPARE(QString::fromUtf8(result.out), m_dir.path() + "/event_20230105_134501_F.avi\n");
-
-        QTemporaryDir rearOnly;
-        QVERIFY(touch(rearOnly.filePath("alwa_20230105_134501_R.avi")));
-        result = runCli({"recordings", rearOnly.path(), "--first-front"});
-        QCOMPARE(result.exitCode, 1);
-        QCOMPARE(result.out, QByteArray());
-        QCOMPARE(QString::fromUtf8(result.err), "orvex-cli: " + rearOnly.path() + ": no front recording in this folder\n");
+        QCOMPARE(QString::fromUtf8(result.out), out.replace("ROOT", root));
     }
 
     void pathNeedingEscapes()
@@ -156,6 +144,8 @@ private slots:
 
         QTest::newRow("missing folder") << QStringList{"recordings", "MISSING"} << 1 << "no such folder";
         QTest::newRow("a file") << QStringList{"recordings", "FILE"} << 1 << "not a folder";
+        QTest::newRow("no front recording") << QStringList{"recordings", "REAR", "--first-front"} << 1
+                                            << "no front recording in this folder";
         QTest::newRow("no folder") << QStringList{"recordings"} << 2 << "";
         QTest::newRow("two modes") << QStringList{"recordings", "ROOT", "--summary", "--first-front"} << 2 << "";
         QTest::newRow("unknown option") << QStringList{"recordings", "ROOT", "--all"} << 2 << "";
@@ -170,7 +160,7 @@ private slots:
         QString named;
         for (QString& arg : args) {
             const QString given = arg;
-            arg.replace("MISSING", m_dir.filePath("missing")).replace("FILE", m_dir.filePath("x.avi")).replace("ROOT", m_dir.path());
+            arg.replace("MISSING", m_dir.filePath("missing")).replace("FILE", m_dir.filePath("x.avi")).replace("ROOT", m_dir.path()).replace("REAR", m_rear.path());
             if (arg != given)
                 named = arg;
         }
@@ -185,6 +175,8 @@ private slots:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_empty;
+    QTemporaryDir m_rear; // a rear recording alone
 };
 
 ORVEX_TEST(TestCliRecordings)

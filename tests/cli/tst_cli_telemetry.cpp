@@ -55,14 +55,30 @@ private slots:
         ORXSimRecordingOptions o = smallRecording(m_path);
         QString error;
         QVERIFY2(ORXSimWriteRecording(o, &m_info, &error), qPrintable(error));
+        o.path = m_dir.filePath("not_riff.avi");
+        o.notRiff = true;
+        QVERIFY(ORXSimWriteRecording(o, nullptr, nullptr));
     }
 
-    void csvGolden()
+    void goldens_data()
     {
-        const CliResult r = runCli({"telemetry", m_path, "--format", "csv"});
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("csv") << "csv" << QString::fromUtf8(kGoldenCsv);
+        QTest::newRow("summary") << "summary"
+                                 << "G-sensor samples: 12\nGPS records: 3\nFixes: 15\n"
+                                    "First position: -34.606487, -58.368455\n"
+                                    "Last position: -34.606488, -58.368450\n";
+    }
+
+    void goldens()
+    {
+        QFETCH(QString, format);
+        QFETCH(QString, text);
+        const CliResult r = runCli({"telemetry", m_path, "--format", format});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.err, QByteArray());
-        QCOMPARE(QString::fromUtf8(r.out), QString::fromUtf8(kGoldenCsv));
+        QCOMPARE(QString::fromUtf8(r.out), text);
     }
 
     void json()
@@ -159,56 +175,35 @@ private slots:
         QVERIFY(lines.first().startsWith("-34.60649, -58.36845"));
     }
 
-    void summary()
-    {
-        const CliResult r = runCli({"telemetry", m_path, "--format", "summary"});
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(QString::fromUtf8(r.out), QString("G-sensor samples: 12\nGPS records: 3\nFixes: 15\n"
-                                                   "First position: -34.606487, -58.368455\n"
-                                                   "Last position: -34.606488, -58.368450\n"));
-    }
-
-    void badInput_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("why");
-        QTest::newRow("missing") << "missing.avi" << QByteArray("no such file");
-        QTest::newRow("not RIFF") << "not_riff.avi" << QByteArray("not a RIFF AVI recording");
-        QTest::newRow("folder") << "." << QByteArray("not a RIFF AVI recording");
-    }
-
-    void badInput()
-    {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, why);
-        ORXSimRecordingOptions o = smallRecording(m_dir.filePath("not_riff.avi"));
-        o.notRiff = true;
-        QVERIFY(ORXSimWriteRecording(o, nullptr, nullptr));
-        const QString path = m_dir.filePath(file);
-        const CliResult r = runCli({"telemetry", path, "--format", "csv"});
-        QCOMPARE(r.exitCode, 1);
-        QCOMPARE(r.out, QByteArray());
-        QCOMPARE(r.err.count('\n'), 1);
-        QVERIFY2(r.err.contains(path.toUtf8()) && r.err.contains(why), r.err.constData());
-    }
-
-    void usage_data()
+    // Bad input names the file and why on one line; a bad command line shows the usage.
+    void refused_data()
     {
         QTest::addColumn<QStringList>("args");
-        QTest::newRow("no file") << QStringList{"telemetry"};
-        QTest::newRow("unknown format") << QStringList{"telemetry", "x.avi", "--format", "kml"};
-        QTest::newRow("format without value") << QStringList{"telemetry", "x.avi", "--format"};
-        QTest::newRow("two files") << QStringList{"telemetry", "x.avi", "y.avi"};
-        QTest::newRow("unknown option") << QStringList{"telemetry", "x.avi", "--fast"};
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("err"); // DIR stands for the test folder
+        QTest::newRow("missing") << QStringList{"DIR/missing.avi"} << 1 << "DIR/missing.avi: no such file";
+        QTest::newRow("not RIFF") << QStringList{"DIR/not_riff.avi"} << 1
+                                  << "DIR/not_riff.avi: not a RIFF AVI recording";
+        QTest::newRow("folder") << QStringList{"DIR"} << 1 << "DIR: not a RIFF AVI recording";
+        const QString usage = "telemetry FILE [--format json|csv|gpx|summary]";
+        QTest::newRow("no file") << QStringList{} << 2 << usage;
+        QTest::newRow("unknown format") << QStringList{"x.avi", "--format", "kml"} << 2 << usage;
+        QTest::newRow("format without value") << QStringList{"x.avi", "--format"} << 2 << usage;
+        QTest::newRow("two files") << QStringList{"x.avi", "y.avi"} << 2 << usage;
+        QTest::newRow("unknown option") << QStringList{"x.avi", "--fast"} << 2 << usage;
     }
 
-    void usage()
+    void refused()
     {
         QFETCH(QStringList, args);
-        const CliResult r = runCli(args);
-        QCOMPARE(r.exitCode, 2);
-        QVERIFY(r.err.contains("telemetry FILE [--format json|csv|gpx|summary]"));
+        QFETCH(int, exitCode);
+        QFETCH(QString, err);
+        const CliResult r = runCli(QStringList{"telemetry"} + args.replaceInStrings("DIR", m_dir.path()));
+        QCOMPARE(r.exitCode, exitCode);
         QCOMPARE(r.out, QByteArray());
+        QVERIFY2(r.err.contains(err.replace("DIR", m_dir.path()).toUtf8()), r.err.constData());
+        if (exitCode == 1)
+            QCOMPARE(r.err.count('\n'), 1);
     }
 
 private:
