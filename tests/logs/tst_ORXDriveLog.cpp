@@ -40,10 +40,8 @@ class TestORXDriveLog : public QObject
     Q_OBJECT
 
 private slots:
-    void recordSizesAndKinds()
+    void kindsFromPath()
     {
-        QCOMPARE(ORXDriveLog::recordSize(ORXDriveLogKind::Obd), 68);
-        QCOMPARE(ORXDriveLog::recordSize(ORXDriveLogKind::Flash), 40);
         QCOMPARE(ORXDriveLog::kindForPath("/card/DrvInfo/orvex_000.drv"), ORXDriveLogKind::Flash);
         QCOMPARE(ORXDriveLog::kindForPath("TRIP.OBD"), ORXDriveLogKind::Obd);
         QVERIFY(!ORXDriveLog::kindForPath("orvex_000.csv"));
@@ -104,36 +102,30 @@ private slots:
         QVERIFY2(log.errorString().contains("5") && log.errorString().contains("2"), qPrintable(log.errorString()));
     }
 
-    void readsFromFile()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("orvex_000.drv");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(driveLogBytes(2, flashRecords(2)));
-        file.close();
-        const ORXDriveLog log = ORXDriveLog::read(path, ORXDriveLogKind::Flash);
-        QVERIFY(log.isComplete());
-        QCOMPARE(log.count(), 2);
-        QCOMPARE(log.flashRecord(1).battery, 1);
-    }
-
-    void unreadablePathsFail_data()
+    void readFromPath_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("missing") << "none.drv";
-        QTest::newRow("folder") << ".";
-        QTest::newRow("FIFO") << "fifo.drv";
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("log file") << "orvex_000.drv" << true;
+        QTest::newRow("missing") << "none.drv" << false;
+        QTest::newRow("folder") << "." << false;
+        QTest::newRow("FIFO") << "fifo.drv" << false;
     }
-    void unreadablePathsFail()
+    void readFromPath()
     {
         QFETCH(QString, name);
+        QFETCH(bool, valid);
         QTemporaryDir dir;
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo.drv")).constData(), 0600) == 0);
+        QFile file(dir.filePath("orvex_000.drv"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(driveLogBytes(2, flashRecords(2))) > 0);
+        file.close();
         const ORXDriveLog log = ORXDriveLog::read(dir.filePath(name), ORXDriveLogKind::Flash);
-        QVERIFY(!log.isValid());
-        QVERIFY(!log.errorString().isEmpty());
-        QCOMPARE(log.count(), 0);
+        QCOMPARE(log.isValid(), valid);
+        QCOMPARE(log.isComplete(), valid);
+        QCOMPARE(log.errorString().isEmpty(), valid);
+        QCOMPARE(log.count(), valid ? 2 : 0);
+        QCOMPARE(log.flashRecord(1).battery, valid ? 1 : 0);
     }
 };
 

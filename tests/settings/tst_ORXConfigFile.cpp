@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include <cstring>
+#include <memory>
 
 #include <sys/stat.h>
 
@@ -49,76 +49,51 @@ class TestORXConfigFile : public QObject
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
+    // Written over a longer old file, the record replaces it whole and reads back byte-equal.
     void writtenRecordReadsBackByteEqual()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("config.bin");
+        const QString path = m_dir->filePath("config.bin");
+        QVERIFY(writeBytes(path, QByteArray(2000, 'z')));
         const _FILEDATA record = randomRecord(42);
         QVERIFY(writeConfigFile(record, path).isNull());
         QCOMPARE(readBytes(path).toHex(), bytesOf(record).toHex());
-
         _FILEDATA back = randomRecord(7);
         QVERIFY(readConfigFile(path, &back));
         QCOMPARE(bytesOf(back).toHex(), bytesOf(record).toHex());
     }
 
-    void overwriteReplacesWholeFile()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("config.bin");
-        QVERIFY(writeBytes(path, QByteArray(2000, 'z')));
-        const _FILEDATA record = randomRecord(3);
-        QVERIFY(writeConfigFile(record, path).isNull());
-        QCOMPARE(readBytes(path), bytesOf(record));
-    }
-
+    // Only a regular file of exactly one record is read; anything else leaves the record as it was.
     void onlyExactRecordSizeIsRead_data()
     {
+        QTest::addColumn<QString>("name");
         QTest::addColumn<int>("size");
-        QTest::addColumn<bool>("read");
-        QTest::newRow("empty") << 0 << false;
-        QTest::newRow("427 bytes") << 427 << false;
-        QTest::newRow("428 bytes") << 428 << true;
-        QTest::newRow("429 bytes") << 429 << false;
-        QTest::newRow("two records") << 856 << false;
+        QTest::newRow("empty") << "config.bin" << 0;
+        QTest::newRow("427 bytes") << "config.bin" << 427;
+        QTest::newRow("428 bytes") << "config.bin" << 428;
+        QTest::newRow("429 bytes") << "config.bin" << 429;
+        QTest::newRow("two records") << "config.bin" << 856;
+        QTest::newRow("missing file") << "nothing-here.bin" << 428;
+        QTest::newRow("a folder") << "." << 428;
+        QTest::newRow("a FIFO") << "fifo" << 428;
     }
     void onlyExactRecordSizeIsRead()
     {
+        QFETCH(QString, name);
         QFETCH(int, size);
-        QFETCH(bool, read);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("config.bin");
-        QVERIFY(writeBytes(path, QByteArray(size, char(0x11))));
+        QVERIFY(writeBytes(m_dir->filePath("config.bin"), QByteArray(size, char(0x11))));
+        QVERIFY(::mkfifo(QFile::encodeName(m_dir->filePath("fifo")).constData(), 0600) == 0);
+        const bool read = name == "config.bin" && size == 428;
         const _FILEDATA before = randomRecord(9);
         _FILEDATA record = before;
-        QCOMPARE(readConfigFile(path, &record), read);
-        const QByteArray expected = read ? QByteArray(428, char(0x11)) : bytesOf(before);
-        QCOMPARE(bytesOf(record), expected);
-    }
-
-    void missingOrOddPathsLeaveRecordUntouched_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("missing file") << "nothing-here.bin";
-        QTest::newRow("a folder") << ".";
-        QTest::newRow("a FIFO") << "fifo";
-    }
-    void missingOrOddPathsLeaveRecordUntouched()
-    {
-        QFETCH(QString, name);
-        QTemporaryDir dir;
-        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600) == 0);
-        const _FILEDATA before = randomRecord(11);
-        _FILEDATA record = before;
-        QVERIFY(!readConfigFile(dir.filePath(name), &record));
-        QCOMPARE(bytesOf(record), bytesOf(before));
+        QCOMPARE(readConfigFile(m_dir->filePath(name), &record), read);
+        QCOMPARE(bytesOf(record), read ? QByteArray(428, char(0x11)) : bytesOf(before));
     }
 
     void defaultFileAsAfterFormatting()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("config.bin");
+        const QString path = m_dir->filePath("config.bin");
         QVERIFY(writeDefaultConfigFile(path).isNull());
         const QByteArray bytes = readBytes(path);
         QCOMPARE(bytes.size(), 428);
@@ -135,8 +110,7 @@ private slots:
 
     void writeUnderARegularFileFails()
     {
-        QTemporaryDir dir;
-        const QString blocker = dir.filePath("card");
+        const QString blocker = m_dir->filePath("card");
         QVERIFY(writeBytes(blocker, "not a folder"));
         QCOMPARE(writeConfigFile(randomRecord(1), blocker + "/config.bin"), QStringLiteral("msg.file_open_fail"));
         QCOMPARE(writeDefaultConfigFile(blocker + "/config.bin"), QStringLiteral("msg.file_open_fail"));
@@ -146,9 +120,8 @@ private slots:
     void writeOntoReadOnlyCardKeepsOldFile()
     {
         TmpfsMount card;
-        QTemporaryDir plain;
         const bool onTmpfs = card.isMounted();
-        const QString folder = onTmpfs ? card.path() : plain.path();
+        const QString folder = onTmpfs ? card.path() : m_dir->path();
         const QString path = folder + "/config.bin";
         const _FILEDATA old = randomRecord(5);
         QVERIFY(writeConfigFile(old, path).isNull());
@@ -179,13 +152,14 @@ private slots:
         }
         filler.close();
 
-        const QString key = writeConfigFile(randomRecord(13), path);
-        QVERIFY(!key.isNull());
-        QCOMPARE(key, QStringLiteral("msg.disk_full"));
+        QCOMPARE(writeConfigFile(randomRecord(13), path), QStringLiteral("msg.disk_full"));
         QCOMPARE(readBytes(path), bytesOf(old));
         // Nothing left behind besides the two files.
         QCOMPARE(QDir(card.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 ORVEX_TEST(TestORXConfigFile)

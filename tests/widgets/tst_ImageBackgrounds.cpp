@@ -11,21 +11,6 @@
 
 using namespace WidgetTest;
 
-class ImageBackgroundsTest : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void videoLogoCentred_data();
-    void videoLogoCentred();
-    void ninePartCorners();
-    void threePart_data();
-    void threePart();
-    void fullScreenBar();
-    void colorView();
-    void customBox();
-};
-
 // The rectangle of pixels that differ between two images of the same size.
 static QRect differingRect(const QImage& a, const QImage& b)
 {
@@ -37,151 +22,155 @@ static QRect differingRect(const QImage& a, const QImage& b)
     return r;
 }
 
-void ImageBackgroundsTest::videoLogoCentred_data()
+class ImageBackgroundsTest : public QObject
 {
-    QTest::addColumn<QString>("base");
-    QTest::addColumn<QString>("logo");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("front, large") << "v1" << "v1_front_logo" << QSize(640, 360);
-    QTest::newRow("front, small") << "v1" << "v1_front_logo" << QSize(250, 141);
-    QTest::newRow("rear, second video") << "v2" << "v2_rear_logo" << QSize(334, 250);
-    QTest::newRow("rear, odd size") << "v2" << "v2_rear_logo" << QSize(151, 97);
-}
+    Q_OBJECT
 
-void ImageBackgroundsTest::videoLogoCentred()
-{
-    QFETCH(QString, base);
-    QFETCH(QString, logo);
-    QFETCH(QSize, size);
-    TKVideoBackgroundImageView view;
-    view.resize(size);
-    view.setBackgroundNineImageName(base);
-    const QImage plain = render(view);
-    view.setLogoImageName(logo);
-    const QImage withLogo = render(view);
-    saveScreenshot(withLogo, QStringLiteral("video-background-") + QString::fromLatin1(QTest::currentDataTag()));
-
-    const QSize logoSize = ORXImage::naturalSize(logo);
-    const QRectF expected((size.width() - logoSize.width()) * 0.5, (size.height() - logoSize.height()) * 0.5,
-                          logoSize.width(), logoSize.height());
-    QCOMPARE(view.logoRect(), expected);
-    // Everything the logo changed lies inside its rectangle (a pixel of slack for the
-    // half-pixel origin of an odd difference), and it is centred in the view.
-    const QRect changed = differingRect(plain, withLogo);
-    QVERIFY(!changed.isEmpty());
-    QVERIFY(expected.adjusted(-1, -1, 1, 1).contains(QRectF(changed)));
-    QVERIFY(qAbs(QRectF(changed).center().x() - size.width() / 2.0) < logoSize.width() * 0.2);
-    QVERIFY(qAbs(QRectF(changed).center().y() - size.height() / 2.0) < logoSize.height() * 0.2);
-}
-
-void ImageBackgroundsTest::ninePartCorners()
-{
-    // Coloured parts make every piece of the frame visible: corners at their own size,
-    // edges stretched between them, the centre filling the rest.
-    TKVideoBackgroundImageView::NineParts parts;
-    auto px = [](int w, int h, Qt::GlobalColor c) { return QPixmap::fromImage(solid(QSize(w, h), c)); };
-    parts.topLeft = px(10, 8, Qt::red);
-    parts.topRight = px(10, 8, Qt::green);
-    parts.bottomLeft = px(10, 8, Qt::blue);
-    parts.bottomRight = px(10, 8, Qt::yellow);
-    parts.top = px(1, 8, Qt::cyan);
-    parts.bottom = px(1, 8, Qt::magenta);
-    parts.left = px(10, 1, Qt::darkRed);
-    parts.right = px(10, 1, Qt::darkGreen);
-    parts.center = px(1, 1, Qt::gray);
-    QImage image = solid(QSize(100, 60), Qt::transparent);
+private slots:
+    void videoLogoCentred_data()
     {
-        QPainter painter(&image);
-        TKVideoBackgroundImageView::drawNinePartImage(painter, QRectF(0, 0, 100, 60), parts);
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("logo");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("front, large") << "v1" << "v1_front_logo" << QSize(640, 360);
+        QTest::newRow("front, small") << "v1" << "v1_front_logo" << QSize(250, 141);
+        QTest::newRow("rear, second video") << "v2" << "v2_rear_logo" << QSize(334, 250);
+        QTest::newRow("rear, odd size") << "v2" << "v2_rear_logo" << QSize(151, 97);
     }
-    const struct
+
+    void videoLogoCentred()
     {
-        QPoint at;
-        QColor color;
-    } checks[] = {
-        {{0, 0}, Qt::red},       {{9, 7}, Qt::red},        {{90, 0}, Qt::green},      {{99, 7}, Qt::green},
-        {{0, 52}, Qt::blue},     {{99, 59}, Qt::yellow},   {{10, 0}, Qt::cyan},       {{89, 7}, Qt::cyan},
-        {{50, 59}, Qt::magenta}, {{0, 8}, Qt::darkRed},    {{9, 51}, Qt::darkRed},    {{99, 30}, Qt::darkGreen},
-        {{10, 8}, Qt::gray},     {{89, 51}, Qt::gray},
-    };
-    for (const auto& check : checks)
-        QVERIFY2(image.pixel(check.at) == check.color.rgb(),
-                 qPrintable(QStringLiteral("%1,%2").arg(check.at.x()).arg(check.at.y())));
-}
+        QFETCH(QString, base);
+        QFETCH(QString, logo);
+        QFETCH(QSize, size);
+        TKVideoBackgroundImageView view;
+        view.resize(size);
+        view.setBackgroundNineImageName(base);
+        const QImage plain = render(view);
+        view.setLogoImageName(logo);
+        const QImage withLogo = render(view);
+        saveScreenshot(withLogo, QStringLiteral("video-background-") + QString::fromLatin1(QTest::currentDataTag()));
 
-void ImageBackgroundsTest::threePart_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("leftEnd");   // last red column
-    QTest::addColumn<int>("rightStart"); // first blue column
-    QTest::newRow("wide") << 100 << 9 << 90;
-    QTest::newRow("just the ends") << 20 << 9 << 10;
-    QTest::newRow("narrower than the ends") << 10 << 4 << 5;
-}
-
-void ImageBackgroundsTest::threePart()
-{
-    QFETCH(int, width);
-    QFETCH(int, leftEnd);
-    QFETCH(int, rightStart);
-    TKThreePartImageView view;
-    view.resize(width, 20);
-    view.setImagesLeft(QPixmap::fromImage(solid(QSize(10, 36), Qt::red)),
-                       QPixmap::fromImage(solid(QSize(4, 36), Qt::green)),
-                       QPixmap::fromImage(solid(QSize(10, 36), Qt::blue)));
-    const QImage drawn = render(view);
-    for (int y : {0, 19}) {
-        QCOMPARE(drawn.pixel(0, y), qRgb(255, 0, 0));
-        QCOMPARE(drawn.pixel(leftEnd, y), qRgb(255, 0, 0));
-        QCOMPARE(drawn.pixel(rightStart, y), qRgb(0, 0, 255));
-        QCOMPARE(drawn.pixel(width - 1, y), qRgb(0, 0, 255));
-        if (rightStart - leftEnd > 1)
-            QCOMPARE(drawn.pixel((leftEnd + rightStart) / 2, y), qRgb(0, 255, 0));
+        const QSize logoSize = ORXImage::naturalSize(logo);
+        const QRectF expected((size.width() - logoSize.width()) * 0.5, (size.height() - logoSize.height()) * 0.5,
+                              logoSize.width(), logoSize.height());
+        QCOMPARE(view.logoRect(), expected);
+        // Everything the logo changed lies inside its rectangle (a pixel of slack for the
+        // half-pixel origin of an odd difference), and it is centred in the view.
+        const QRect changed = differingRect(plain, withLogo);
+        QVERIFY(!changed.isEmpty());
+        QVERIFY(expected.adjusted(-1, -1, 1, 1).contains(QRectF(changed)));
+        QVERIFY(qAbs(QRectF(changed).center().x() - size.width() / 2.0) < logoSize.width() * 0.2);
+        QVERIFY(qAbs(QRectF(changed).center().y() - size.height() / 2.0) < logoSize.height() * 0.2);
     }
-}
 
-void ImageBackgroundsTest::fullScreenBar()
-{
-    TKThreePartImageView bar;
-    bar.resize(600, 36);
-    bar.setImageNamesLeft(QStringLiteral("bottom-background"), QStringLiteral("bottom-background"),
-                          QStringLiteral("bottom-background"));
-    QVERIFY(!bar.leftImage().isNull() && !bar.middleImage().isNull() && !bar.rightImage().isNull());
-    const QImage drawn = render(bar);
-    saveScreenshot(drawn, QStringLiteral("full-screen-bar"));
-    // Covered from end to end, mostly opaque.
-    for (int x : {0, 300, 599})
-        QVERIFY(qAlpha(drawn.pixel(x, 20)) > 200);
-}
+    void ninePartCorners()
+    {
+        // Coloured parts make every piece of the frame visible: corners at their own size,
+        // edges stretched between them, the centre filling the rest.
+        TKVideoBackgroundImageView::NineParts parts;
+        auto px = [](int w, int h, Qt::GlobalColor c) { return QPixmap::fromImage(solid(QSize(w, h), c)); };
+        parts.topLeft = px(10, 8, Qt::red);
+        parts.topRight = px(10, 8, Qt::green);
+        parts.bottomLeft = px(10, 8, Qt::blue);
+        parts.bottomRight = px(10, 8, Qt::yellow);
+        parts.top = px(1, 8, Qt::cyan);
+        parts.bottom = px(1, 8, Qt::magenta);
+        parts.left = px(10, 1, Qt::darkRed);
+        parts.right = px(10, 1, Qt::darkGreen);
+        parts.center = px(1, 1, Qt::gray);
+        QImage image = solid(QSize(100, 60), Qt::transparent);
+        {
+            QPainter painter(&image);
+            TKVideoBackgroundImageView::drawNinePartImage(painter, QRectF(0, 0, 100, 60), parts);
+        }
+        const struct
+        {
+            QPoint at;
+            QColor color;
+        } checks[] = {
+            {{0, 0}, Qt::red},       {{9, 7}, Qt::red},        {{90, 0}, Qt::green},      {{99, 7}, Qt::green},
+            {{0, 52}, Qt::blue},     {{99, 59}, Qt::yellow},   {{10, 0}, Qt::cyan},       {{89, 7}, Qt::cyan},
+            {{50, 59}, Qt::magenta}, {{0, 8}, Qt::darkRed},    {{9, 51}, Qt::darkRed},    {{99, 30}, Qt::darkGreen},
+            {{10, 8}, Qt::gray},     {{89, 51}, Qt::gray},
+        };
+        for (const auto& check : checks)
+            QVERIFY2(image.pixel(check.at) == check.color.rgb(),
+                     qPrintable(QStringLiteral("%1,%2").arg(check.at.x()).arg(check.at.y())));
+    }
 
-void ImageBackgroundsTest::colorView()
-{
-    TKColorBackgroundView view;
-    view.resize(40, 30);
-    QSignalSpy changes(&view, &TKColorBackgroundView::backgroundColorChanged);
-    QImage drawn = render(view, Qt::magenta);
-    QCOMPARE(drawn.pixel(0, 0), QColor(Qt::magenta).rgb());
-    QCOMPARE(drawn.pixel(39, 29), QColor(Qt::magenta).rgb());
+    void threePart_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("leftEnd");   // last red column
+        QTest::addColumn<int>("rightStart"); // first blue column
+        QTest::newRow("wide") << 100 << 9 << 90;
+        QTest::newRow("just the ends") << 20 << 9 << 10;
+        QTest::newRow("narrower than the ends") << 10 << 4 << 5;
+    }
 
-    view.setBackgroundColor(QColor(0x1e, 0x21, 0x26));
-    QCOMPARE(changes.size(), 1);
-    drawn = render(view, Qt::magenta);
-    QCOMPARE(drawn.pixel(20, 15), qRgb(0x1e, 0x21, 0x26));
-    QCOMPARE(drawn.pixel(39, 29), qRgb(0x1e, 0x21, 0x26));
+    void threePart()
+    {
+        QFETCH(int, width);
+        QFETCH(int, leftEnd);
+        QFETCH(int, rightStart);
+        TKThreePartImageView view;
+        view.resize(width, 20);
+        view.setImagesLeft(QPixmap::fromImage(solid(QSize(10, 36), Qt::red)),
+                           QPixmap::fromImage(solid(QSize(4, 36), Qt::green)),
+                           QPixmap::fromImage(solid(QSize(10, 36), Qt::blue)));
+        const QImage drawn = render(view);
+        for (int y : {0, 19}) {
+            QCOMPARE(drawn.pixel(0, y), qRgb(255, 0, 0));
+            QCOMPARE(drawn.pixel(leftEnd, y), qRgb(255, 0, 0));
+            QCOMPARE(drawn.pixel(rightStart, y), qRgb(0, 0, 255));
+            QCOMPARE(drawn.pixel(width - 1, y), qRgb(0, 0, 255));
+            if (rightStart - leftEnd > 1)
+                QCOMPARE(drawn.pixel((leftEnd + rightStart) / 2, y), qRgb(0, 255, 0));
+        }
+    }
 
-    view.clearBackgroundColor();
-    QVERIFY(!view.hasBackgroundColor());
-    QCOMPARE(render(view, Qt::magenta).pixel(20, 15), QColor(Qt::magenta).rgb());
-}
+    void fullScreenBar()
+    {
+        TKThreePartImageView bar;
+        bar.resize(600, 36);
+        bar.setImageNamesLeft(QStringLiteral("bottom-background"), QStringLiteral("bottom-background"),
+                              QStringLiteral("bottom-background"));
+        QVERIFY(!bar.leftImage().isNull() && !bar.middleImage().isNull() && !bar.rightImage().isNull());
+        const QImage drawn = render(bar);
+        saveScreenshot(drawn, QStringLiteral("full-screen-bar"));
+        // Covered from end to end, mostly opaque.
+        for (int x : {0, 300, 599})
+            QVERIFY(qAlpha(drawn.pixel(x, 20)) > 200);
+    }
 
-void ImageBackgroundsTest::customBox()
-{
-    CustomBackgroundBox box;
-    box.resize(60, 40);
-    const QImage drawn = render(box, Qt::magenta);
-    for (QPoint p : {QPoint(0, 0), QPoint(30, 20), QPoint(59, 39)})
-        QVERIFY(near(drawn.pixel(p), QColor(106, 95, 91), 1));
-}
+    void colorView()
+    {
+        TKColorBackgroundView view;
+        view.resize(40, 30);
+        QSignalSpy changes(&view, &TKColorBackgroundView::backgroundColorChanged);
+        QImage drawn = render(view, Qt::magenta);
+        QCOMPARE(drawn.pixel(39, 29), QColor(Qt::magenta).rgb());
+
+        view.setBackgroundColor(QColor(0x1e, 0x21, 0x26));
+        QCOMPARE(changes.size(), 1);
+        drawn = render(view, Qt::magenta);
+        QCOMPARE(drawn.pixel(39, 29), qRgb(0x1e, 0x21, 0x26));
+
+        view.clearBackgroundColor();
+        QVERIFY(!view.hasBackgroundColor());
+        QCOMPARE(render(view, Qt::magenta).pixel(20, 15), QColor(Qt::magenta).rgb());
+    }
+
+    void customBox()
+    {
+        CustomBackgroundBox box;
+        box.resize(60, 40);
+        const QImage drawn = render(box, Qt::magenta);
+        for (QPoint p : {QPoint(0, 0), QPoint(30, 20), QPoint(59, 39)})
+            QVERIFY(near(drawn.pixel(p), QColor(106, 95, 91), 1));
+    }
+};
 
 ORVEX_TEST(ImageBackgroundsTest)
 #include "tst_ImageBackgrounds.moc"

@@ -6,31 +6,9 @@
 
 using namespace WidgetTest;
 
-// The bars drawn over the application icon.
-class PMProgressIndicatorControllerTest : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void fallbackRows_data();
-    void fallbackRows();
-    void imageBoundary_data();
-    void imageBoundary();
-    void firstIndicatorAtBottom();
-    void barberPoleMovesUntilRemoved();
-    void barberPoleTicks();
-    void sharedControllerSetsWindowIcon();
-    void screenshots();
-
-private:
-    static std::unique_ptr<PMProgressIndicatorController> makeController(bool withImages);
-    static std::unique_ptr<PMProgressIndicator> makeIndicator(PMProgressIndicatorController* c, double value,
-                                                              int minimum = 0, int maximum = 100);
-};
-
 // Bar images for the tests: the done part red, the rest green, the barber pole striped
 // black and white every 16 pixels; all 16 high.
-std::unique_ptr<PMProgressIndicatorController> PMProgressIndicatorControllerTest::makeController(bool withImages)
+static std::unique_ptr<PMProgressIndicatorController> makeController(bool withImages)
 {
     auto images = [withImages](const QString& name) -> QImage {
         if (!withImages)
@@ -51,8 +29,8 @@ std::unique_ptr<PMProgressIndicatorController> PMProgressIndicatorControllerTest
     return std::make_unique<PMProgressIndicatorController>(QImage(), images);
 }
 
-std::unique_ptr<PMProgressIndicator> PMProgressIndicatorControllerTest::makeIndicator(
-    PMProgressIndicatorController* c, double value, int minimum, int maximum)
+static std::unique_ptr<PMProgressIndicator> makeIndicator(PMProgressIndicatorController* c, double value,
+                                                         int minimum = 0, int maximum = 100)
 {
     auto indicator = std::make_unique<PMProgressIndicator>();
     indicator->setController(c);
@@ -61,184 +39,166 @@ std::unique_ptr<PMProgressIndicator> PMProgressIndicatorControllerTest::makeIndi
     return indicator;
 }
 
-void PMProgressIndicatorControllerTest::fallbackRows_data()
+// The bars drawn over the application icon.
+class PMProgressIndicatorControllerTest : public QObject
 {
-    // Rows counted from the bottom of the band (the icon's last pixel row is y 127) where
-    // only one row of the striped bar lies, with its done and remaining colours.
-    QTest::addColumn<int>("y");
-    QTest::addColumn<QColor>("done");
-    QTest::addColumn<QColor>("remaining");
-    QTest::newRow("bottom row") << 127 << QColor(129, 204, 255) << QColor(241, 241, 241);
-    QTest::newRow("top of the first row") << 117 << QColor(129, 204, 255) << QColor(241, 241, 241);
-    QTest::newRow("highlight line") << 116 << QColor(94, 147, 213) << QColor(200, 210, 210);
-    QTest::newRow("top line") << 115 << QColor(59, 120, 185) << QColor(160, 160, 160);
-}
+    Q_OBJECT
 
-void PMProgressIndicatorControllerTest::fallbackRows()
-{
-    QFETCH(int, y);
-    QFETCH(QColor, done);
-    QFETCH(QColor, remaining);
-    auto controller = makeController(false);
-    auto indicator = makeIndicator(controller.get(), 25); // 32 of 128 pixels done
-    controller->drawProgressIndicators();
-    const QImage icon = controller->currentIcon();
-    QCOMPARE(icon.size(), QSize(128, 128));
-    QVERIFY2(near(icon.pixel(0, y), done), qPrintable(QColor::fromRgba(icon.pixel(0, y)).name(QColor::HexArgb)));
-    QVERIFY(near(icon.pixel(31, y), done));
-    QVERIFY(near(icon.pixel(32, y), remaining));
-    QVERIFY(near(icon.pixel(127, y), remaining));
-    // Alpha 0.78 over the transparent icon.
-    QVERIFY(qAbs(qAlpha(icon.pixel(0, y)) - 199) <= 2);
-    // Above the bar the icon is untouched.
-    QCOMPARE(qAlpha(icon.pixel(64, 114)), 0);
-}
-
-void PMProgressIndicatorControllerTest::imageBoundary_data()
-{
-    QTest::addColumn<int>("minimum");
-    QTest::addColumn<int>("maximum");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("w");
-    QTest::newRow("half of 100") << 0 << 100 << 50.0 << 64;
-    QTest::newRow("a quarter of 200") << 0 << 200 << 50.0 << 32;
-    QTest::newRow("range 100 to 200 at 150") << 100 << 200 << 150.0 << 64;
-    QTest::newRow("one step of 128") << 0 << 128 << 1.0 << 1;
-}
-
-void PMProgressIndicatorControllerTest::imageBoundary()
-{
-    QFETCH(int, minimum);
-    QFETCH(int, maximum);
-    QFETCH(double, value);
-    QFETCH(int, w);
-    auto controller = makeController(true);
-    auto indicator = makeIndicator(controller.get(), value, minimum, maximum);
-    controller->drawProgressIndicators();
-    const QImage icon = controller->currentIcon();
-    for (int y : {112, 120, 127}) {
-        QCOMPARE(icon.pixel(w - 1, y), qRgb(255, 0, 0));
-        QCOMPARE(icon.pixel(w, y), qRgb(0, 255, 0));
-    }
-    QCOMPARE(qAlpha(icon.pixel(w, 111)), 0);
-}
-
-void PMProgressIndicatorControllerTest::firstIndicatorAtBottom()
-{
-    auto controller = makeController(true);
-    auto first = makeIndicator(controller.get(), 25);  // done up to x 32
-    auto second = makeIndicator(controller.get(), 75); // done up to x 96
-    QCOMPARE(controller->numProgressIndicators(), 2);
-    controller->drawProgressIndicators();
-    const QImage icon = controller->currentIcon();
-    QCOMPARE(icon.pixel(64, 127), qRgb(0, 255, 0)); // bottom band: the first, 25 %
-    QCOMPARE(icon.pixel(64, 111), qRgb(255, 0, 0)); // band above: the second, 75 %
-    QCOMPARE(icon.pixel(100, 100), qRgb(0, 255, 0));
-    QCOMPARE(qAlpha(icon.pixel(64, 95)), 0);
-
-    // The first one finishing moves the second down to the bottom band.
-    first->setDoubleValue(100);
-    controller->drawProgressIndicators();
-    QCOMPARE(controller->currentIcon().pixel(64, 127), qRgb(255, 0, 0));
-    QCOMPARE(qAlpha(controller->currentIcon().pixel(64, 111)), 0);
-}
-
-void PMProgressIndicatorControllerTest::barberPoleMovesUntilRemoved()
-{
-    auto controller = makeController(true);
-    qint64 now = 0;
-    controller->setClock([&now] { return now; });
-    PMProgressIndicator indicator;
-    indicator.setController(controller.get());
-    indicator.setIndeterminate(true);
-    controller->addProgressIndicator(&indicator);
-
-    // First step: the pole at its start offset of 32, so x 0 shows the image's x 32 (black).
-    controller->drawProgressIndicators();
-    QImage icon = controller->currentIcon();
-    QCOMPARE(icon.pixel(0, 120), qRgb(0, 0, 0));
-    QCOMPARE(icon.pixel(16, 120), qRgb(255, 255, 255));
-    QVERIFY(controller->isDrawScheduled());
-
-    // 0.25 s later the offset has moved by 48 × 0.25 = 12 pixels: 32 - 12 = 20.
-    now += 250;
-    controller->drawProgressIndicators();
-    icon = controller->currentIcon();
-    QCOMPARE(icon.pixel(0, 120), qRgb(255, 255, 255)); // image x 20
-    QCOMPARE(icon.pixel(12, 120), qRgb(0, 0, 0));      // image x 32
-    QVERIFY(controller->isDrawScheduled());
-
-    controller->removeProgressIndicator(&indicator);
-    controller->drawProgressIndicators();
-    QVERIFY(!controller->isDrawScheduled());
-    QCOMPARE(controller->currentIcon(), controller->dockIcon());
-}
-
-void PMProgressIndicatorControllerTest::barberPoleTicks()
-{
-    auto controller = makeController(true);
-    QSignalSpy drawn(controller.get(), &PMProgressIndicatorController::iconChanged);
-    PMProgressIndicator indicator;
-    indicator.setController(controller.get());
-    indicator.setIndeterminate(true);
-    controller->addProgressIndicator(&indicator);
-    QTest::qWait(550);
-    QVERIFY2(drawn.size() >= 3 && drawn.size() <= 6, qPrintable(QString::number(drawn.size())));
-    controller->removeProgressIndicator(&indicator);
-    QTest::qWait(150);
-    const auto after = drawn.size();
-    QCOMPARE(drawn.last().first().value<QImage>(), controller->dockIcon());
-    QTest::qWait(300);
-    QCOMPARE(drawn.size(), after);
-}
-
-void PMProgressIndicatorControllerTest::sharedControllerSetsWindowIcon()
-{
-    auto* shared = PMProgressIndicatorController::sharedInstance();
-    QVERIFY(shared);
-    QCOMPARE(PMProgressIndicatorController::sharedInstance(), shared);
-    QCOMPARE(shared->dockIcon().size(), QSize(128, 128));
+private slots:
+    void fallbackRows_data()
     {
-        PMProgressIndicator indicator; // uses the shared controller
-        indicator.setDoubleValue(50);
-        QCOMPARE(shared->numProgressIndicators(), 1);
-        shared->drawProgressIndicators();
-        const QImage icon = QGuiApplication::windowIcon().pixmap(QSize(128, 128), 1.0).toImage();
-        QVERIFY(icon.convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                != shared->dockIcon().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        // Rows counted from the bottom of the band (the icon's last pixel row is y 127) where
+        // only one row of the striped bar lies, with its done and remaining colours.
+        QTest::addColumn<int>("y");
+        QTest::addColumn<QColor>("done");
+        QTest::addColumn<QColor>("remaining");
+        QTest::newRow("bottom row") << 127 << QColor(129, 204, 255) << QColor(241, 241, 241);
+        QTest::newRow("top of the first row") << 117 << QColor(129, 204, 255) << QColor(241, 241, 241);
+        QTest::newRow("highlight line") << 116 << QColor(94, 147, 213) << QColor(200, 210, 210);
+        QTest::newRow("top line") << 115 << QColor(59, 120, 185) << QColor(160, 160, 160);
     }
-    QCOMPARE(shared->numProgressIndicators(), 0);
-    shared->drawProgressIndicators();
-    QCOMPARE(QGuiApplication::windowIcon().pixmap(QSize(128, 128), 1.0).toImage().convertToFormat(
-                 QImage::Format_ARGB32_Premultiplied),
-             shared->dockIcon());
-}
 
-void PMProgressIndicatorControllerTest::screenshots()
-{
-    // The real icon and bar images, for a person to look at.
-    auto* shared = PMProgressIndicatorController::sharedInstance();
-    PMProgressIndicator a, b;
-    a.setDoubleValue(30);
-    b.setDoubleValue(70);
-    shared->drawProgressIndicators();
-    QVERIFY(shared->currentIcon() != shared->dockIcon());
-    saveScreenshot(shared->currentIcon().scaled(256, 256), QStringLiteral("icon-two-bars"));
-    b.setIndeterminate(true);
-    shared->drawProgressIndicators();
-    saveScreenshot(shared->currentIcon().scaled(256, 256), QStringLiteral("icon-barber"));
-    a.setDrawDockProgress(false);
-    b.setDrawDockProgress(false);
-    QCOMPARE(shared->numProgressIndicators(), 0);
+    void fallbackRows()
+    {
+        QFETCH(int, y);
+        QFETCH(QColor, done);
+        QFETCH(QColor, remaining);
+        auto controller = makeController(false);
+        auto indicator = makeIndicator(controller.get(), 25); // 32 of 128 pixels done
+        controller->drawProgressIndicators();
+        const QImage icon = controller->currentIcon();
+        QCOMPARE(icon.size(), QSize(128, 128));
+        QVERIFY2(near(icon.pixel(0, y), done), qPrintable(QColor::fromRgba(icon.pixel(0, y)).name(QColor::HexArgb)));
+        QVERIFY(near(icon.pixel(31, y), done));
+        QVERIFY(near(icon.pixel(32, y), remaining));
+        QVERIFY(near(icon.pixel(127, y), remaining));
+        // Alpha 0.78 over the transparent icon.
+        QVERIFY(qAbs(qAlpha(icon.pixel(0, y)) - 199) <= 2);
+        // Above the bar the icon is untouched.
+        QCOMPARE(qAlpha(icon.pixel(64, 114)), 0);
+    }
 
-    // Without bar images: the striped rows.
-    PMProgressIndicatorController plain(shared->dockIcon(), [](const QString&) { return QImage(); });
-    a.setController(&plain);
-    a.setDrawDockProgress(true);
-    plain.drawProgressIndicators();
-    saveScreenshot(plain.currentIcon().scaled(256, 256), QStringLiteral("icon-fallback-rows"));
-    QVERIFY(plain.currentIcon() != plain.dockIcon());
-}
+    void imageBoundary_data()
+    {
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("w");
+        QTest::newRow("half of 100") << 0 << 100 << 50.0 << 64;
+        QTest::newRow("a quarter of 200") << 0 << 200 << 50.0 << 32;
+        QTest::newRow("range 100 to 200 at 150") << 100 << 200 << 150.0 << 64;
+        QTest::newRow("one step of 128") << 0 << 128 << 1.0 << 1;
+    }
+
+    void imageBoundary()
+    {
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        QFETCH(double, value);
+        QFETCH(int, w);
+        auto controller = makeController(true);
+        auto indicator = makeIndicator(controller.get(), value, minimum, maximum);
+        controller->drawProgressIndicators();
+        const QImage icon = controller->currentIcon();
+        for (int y : {112, 120, 127}) {
+            QCOMPARE(icon.pixel(w - 1, y), qRgb(255, 0, 0));
+            QCOMPARE(icon.pixel(w, y), qRgb(0, 255, 0));
+        }
+        QCOMPARE(qAlpha(icon.pixel(w, 111)), 0);
+    }
+
+    void firstIndicatorAtBottom()
+    {
+        auto controller = makeController(true);
+        auto first = makeIndicator(controller.get(), 25);  // done up to x 32
+        auto second = makeIndicator(controller.get(), 75); // done up to x 96
+        QCOMPARE(controller->numProgressIndicators(), 2);
+        controller->drawProgressIndicators();
+        const QImage icon = controller->currentIcon();
+        QCOMPARE(icon.pixel(64, 127), qRgb(0, 255, 0)); // bottom band: the first, 25 %
+        QCOMPARE(icon.pixel(64, 111), qRgb(255, 0, 0)); // band above: the second, 75 %
+        QCOMPARE(icon.pixel(100, 100), qRgb(0, 255, 0));
+        QCOMPARE(qAlpha(icon.pixel(64, 95)), 0);
+
+        // The first one finishing moves the second down to the bottom band.
+        first->setDoubleValue(100);
+        controller->drawProgressIndicators();
+        QCOMPARE(controller->currentIcon().pixel(64, 127), qRgb(255, 0, 0));
+        QCOMPARE(qAlpha(controller->currentIcon().pixel(64, 111)), 0);
+    }
+
+    void barberPoleMovesUntilRemoved()
+    {
+        auto controller = makeController(true);
+        qint64 now = 0;
+        controller->setClock([&now] { return now; });
+        PMProgressIndicator indicator;
+        indicator.setController(controller.get());
+        indicator.setIndeterminate(true);
+        controller->addProgressIndicator(&indicator);
+
+        // First step: the pole at its start offset of 32, so x 0 shows the image's x 32 (black).
+        controller->drawProgressIndicators();
+        QImage icon = controller->currentIcon();
+        QCOMPARE(icon.pixel(0, 120), qRgb(0, 0, 0));
+        QCOMPARE(icon.pixel(16, 120), qRgb(255, 255, 255));
+        QVERIFY(controller->isDrawScheduled());
+
+        // 0.25 s later the offset has moved by 48 × 0.25 = 12 pixels: 32 - 12 = 20.
+        now += 250;
+        controller->drawProgressIndicators();
+        icon = controller->currentIcon();
+        QCOMPARE(icon.pixel(0, 120), qRgb(255, 255, 255)); // image x 20
+        QCOMPARE(icon.pixel(12, 120), qRgb(0, 0, 0));      // image x 32
+        QVERIFY(controller->isDrawScheduled());
+
+        controller->removeProgressIndicator(&indicator);
+        controller->drawProgressIndicators();
+        QVERIFY(!controller->isDrawScheduled());
+        QCOMPARE(controller->currentIcon(), controller->dockIcon());
+    }
+
+    void barberPoleTicks()
+    {
+        auto controller = makeController(true);
+        QSignalSpy drawn(controller.get(), &PMProgressIndicatorController::iconChanged);
+        PMProgressIndicator indicator;
+        indicator.setController(controller.get());
+        indicator.setIndeterminate(true);
+        controller->addProgressIndicator(&indicator);
+        QTest::qWait(550);
+        QVERIFY2(drawn.size() >= 3 && drawn.size() <= 6, qPrintable(QString::number(drawn.size())));
+        controller->removeProgressIndicator(&indicator);
+        QTest::qWait(150);
+        const auto after = drawn.size();
+        QCOMPARE(drawn.last().first().value<QImage>(), controller->dockIcon());
+        QTest::qWait(300);
+        QCOMPARE(drawn.size(), after);
+    }
+
+    void sharedControllerSetsWindowIcon()
+    {
+        auto* shared = PMProgressIndicatorController::sharedInstance();
+        QVERIFY(shared);
+        QCOMPARE(PMProgressIndicatorController::sharedInstance(), shared);
+        QCOMPARE(shared->dockIcon().size(), QSize(128, 128));
+        {
+            PMProgressIndicator indicator; // uses the shared controller
+            indicator.setDoubleValue(50);
+            QCOMPARE(shared->numProgressIndicators(), 1);
+            shared->drawProgressIndicators();
+            const QImage icon = QGuiApplication::windowIcon().pixmap(QSize(128, 128), 1.0).toImage();
+            QVERIFY(icon.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                    != shared->dockIcon().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+        QCOMPARE(shared->numProgressIndicators(), 0);
+        shared->drawProgressIndicators();
+        QCOMPARE(QGuiApplication::windowIcon().pixmap(QSize(128, 128), 1.0).toImage().convertToFormat(
+                     QImage::Format_ARGB32_Premultiplied),
+                 shared->dockIcon());
+    }
+
+};
 
 ORVEX_TEST(PMProgressIndicatorControllerTest)
 #include "tst_PMProgressIndicatorController.moc"

@@ -9,229 +9,216 @@
 
 using namespace WidgetTest;
 
-class TKImageButtonTest : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void variantNames_data();
-    void variantNames();
-    void states_data();
-    void states();
-    void capturesNeverNegative_data();
-    void capturesNeverNegative();
-    void trackingMargin_data();
-    void trackingMargin();
-    void pointerThroughWindow();
-    void bezel_data();
-    void bezel();
-};
-
 static QImage named(const QString& name)
 {
     return ORXImage::pixmap(name).toImage();
 }
 
-void TKImageButtonTest::variantNames_data()
+class TKImageButtonTest : public QObject
 {
-    QTest::addColumn<QString>("image");
-    QTest::addColumn<QString>("suffix");
-    QTest::addColumn<QString>("variant");
-    QTest::addColumn<bool>("found");
-    QTest::newRow("play roll-over") << "icon_play_n" << "_f" << "icon_play_f" << true;
-    QTest::newRow("pause pressed") << "icon_pause_n" << "_p" << "icon_pause_p" << true;
-    QTest::newRow("with extension") << "record_p.png" << "_n" << "record_n.png" << true;
-    QTest::newRow("no such variant") << "orvex" << "_f" << "orv_f" << false;
-    QTest::newRow("name too short") << "x" << "_f" << "" << false;
-}
+    Q_OBJECT
 
-void TKImageButtonTest::variantNames()
-{
-    QFETCH(QString, image);
-    QFETCH(QString, suffix);
-    QFETCH(QString, variant);
-    QFETCH(bool, found);
-    TKImageButton button;
-    button.setImageName(image);
-    QCOMPARE(button.imageNameWithSuffix(suffix), variant);
-    QCOMPARE(!button.buttonImageNameWithSuffix(suffix).isNull(), found);
-}
-
-void TKImageButtonTest::states_data()
-{
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<bool>("mouseOver");
-    QTest::addColumn<bool>("pressed");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("normal") << true << false << false << "icon_pause_n";
-    QTest::newRow("mouse over") << true << true << false << "icon_pause_f";
-    QTest::newRow("pressed") << true << true << true << "icon_pause_p";
-    QTest::newRow("disabled") << false << false << false << "icon_pause_d";
-    QTest::newRow("disabled, mouse over") << false << true << false << "icon_pause_d";
-}
-
-void TKImageButtonTest::states()
-{
-    QFETCH(bool, enabled);
-    QFETCH(bool, mouseOver);
-    QFETCH(bool, pressed);
-    QFETCH(QString, shown);
-    TKImageButton button;
-    button.setImageName(QStringLiteral("icon_pause_n"));
-    button.setInactiveImage(ORXImage::pixmap(QStringLiteral("icon_pause_d")));
-    button.resize(button.sizeHint());
-    QCOMPARE(button.sizeHint(), QSize(48, 48));
-    button.setEnabled(enabled);
-    if (mouseOver)
-        button.mouseEntered();
-    button.setDown(pressed);
-    QCOMPARE(button.displayedImage().toImage(), named(shown));
-    const QImage drawn = render(button);
-    QCOMPARE(drawn, named(shown).convertToFormat(drawn.format()));
-    saveScreenshot(drawn.scaled(96, 96), QStringLiteral("button-") + QString::fromLatin1(QTest::currentDataTag()));
-
-    // Enabling again shows the active image (or the roll-over one with the mouse over it).
-    button.setDown(false);
-    button.setEnabled(true);
-    QCOMPARE(button.displayedImage().toImage(), named(mouseOver ? "icon_pause_f" : "icon_pause_n"));
-}
-
-void TKImageButtonTest::capturesNeverNegative_data()
-{
-    QTest::addColumn<QString>("moves"); // e: entered, x: exited
-    QTest::addColumn<qint64>("captures");
-    QTest::addColumn<bool>("rollover");
-    QTest::newRow("enter") << "e" << qint64(1) << true;
-    QTest::newRow("enter, leave") << "ex" << qint64(0) << false;
-    QTest::newRow("leave first") << "xe" << qint64(1) << true;
-    QTest::newRow("leave twice") << "xx" << qint64(0) << false;
-    QTest::newRow("enter twice, leave thrice") << "eexxx" << qint64(0) << false;
-    QTest::newRow("enter twice, leave once") << "eex" << qint64(1) << true;
-}
-
-void TKImageButtonTest::capturesNeverNegative()
-{
-    QFETCH(QString, moves);
-    QFETCH(qint64, captures);
-    QFETCH(bool, rollover);
-    TKImageButton button;
-    button.setImageName(QStringLiteral("icon_play_n"));
-    for (QChar move : moves) {
-        if (move == QLatin1Char('e'))
-            button.mouseEntered();
-        else
-            button.mouseExited();
-        QVERIFY(button.numberOfCaptures() >= 0);
-    }
-    QCOMPARE(button.numberOfCaptures(), captures);
-    QCOMPARE(button.shouldDisplayRollOver(), rollover);
-    QCOMPARE(button.image().toImage(), named(rollover ? "icon_play_f" : "icon_play_n"));
-    button.resetMouseCaptures();
-    QCOMPARE(button.numberOfCaptures(), 0);
-}
-
-void TKImageButtonTest::trackingMargin_data()
-{
-    // The button covers x 50..97 and y 50..97 of its parent.
-    QTest::addColumn<QPoint>("pos");
-    QTest::addColumn<bool>("over");
-    QTest::newRow("4 left of the edge") << QPoint(46, 70) << true;
-    QTest::newRow("5 left of the edge") << QPoint(45, 70) << false;
-    QTest::newRow("4 right of the edge") << QPoint(101, 70) << true;
-    QTest::newRow("5 right of the edge") << QPoint(102, 70) << false;
-    QTest::newRow("4 above") << QPoint(70, 46) << true;
-    QTest::newRow("5 below") << QPoint(70, 102) << false;
-    QTest::newRow("corner, 4 and 4") << QPoint(101, 101) << true;
-    QTest::newRow("far away") << QPoint(180, 180) << false;
-}
-
-void TKImageButtonTest::trackingMargin()
-{
-    QFETCH(QPoint, pos);
-    QFETCH(bool, over);
-    QWidget parent;
-    parent.resize(200, 200);
-    auto* button = new TKImageButton(&parent);
-    button->setImageName(QStringLiteral("icon_play_n"));
-    button->setGeometry(50, 50, 48, 48);
-    parent.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&parent));
-    QCOMPARE(button->trackingArea(), QRect(46, 46, 56, 56));
-
-    auto move = [&parent](QPoint p) {
-        QMouseEvent event(QEvent::MouseMove, p, parent.mapToGlobal(p), Qt::NoButton, Qt::NoButton,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(&parent, &event);
-    };
-    move(pos);
-    QCOMPARE(button->numberOfCaptures(), qint64(over ? 1 : 0));
-    QCOMPARE(button->image().toImage(), named(over ? "icon_play_f" : "icon_play_n"));
-    // Moving within the area counts once; leaving it releases.
-    move(pos);
-    QCOMPARE(button->numberOfCaptures(), qint64(over ? 1 : 0));
-    move(QPoint(5, 5));
-    QCOMPARE(button->numberOfCaptures(), qint64(0));
-    // The pointer leaving the parent altogether also releases.
-    move(pos);
-    QEvent leave(QEvent::Leave);
-    QCoreApplication::sendEvent(&parent, &leave);
-    QCOMPARE(button->numberOfCaptures(), qint64(0));
-}
-
-// The same through the window system's own mouse events: over the margin (on the parent),
-// onto the button, back to the margin and away.
-void TKImageButtonTest::pointerThroughWindow()
-{
-    QWidget parent;
-    parent.resize(200, 200);
-    auto* button = new TKImageButton(&parent);
-    button->setImageName(QStringLiteral("icon_play_n"));
-    button->setGeometry(50, 50, 48, 48);
-    parent.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&parent));
-    const struct
+private slots:
+    void variantNames_data()
     {
-        QPoint pos;
-        qint64 captures;
-    } steps[] = {{{20, 70}, 0}, {{47, 70}, 1}, {{70, 70}, 1}, {{100, 70}, 1}, {{110, 70}, 0}, {{70, 48}, 1}, {{70, 150}, 0}};
-    for (const auto& step : steps) {
-        QTest::mouseMove(&parent, step.pos);
-        QCoreApplication::processEvents();
-        QVERIFY2(button->numberOfCaptures() == step.captures,
-                 qPrintable(QStringLiteral("at %1,%2").arg(step.pos.x()).arg(step.pos.y())));
+        QTest::addColumn<QString>("image");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("variant");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("play roll-over") << "icon_play_n" << "_f" << "icon_play_f" << true;
+        QTest::newRow("pause pressed") << "icon_pause_n" << "_p" << "icon_pause_p" << true;
+        QTest::newRow("with extension") << "record_p.png" << "_n" << "record_n.png" << true;
+        QTest::newRow("no such variant") << "orvex" << "_f" << "orv_f" << false;
+        QTest::newRow("name too short") << "x" << "_f" << "" << false;
     }
-}
 
-void TKImageButtonTest::bezel_data()
-{
-    QTest::addColumn<bool>("checkable");
-    QTest::addColumn<bool>("checked");
-    QTest::addColumn<bool>("down");
-    QTest::addColumn<QColor>("rim");
-    const QColor plain(0x4a, 0x50, 0x59);
-    const QColor amber(0xf5, 0xa6, 0x23);
-    QTest::newRow("push button") << false << false << false << plain;
-    QTest::newRow("push button held down") << false << false << true << amber;
-    QTest::newRow("toggle on") << true << true << false << plain;
-    QTest::newRow("toggle off") << true << false << false << amber;
-}
+    void variantNames()
+    {
+        QFETCH(QString, image);
+        QFETCH(QString, suffix);
+        QFETCH(QString, variant);
+        QFETCH(bool, found);
+        TKImageButton button;
+        button.setImageName(image);
+        QCOMPARE(button.imageNameWithSuffix(suffix), variant);
+        QCOMPARE(!button.buttonImageNameWithSuffix(suffix).isNull(), found);
+    }
 
-void TKImageButtonTest::bezel()
-{
-    QFETCH(bool, checkable);
-    QFETCH(bool, checked);
-    QFETCH(bool, down);
-    QFETCH(QColor, rim);
-    TKBezelButton button(QStringLiteral("1.0x"));
-    button.setCheckable(checkable);
-    button.setChecked(checked);
-    button.setDown(down);
-    button.resize(80, 24);
-    const QImage drawn = render(button);
-    QVERIFY(near(drawn.pixel(40, 0), rim));
-    QVERIFY(near(drawn.pixel(40, 23), rim));
-    saveScreenshot(drawn.scaled(160, 48), QStringLiteral("bezel-") + QString::fromLatin1(QTest::currentDataTag()));
-}
+    void states_data()
+    {
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("mouseOver");
+        QTest::addColumn<bool>("pressed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("normal") << true << false << false << "icon_pause_n";
+        QTest::newRow("mouse over") << true << true << false << "icon_pause_f";
+        QTest::newRow("pressed") << true << true << true << "icon_pause_p";
+        QTest::newRow("disabled") << false << false << false << "icon_pause_d";
+        QTest::newRow("disabled, mouse over") << false << true << false << "icon_pause_d";
+    }
+
+    void states()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(bool, mouseOver);
+        QFETCH(bool, pressed);
+        QFETCH(QString, shown);
+        TKImageButton button;
+        button.setImageName(QStringLiteral("icon_pause_n"));
+        button.setInactiveImage(ORXImage::pixmap(QStringLiteral("icon_pause_d")));
+        button.resize(button.sizeHint());
+        QCOMPARE(button.sizeHint(), QSize(48, 48));
+        button.setEnabled(enabled);
+        if (mouseOver)
+            button.mouseEntered();
+        button.setDown(pressed);
+        QCOMPARE(button.displayedImage().toImage(), named(shown));
+        const QImage drawn = render(button);
+        QCOMPARE(drawn, named(shown).convertToFormat(drawn.format()));
+        saveScreenshot(drawn.scaled(96, 96), QStringLiteral("button-") + QString::fromLatin1(QTest::currentDataTag()));
+
+        // Enabling again shows the active image (or the roll-over one with the mouse over it).
+        button.setDown(false);
+        button.setEnabled(true);
+        QCOMPARE(button.displayedImage().toImage(), named(mouseOver ? "icon_pause_f" : "icon_pause_n"));
+    }
+
+    void capturesNeverNegative_data()
+    {
+        QTest::addColumn<QString>("moves"); // e: entered, x: exited
+        QTest::addColumn<qint64>("captures");
+        QTest::addColumn<bool>("rollover");
+        QTest::newRow("enter") << "e" << qint64(1) << true;
+        QTest::newRow("enter, leave") << "ex" << qint64(0) << false;
+        QTest::newRow("leave first") << "xe" << qint64(1) << true;
+        QTest::newRow("leave twice") << "xx" << qint64(0) << false;
+        QTest::newRow("enter twice, leave thrice") << "eexxx" << qint64(0) << false;
+        QTest::newRow("enter twice, leave once") << "eex" << qint64(1) << true;
+    }
+
+    void capturesNeverNegative()
+    {
+        QFETCH(QString, moves);
+        QFETCH(qint64, captures);
+        QFETCH(bool, rollover);
+        TKImageButton button;
+        button.setImageName(QStringLiteral("icon_play_n"));
+        for (QChar move : moves) {
+            if (move == QLatin1Char('e'))
+                button.mouseEntered();
+            else
+                button.mouseExited();
+            QVERIFY(button.numberOfCaptures() >= 0);
+        }
+        QCOMPARE(button.numberOfCaptures(), captures);
+        QCOMPARE(button.image().toImage(), named(rollover ? "icon_play_f" : "icon_play_n"));
+        button.resetMouseCaptures();
+        QCOMPARE(button.numberOfCaptures(), 0);
+    }
+
+    void trackingMargin_data()
+    {
+        // The button covers x 50..97 and y 50..97 of its parent.
+        QTest::addColumn<QPoint>("pos");
+        QTest::addColumn<bool>("over");
+        QTest::newRow("4 left of the edge") << QPoint(46, 70) << true;
+        QTest::newRow("5 left of the edge") << QPoint(45, 70) << false;
+        QTest::newRow("4 right of the edge") << QPoint(101, 70) << true;
+        QTest::newRow("5 right of the edge") << QPoint(102, 70) << false;
+        QTest::newRow("4 above") << QPoint(70, 46) << true;
+        QTest::newRow("5 below") << QPoint(70, 102) << false;
+        QTest::newRow("corner, 4 and 4") << QPoint(101, 101) << true;
+        QTest::newRow("far away") << QPoint(180, 180) << false;
+    }
+
+    void trackingMargin()
+    {
+        QFETCH(QPoint, pos);
+        QFETCH(bool, over);
+        QWidget parent;
+        parent.resize(200, 200);
+        auto* button = new TKImageButton(&parent);
+        button->setImageName(QStringLiteral("icon_play_n"));
+        button->setGeometry(50, 50, 48, 48);
+        parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        QCOMPARE(button->trackingArea(), QRect(46, 46, 56, 56));
+
+        auto move = [&parent](QPoint p) {
+            QMouseEvent event(QEvent::MouseMove, p, parent.mapToGlobal(p), Qt::NoButton, Qt::NoButton,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(&parent, &event);
+        };
+        move(pos);
+        QCOMPARE(button->numberOfCaptures(), qint64(over ? 1 : 0));
+        QCOMPARE(button->image().toImage(), named(over ? "icon_play_f" : "icon_play_n"));
+        // Moving within the area counts once; leaving it releases.
+        move(pos);
+        QCOMPARE(button->numberOfCaptures(), qint64(over ? 1 : 0));
+        move(QPoint(5, 5));
+        QCOMPARE(button->numberOfCaptures(), qint64(0));
+        // The pointer leaving the parent altogether also releases.
+        move(pos);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(&parent, &leave);
+        QCOMPARE(button->numberOfCaptures(), qint64(0));
+    }
+
+    // The same through the window system's own mouse events: over the margin (on the parent),
+    // onto the button, back to the margin and away.
+    void pointerThroughWindow()
+    {
+        QWidget parent;
+        parent.resize(200, 200);
+        auto* button = new TKImageButton(&parent);
+        button->setImageName(QStringLiteral("icon_play_n"));
+        button->setGeometry(50, 50, 48, 48);
+        parent.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&parent));
+        const struct
+        {
+            QPoint pos;
+            qint64 captures;
+        } steps[] = {{{20, 70}, 0}, {{47, 70}, 1}, {{70, 70}, 1}, {{100, 70}, 1}, {{110, 70}, 0}, {{70, 48}, 1}, {{70, 150}, 0}};
+        for (const auto& step : steps) {
+            QTest::mouseMove(&parent, step.pos);
+            QCoreApplication::processEvents();
+            QVERIFY2(button->numberOfCaptures() == step.captures,
+                     qPrintable(QStringLiteral("at %1,%2").arg(step.pos.x()).arg(step.pos.y())));
+        }
+    }
+
+    void bezel_data()
+    {
+        QTest::addColumn<bool>("checkable");
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<bool>("down");
+        QTest::addColumn<QColor>("rim");
+        const QColor plain(0x4a, 0x50, 0x59);
+        const QColor amber(0xf5, 0xa6, 0x23);
+        QTest::newRow("push button") << false << false << false << plain;
+        QTest::newRow("push button held down") << false << false << true << amber;
+        QTest::newRow("toggle on") << true << true << false << plain;
+        QTest::newRow("toggle off") << true << false << false << amber;
+    }
+
+    void bezel()
+    {
+        QFETCH(bool, checkable);
+        QFETCH(bool, checked);
+        QFETCH(bool, down);
+        QFETCH(QColor, rim);
+        TKBezelButton button(QStringLiteral("1.0x"));
+        button.setCheckable(checkable);
+        button.setChecked(checked);
+        button.setDown(down);
+        button.resize(80, 24);
+        const QImage drawn = render(button);
+        QVERIFY(near(drawn.pixel(40, 0), rim));
+        QVERIFY(near(drawn.pixel(40, 23), rim));
+        saveScreenshot(drawn.scaled(160, 48), QStringLiteral("bezel-") + QString::fromLatin1(QTest::currentDataTag()));
+    }
+};
 
 ORVEX_TEST(TKImageButtonTest)
 #include "tst_TKImageButton.moc"
