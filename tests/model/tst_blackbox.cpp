@@ -112,9 +112,7 @@ private slots:
     {
         QTest::addColumn<int>("raw");
         QTest::addColumn<float>("g");
-        QTest::newRow("one g") << 256 << 1.0f;
         QTest::newRow("minus half") << -128 << -0.5f;
-        QTest::newRow("zero") << 0 << 0.0f;
         QTest::newRow("one unit") << 1 << 0.00390625f;
     }
 
@@ -204,7 +202,6 @@ private slots:
         QVERIFY(extract(box, avi.build()));
         QCOMPARE(box.gpsRecords().size(), 1);
         QCOMPARE(AviTestFile::bytesOf(box.gpsRecords().at(0).record.data()), AviTestFile::bytesOf(gps));
-        QCOMPARE(box.gpsRecords().at(0).lastFix, 1);
         QCOMPARE(box.m_vGSensorData().size(), 1);
         QCOMPARE(AviTestFile::bytesOf(box.m_vGSensorData().at(0).data()), AviTestFile::bytesOf(odd));
         QCOMPARE(box.m_vGpsData().size(), 1);
@@ -340,8 +337,7 @@ private slots:
         avi.addGps(AviTestFile::gps(100, kGga));
         avi.addGSensor(AviTestFile::gsensor(100));
         QFile file(dir.filePath("a.avi"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(avi.build());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(avi.build()) > 0);
         file.close();
         ORXBlackBoxData box;
         box.setWaitAfterRead(0);

@@ -88,402 +88,350 @@ class TestMediaList : public QObject
     Q_OBJECT
 
 private slots:
-    void listedFiles_data();
-    void listedFiles();
-    void sortedAcrossFolders();
-    void pairs();
-    void unknownChannelNotPlaced();
-    void sameNameInTwoFolders();
-    void mediaAtIndex();
-    void findMediaPair_data();
-    void findMediaPair();
-    void limitEndsTheFolder();
-    void limitNesting();
-    void folderLinkCycles();
-    void folderLinkFanEnds();
-    void unlistableFolders();
-    void delegateAndPaths();
-    void supersededRebuildIsDropped();
-    void destroyedWhileRebuilding();
-    void readerSeesWholeLists();
-};
-
-void TestMediaList::listedFiles_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("listed");
-
-    QTest::newRow("always front") << "alwa_20230105_134501_F.avi" << true;
-    QTest::newRow("upper-case extension") << "event_20230105_134501_R.AVI" << true;
-    QTest::newRow("mixed-case extension") << "motion_20230105_134501_R.aVi" << true;
-    // Hidden entries are walked too; this name has an accepted length, no prefix and "_F".
-    QTest::newRow("hidden file") << ".alwa_20230105_134501_F.avi" << true;
-    QTest::newRow("mp4") << "alwa_20230105_134501_F.mp4" << false;
-    QTest::newRow("suffix X") << "alwa_20230105_134501_X.avi" << false;
-    QTest::newRow("month 13") << "alwa_20231305_134501_F.avi" << false;
-    QTest::newRow("year 1969") << "motion_19690105_134501_R.avi" << false;
-    QTest::newRow("hour 24") << "alwa_20230105_240000_F.avi" << true;
-    QTest::newRow("minute and second 60") << "alwa_20230105_126060_F.avi" << true;
-    QTest::newRow("no prefix") << "abcd_20230105_134501_R.avi" << true;
-    QTest::newRow("too short") << "a_F.avi" << false;
-    QTest::newRow("no extension") << "alwa_20230105_134501_F" << false;
-    QTest::newRow("folder named like a recording") << "alwa_20230105_134501_F.avi/" << false;
-}
-
-void TestMediaList::listedFiles()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, listed);
-    QTemporaryDir temp;
-    QVERIFY(temp.isValid());
-    if (name.endsWith(QLatin1Char('/')))
-        QVERIFY(QDir(temp.path()).mkdir(name));
-    else
-        QVERIFY(touch(temp.filePath(name)));
-    ORXMediaList list;
-    rebuild(list, temp.path());
-    QCOMPARE(list.count(), listed ? 1 : 0);
-    if (listed) {
-        QCOMPARE(list.mediaAtIndex(0)->path(), temp.filePath(name));
-        QCOMPARE(list.mediaAtIndex(0)->fileName(), name);
-    }
-}
-
-void TestMediaList::sortedAcrossFolders()
-{
-    QTemporaryDir temp;
-    const QString root = temp.path();
-    QVERIFY(QDir().mkpath(root + "/a/deeper") && QDir().mkpath(root + "/b"));
-    for (const char* path : {"/a/alwa_20230105_134501_R.avi", "/b/event_20230105_134501_F.avi",
-                             "/a/deeper/alwa_20230105_134501_F.avi", "/alwa_20230105_134500_R.avi",
-                             "/b/motion_20230104_235959_F.avi", "/a/deeper/zzzz_20230105_134501_R.avi",
-                             "/alwa_20230106_000000_F.avi", "/b/notes.txt"})
-        QVERIFY(touch(root + QLatin1String(path)));
-    ORXMediaList list;
-    rebuild(list, root);
-    QCOMPARE(fileNames(list.medias()), (QStringList{"zzzz_20230105_134501_R.avi", "motion_20230104_235959_F.avi",
-                                                   "alwa_20230105_134500_R.avi", "event_20230105_134501_F.avi",
-                                                   "alwa_20230105_134501_F.avi", "alwa_20230105_134501_R.avi",
-                                                   "alwa_20230106_000000_F.avi"}));
-    QCOMPARE(list.mediaAtIndex(4)->dir(), root + "/a/deeper");
-}
-
-void TestMediaList::pairs()
-{
-    QTemporaryDir temp;
-    for (const char* name : {"alwa_20230105_134501_F.avi", "alwa_20230105_134501_R.avi", "event_20230105_140000_F.avi",
-                             "motion_20230105_150000_R.avi"})
-        QVERIFY(touch(temp.filePath(name)));
-    ORXMediaList list;
-    rebuild(list, temp.path());
-    QCOMPARE(list.count(), 4);
-    const auto dic = list.mediaPairDic();
-    QCOMPARE(dic.size(), 3);
-
-    const ORXMediaPairPtr both = dic.value("alwa_20230105_134501");
-    QVERIFY(both && both->frontMedia() && both->rearMedia());
-    QCOMPARE(both->frontMedia()->path(), temp.filePath("alwa_20230105_134501_F.avi"));
-    QCOMPARE(both->rearMedia()->path(), temp.filePath("alwa_20230105_134501_R.avi"));
-    QCOMPARE(both->partnerOf(*both->frontMedia()), both->rearMedia());
-    QCOMPARE(both->partnerOf(*both->rearMedia()), both->frontMedia());
-    QCOMPARE(both->frontMedia(), list.mediaAtIndex(0)); // shared with the list, not copied
-
-    const ORXMediaPairPtr frontOnly = dic.value("event_20230105_140000");
-    QVERIFY(frontOnly && frontOnly->frontMedia());
-    QVERIFY(!frontOnly->rearMedia());
-    QVERIFY(!frontOnly->partnerOf(*frontOnly->frontMedia()));
-
-    const ORXMediaPairPtr rearOnly = dic.value("motion_20230105_150000");
-    QVERIFY(rearOnly && rearOnly->rearMedia() && !rearOnly->frontMedia());
-}
-
-void TestMediaList::unknownChannelNotPlaced()
-{
-    auto list = ORXMediaList::mediaList();
-    QCOMPARE(list->count(), 0);
-    QVERIFY(list->directoryPath().isNull());
-    const ORXMediaPtr front = ORXMedia::mediaWithPath("/c/alwa_20230105_134501_F.avi");
-    const ORXMediaPtr unknown = ORXMedia::mediaWithPath("/c/alwa_20230105_134501_X.avi");
-    const ORXMediaPtr rear = ORXMedia::mediaWithPath("/c/alwa_20230105_134501_R.avi");
-    list->addMedia(front);
-    const ORXMediaPairPtr before = list->findMediaPairWithFileName("alwa_20230105_134501_F.avi");
-    list->addMedia(unknown);
-    list->addMedia(rear);
-    QCOMPARE(list->count(), 3);
-    QCOMPARE(list->mediaAtIndex(1), unknown);
-    const ORXMediaPairPtr pair = list->findMediaPairWithFileName("alwa_20230105_134501");
-    QVERIFY(pair);
-    QCOMPARE(pair->frontMedia(), front); // the unknown recording neither replaced nor emptied the pair
-    QCOMPARE(pair->rearMedia(), rear);
-    QCOMPARE(list->mediaPairDic().size(), 1);
-    QVERIFY(!before->rearMedia()); // a pair handed out earlier does not change under its reader
-}
-
-void TestMediaList::sameNameInTwoFolders()
-{
-    QTemporaryDir temp;
-    QVERIFY(makeRecordings(temp.path() + "/one", 1) && makeRecordings(temp.path() + "/two", 1));
-    ORXMediaList list;
-    rebuild(list, temp.path());
-    QCOMPARE(list.count(), 2);
-    QCOMPARE(list.mediaAtIndex(0)->fileName(), list.mediaAtIndex(1)->fileName());
-    QVERIFY(list.mediaAtIndex(0)->path() != list.mediaAtIndex(1)->path());
-    const ORXMediaPairPtr pair = list.findMediaPairWithFileName(recordingName(0));
-    QVERIFY(pair);
-    QCOMPARE(pair->frontMedia(), list.mediaAtIndex(1)); // the later one in sorted order is kept
-}
-
-void TestMediaList::mediaAtIndex()
-{
-    QTemporaryDir temp;
-    QVERIFY(makeRecordings(temp.path(), 3));
-    ORXMediaList list;
-    QVERIFY(!list.mediaAtIndex(0));
-    rebuild(list, temp.path());
-    QCOMPARE(list.count(), 3);
-    QCOMPARE(list.mediaAtIndex(0)->fileName(), recordingName(0));
-    QCOMPARE(list.mediaAtIndex(2)->fileName(), recordingName(2));
-    QVERIFY(!list.mediaAtIndex(3));
-    QVERIFY(!list.mediaAtIndex(-1));
-    QVERIFY(!list.mediaAtIndex(std::numeric_limits<qsizetype>::max()));
-}
-
-void TestMediaList::findMediaPair_data()
-{
-    QTest::addColumn<QString>("query");
-    QTest::addColumn<QString>("front"); // file name of the pair's front recording; empty: no pair
-
-    QTest::newRow("full path") << "/media/card/DCIM/alwa_20230105_134501_F.avi" << "alwa_20230105_134501_F.avi";
-    QTest::newRow("file name of the rear") << "alwa_20230105_134501_R.avi" << "alwa_20230105_134501_F.avi";
-    QTest::newRow("name without extension") << "alwa_20230105_134501_R" << "alwa_20230105_134501_F.avi";
-    QTest::newRow("group name") << "alwa_20230105_134501" << "alwa_20230105_134501_F.avi";
-    QTest::newRow("other extension") << "alwa_20230105_134501_F.mp4" << "alwa_20230105_134501_F.avi";
-    QTest::newRow("lower-case suffix") << "alwa_20230105_134501_f.avi" << "";
-    QTest::newRow("other moment") << "alwa_20230105_134502_F.avi" << "";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("separator only") << "/" << "";
-}
-
-void TestMediaList::findMediaPair()
-{
-    QFETCH(QString, query);
-    QFETCH(QString, front);
-    ORXMediaList list;
-    list.addMedia(ORXMedia::mediaWithPath("/media/card/DCIM/alwa_20230105_134501_F.avi"));
-    list.addMedia(ORXMedia::mediaWithPath("/media/card/DCIM/alwa_20230105_134501_R.avi"));
-    const ORXMediaPairPtr pair = list.findMediaPairWithFileName(query);
-    QCOMPARE(pair ? pair->frontMedia()->fileName() : QString(), front);
-}
-
-void TestMediaList::limitEndsTheFolder()
-{
-    QTemporaryDir temp = bigTempDir();
-    QVERIFY(makeRecordings(temp.path(), int(ORXMediaList::kMediaLimit) + 25));
-    ORXMediaList list;
-    rebuild(list, temp.path());
-    QCOMPARE(list.count(), ORXMediaList::kMediaLimit);
-}
-
-void TestMediaList::limitNesting()
-{
-    // Three folders of three folders of 2500 recordings: the first two folders fill the list
-    // to exactly the limit, ending the last folder walked. Each folder walked after that
-    // ends after its first recording: the third folder's three subfolders add one each.
-    // Every folder of a level looks alike, so the count does not depend on listing order.
-    QTemporaryDir temp = bigTempDir();
-    int index = 0;
-    for (const char* outer : {"a", "b", "c"}) {
-        for (const char* inner : {"x", "y", "z"}) {
-            QVERIFY(makeRecordings(temp.path() + "/" + outer + "/" + inner, 2500, index));
-            index += 2500;
-        }
-    }
-    ORXMediaList list;
-    rebuild(list, temp.path());
-    QCOMPARE(list.count(), ORXMediaList::kMediaLimit + 3);
-}
-
-void TestMediaList::folderLinkCycles()
-{
-    QTemporaryDir temp;
-    const QString root = temp.path();
-    QVERIFY(makeRecordings(root + "/a", 1) && QDir().mkpath(root + "/b"));
-    QVERIFY(QFile::link(root, root + "/a/up"));          // back to the top
-    QVERIFY(QFile::link(root + "/a", root + "/a/self")); // to itself
-    QVERIFY(QFile::link("../a", root + "/b/toA"));       // a second way into a: not a cycle
-    QVERIFY(QFile::link(root + "/missing", root + "/b/dangling"));
-    ORXMediaList list;
-    rebuild(list, root);
-    QStringList paths;
-    for (const ORXMediaPtr& media : list.medias())
-        paths << media->path();
-    paths.sort();
-    QCOMPARE(paths, (QStringList{root + "/a/" + recordingName(0), root + "/b/toA/" + recordingName(0)}));
-}
-
-void TestMediaList::folderLinkFanEnds()
-{
-    // Each level holds two links to the next: 2^16 ways down without a single cycle.
-    QTemporaryDir temp = bigTempDir();
-    const int levels = 16;
-    for (int level = 0; level < levels; ++level) {
-        const QString folder = temp.path() + QString::asprintf("/l%02d", level);
-        QVERIFY(QDir().mkpath(folder));
-        if (level + 1 < levels) {
-            const QString next = QString::asprintf("../l%02d", level + 1);
-            QVERIFY(QFile::link(next, folder + "/p") && QFile::link(next, folder + "/q"));
-        }
-    }
-    QVERIFY(touch(temp.path() + "/l00/" + recordingName(0)));
-    QElapsedTimer timer;
-    timer.start();
-    ORXMediaList list;
-    rebuild(list, temp.path() + "/l00");
-    QCOMPARE(list.count(), 1);
-    QVERIFY2(timer.elapsed() < 60000, "the walk of a link fan must end");
-}
-
-void TestMediaList::unlistableFolders()
-{
-    QTemporaryDir temp;
-    const QString root = temp.path();
-    QVERIFY(makeRecordings(root + "/ok", 2));
-
-    // A folder whose path is too long to open cannot be listed by anyone, root included:
-    // build a chain of 255-character folder names through relative calls, past PATH_MAX.
-    const QByteArray longName(255, 'd');
-    int dirFd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY);
-    QVERIFY(dirFd >= 0);
-    for (int level = 0; level < 18; ++level) {
-        QCOMPARE(::mkdirat(dirFd, longName.constData(), 0755), 0);
-        const int fd = ::openat(dirFd, (longName + "/" + recordingName(100 + level).toLatin1()).constData(),
-                                O_WRONLY | O_CREAT, 0644);
-        QVERIFY(fd >= 0);
-        ::close(fd);
-        const int next = ::openat(dirFd, longName.constData(), O_RDONLY | O_DIRECTORY);
-        ::close(dirFd);
-        dirFd = next;
-        QVERIFY(dirFd >= 0);
-    }
-    ::close(dirFd);
-
-    ORXMediaList list;
-    rebuild(list, root);
-    // Folders within reach are listed (their full path below PATH_MAX of 4096); deeper
-    // ones give nothing.
-    const qsizetype reachable = (4096 - 1 - root.size()) / 256;
-    QCOMPARE(list.count(), 2 + reachable);
-
-    if (::geteuid() != 0) {
-        QVERIFY(makeRecordings(root + "/closed", 3, 500));
-        QVERIFY(QFile::setPermissions(root + "/closed", QFileDevice::Permissions()));
-        rebuild(list, root + "/ok/..");
-        QFile::setPermissions(root + "/closed", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QCOMPARE(list.count(), 2 + reachable);
-    }
-    // Remove the deep chain the same way it was made (QTemporaryDir cannot reach it).
-    QVERIFY(QProcess::execute("rm", {"-rf", "--", root}) == 0 || !QFileInfo::exists(root));
-}
-
-void TestMediaList::delegateAndPaths()
-{
-    QTemporaryDir temp;
-    QVERIFY(makeRecordings(temp.path(), 4));
-    Recorder recorder;
-    ORXMediaList list;
-    list.setDelegate(&recorder);
-    QCOMPARE(list.delegate(), &recorder);
-
-    rebuild(list, temp.path());
-    rebuild(list, temp.path()); // the same folder again rebuilds again
-    rebuild(list, temp.path() + "/missing");
-    rebuild(list, temp.filePath(recordingName(0))); // a file, not a folder
-    QCOMPARE(recorder.counts, (QList<qsizetype>{4, 4, 0, 0}));
-    QCOMPARE(recorder.lists, (QList<ORXMediaList*>{&list, &list, &list, &list}));
-    QVERIFY(!recorder.onMainThread);
-    QCOMPARE(list.directoryPath(), temp.filePath(recordingName(0)));
-
-    list.setDirectoryPath(QString()); // no folder: nothing starts, the list stays
-    list.waitForRebuild();
-    QCOMPARE(recorder.counts.size(), 4);
-    QVERIFY(list.directoryPath().isNull());
-
-    rebuild(list, temp.path());
-    QCOMPARE(list.count(), 4);
-    rebuild(list, QStringLiteral("")); // an empty path lists nothing rather than the working folder
-    QCOMPARE(list.count(), 0);
-    QCOMPARE(recorder.counts.size(), 6);
-}
-
-void TestMediaList::supersededRebuildIsDropped()
-{
-    QTemporaryDir first;
-    QTemporaryDir second;
-    QVERIFY(makeRecordings(first.path(), 5) && makeRecordings(second.path(), 2));
-    Recorder recorder;
-    ORXMediaList list;
-    list.setDelegate(&recorder);
-
-    // Hold the pool's only thread so both rebuilds are queued before either runs.
-    QThreadPool* pool = QThreadPool::globalInstance();
-    const int threads = pool->maxThreadCount();
-    pool->setMaxThreadCount(1);
-    QSemaphore started;
-    QSemaphore release;
-    pool->start([&] {
-        started.release();
-        release.acquire();
-    });
-    started.acquire();
-    list.setDirectoryPath(first.path());
-    list.setDirectoryPath(second.path());
-    release.release();
-    list.waitForRebuild();
-    pool->setMaxThreadCount(threads);
-
-    QCOMPARE(recorder.counts, QList<qsizetype>{2});
-    QCOMPARE(list.count(), 2);
-    QCOMPARE(list.mediaAtIndex(0)->dir(), second.path());
-}
-
-void TestMediaList::destroyedWhileRebuilding()
-{
-    QTemporaryDir temp = bigTempDir();
-    QVERIFY(makeRecordings(temp.path() + "/sub", 3000));
-    Recorder recorder;
+    void listedFiles_data()
     {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("listed");
+
+        QTest::newRow("always front") << "alwa_20230105_134501_F.avi" << true;
+        QTest::newRow("upper-case extension") << "event_20230105_134501_R.AVI" << true;
+        // Hidden entries are walked too; this name has an accepted length, no prefix and "_F".
+        QTest::newRow("hidden file") << ".alwa_20230105_134501_F.avi" << true;
+        QTest::newRow("mp4") << "alwa_20230105_134501_F.mp4" << false;
+        QTest::newRow("suffix X") << "alwa_20230105_134501_X.avi" << false;
+        QTest::newRow("no extension") << "alwa_20230105_134501_F" << false;
+        QTest::newRow("folder named like a recording") << "alwa_20230105_134501_F.avi/" << false;
+    }
+
+    void listedFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, listed);
+        QTemporaryDir temp;
+        QVERIFY(temp.isValid());
+        if (name.endsWith(QLatin1Char('/')))
+            QVERIFY(QDir(temp.path()).mkdir(name));
+        else
+            QVERIFY(touch(temp.filePath(name)));
+        ORXMediaList list;
+        rebuild(list, temp.path());
+        QCOMPARE(list.count(), listed ? 1 : 0);
+        if (listed) {
+            QCOMPARE(list.mediaAtIndex(0)->path(), temp.filePath(name));
+            QCOMPARE(list.mediaAtIndex(0)->fileName(), name);
+        }
+    }
+
+    void sortedAcrossFolders()
+    {
+        QTemporaryDir temp;
+        const QString root = temp.path();
+        QVERIFY(QDir().mkpath(root + "/a/deeper") && QDir().mkpath(root + "/b"));
+        for (const char* path : {"/a/alwa_20230105_134501_R.avi", "/b/event_20230105_134501_F.avi",
+                                 "/a/deeper/alwa_20230105_134501_F.avi", "/alwa_20230105_134500_R.avi",
+                                 "/b/motion_20230104_235959_F.avi", "/a/deeper/zzzz_20230105_134501_R.avi",
+                                 "/alwa_20230106_000000_F.avi", "/b/notes.txt"})
+            QVERIFY(touch(root + QLatin1String(path)));
+        ORXMediaList list;
+        rebuild(list, root);
+        QCOMPARE(fileNames(list.medias()), (QStringList{"zzzz_20230105_134501_R.avi", "motion_20230104_235959_F.avi",
+                                                       "alwa_20230105_134500_R.avi", "event_20230105_134501_F.avi",
+                                                       "alwa_20230105_134501_F.avi", "alwa_20230105_134501_R.avi",
+                                                       "alwa_20230106_000000_F.avi"}));
+        QCOMPARE(list.mediaAtIndex(4)->dir(), root + "/a/deeper");
+        QVERIFY(!list.mediaAtIndex(7));
+        QVERIFY(!list.mediaAtIndex(-1));
+        QVERIFY(!list.mediaAtIndex(std::numeric_limits<qsizetype>::max()));
+        QVERIFY(!ORXMediaList().mediaAtIndex(0));
+    }
+
+    void pairs()
+    {
+        QTemporaryDir temp;
+        for (const char* name : {"alwa_20230105_134501_F.avi", "alwa_20230105_134501_R.avi", "event_20230105_140000_F.avi",
+                                 "motion_20230105_150000_R.avi"})
+            QVERIFY(touch(temp.filePath(name)));
+        ORXMediaList list;
+        rebuild(list, temp.path());
+        QCOMPARE(list.count(), 4);
+        const auto dic = list.mediaPairDic();
+        QCOMPARE(dic.size(), 3);
+
+        const ORXMediaPairPtr both = dic.value("alwa_20230105_134501");
+        QVERIFY(both && both->frontMedia() && both->rearMedia());
+        QCOMPARE(both->rearMedia()->path(), temp.filePath("alwa_20230105_134501_R.avi"));
+        QCOMPARE(both->partnerOf(*both->frontMedia()), both->rearMedia());
+        QCOMPARE(both->partnerOf(*both->rearMedia()), both->frontMedia());
+        QCOMPARE(both->frontMedia(), list.mediaAtIndex(0)); // shared with the list, not copied
+
+        const ORXMediaPairPtr frontOnly = dic.value("event_20230105_140000");
+        QVERIFY(frontOnly && frontOnly->frontMedia());
+        QVERIFY(!frontOnly->rearMedia());
+        QVERIFY(!frontOnly->partnerOf(*frontOnly->frontMedia()));
+
+        const ORXMediaPairPtr rearOnly = dic.value("motion_20230105_150000");
+        QVERIFY(rearOnly && rearOnly->rearMedia() && !rearOnly->frontMedia());
+    }
+
+    void unknownChannelNotPlaced()
+    {
+        auto list = ORXMediaList::mediaList();
+        const ORXMediaPtr front = ORXMedia::mediaWithPath("/c/alwa_20230105_134501_F.avi");
+        const ORXMediaPtr unknown = ORXMedia::mediaWithPath("/c/alwa_20230105_134501_X.avi");
+        const ORXMediaPtr rear = ORXMedia::mediaWithPath("/c/alwa_20230105_134501_R.avi");
+        list->addMedia(front);
+        const ORXMediaPairPtr before = list->findMediaPairWithFileName("alwa_20230105_134501_F.avi");
+        list->addMedia(unknown);
+        list->addMedia(rear);
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->mediaAtIndex(1), unknown);
+        const ORXMediaPairPtr pair = list->findMediaPairWithFileName("alwa_20230105_134501");
+        QVERIFY(pair);
+        QCOMPARE(pair->frontMedia(), front); // the unknown recording neither replaced nor emptied the pair
+        QCOMPARE(pair->rearMedia(), rear);
+        QCOMPARE(list->mediaPairDic().size(), 1);
+        QVERIFY(!before->rearMedia()); // a pair handed out earlier does not change under its reader
+    }
+
+    void sameNameInTwoFolders()
+    {
+        QTemporaryDir temp;
+        QVERIFY(makeRecordings(temp.path() + "/one", 1) && makeRecordings(temp.path() + "/two", 1));
+        ORXMediaList list;
+        rebuild(list, temp.path());
+        QCOMPARE(list.count(), 2);
+        const ORXMediaPairPtr pair = list.findMediaPairWithFileName(recordingName(0));
+        QVERIFY(pair);
+        QCOMPARE(pair->frontMedia(), list.mediaAtIndex(1)); // the later one in sorted order is kept
+    }
+
+    void findMediaPair_data()
+    {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("front"); // file name of the pair's front recording; empty: no pair
+
+        QTest::newRow("full path") << "/media/card/DCIM/alwa_20230105_134501_F.avi" << "alwa_20230105_134501_F.avi";
+        QTest::newRow("file name of the rear") << "alwa_20230105_134501_R.avi" << "alwa_20230105_134501_F.avi";
+        QTest::newRow("name without extension") << "alwa_20230105_134501_R" << "alwa_20230105_134501_F.avi";
+        QTest::newRow("group name") << "alwa_20230105_134501" << "alwa_20230105_134501_F.avi";
+        QTest::newRow("other extension") << "alwa_20230105_134501_F.mp4" << "alwa_20230105_134501_F.avi";
+        QTest::newRow("lower-case suffix") << "alwa_20230105_134501_f.avi" << "";
+        QTest::newRow("other moment") << "alwa_20230105_134502_F.avi" << "";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("separator only") << "/" << "";
+    }
+
+    void findMediaPair()
+    {
+        QFETCH(QString, query);
+        QFETCH(QString, front);
+        ORXMediaList list;
+        list.addMedia(ORXMedia::mediaWithPath("/media/card/DCIM/alwa_20230105_134501_F.avi"));
+        list.addMedia(ORXMedia::mediaWithPath("/media/card/DCIM/alwa_20230105_134501_R.avi"));
+        const ORXMediaPairPtr pair = list.findMediaPairWithFileName(query);
+        QCOMPARE(pair ? pair->frontMedia()->fileName() : QString(), front);
+    }
+
+    void limitNesting()
+    {
+        // Three folders of three folders of 2500 recordings: the first two folders fill the list
+        // to exactly the limit, ending the last folder walked. Each folder walked after that
+        // ends after its first recording: the third folder's three subfolders add one each.
+        // Every folder of a level looks alike, so the count does not depend on listing order.
+        QTemporaryDir temp = bigTempDir();
+        int index = 0;
+        for (const char* outer : {"a", "b", "c"}) {
+            for (const char* inner : {"x", "y", "z"}) {
+                QVERIFY(makeRecordings(temp.path() + "/" + outer + "/" + inner, 2500, index));
+                index += 2500;
+            }
+        }
+        ORXMediaList list;
+        rebuild(list, temp.path());
+        QCOMPARE(list.count(), ORXMediaList::kMediaLimit + 3);
+    }
+
+    void folderLinkCycles()
+    {
+        QTemporaryDir temp;
+        const QString root = temp.path();
+        QVERIFY(makeRecordings(root + "/a", 1) && QDir().mkpath(root + "/b"));
+        QVERIFY(QFile::link(root, root + "/a/up"));          // back to the top
+        QVERIFY(QFile::link(root + "/a", root + "/a/self")); // to itself
+        QVERIFY(QFile::link("../a", root + "/b/toA"));       // a second way into a: not a cycle
+        QVERIFY(QFile::link(root + "/missing", root + "/b/dangling"));
+        ORXMediaList list;
+        rebuild(list, root);
+        QStringList paths;
+        for (const ORXMediaPtr& media : list.medias())
+            paths << media->path();
+        paths.sort();
+        QCOMPARE(paths, (QStringList{root + "/a/" + recordingName(0), root + "/b/toA/" + recordingName(0)}));
+    }
+
+    void folderLinkFanEnds()
+    {
+        // Each level holds two links to the next: 2^16 ways down without a single cycle.
+        QTemporaryDir temp = bigTempDir();
+        const int levels = 16;
+        for (int level = 0; level < levels; ++level) {
+            const QString folder = temp.path() + QString::asprintf("/l%02d", level);
+            QVERIFY(QDir().mkpath(folder));
+            if (level + 1 < levels) {
+                const QString next = QString::asprintf("../l%02d", level + 1);
+                QVERIFY(QFile::link(next, folder + "/p") && QFile::link(next, folder + "/q"));
+            }
+        }
+        QVERIFY(touch(temp.path() + "/l00/" + recordingName(0)));
+        QElapsedTimer timer;
+        timer.start();
+        ORXMediaList list;
+        rebuild(list, temp.path() + "/l00");
+        QCOMPARE(list.count(), 1);
+        QVERIFY2(timer.elapsed() < 60000, "the walk of a link fan must end");
+    }
+
+    void unlistableFolders()
+    {
+        QTemporaryDir temp;
+        const QString root = temp.path();
+        QVERIFY(makeRecordings(root + "/ok", 2));
+
+        // A folder whose path is too long to open cannot be listed by anyone, root included:
+        // build a chain of 255-character folder names through relative calls, past PATH_MAX.
+        const QByteArray longName(255, 'd');
+        int dirFd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY);
+        QVERIFY(dirFd >= 0);
+        for (int level = 0; level < 18; ++level) {
+            QCOMPARE(::mkdirat(dirFd, longName.constData(), 0755), 0);
+            const int fd = ::openat(dirFd, (longName + "/" + recordingName(100 + level).toLatin1()).constData(),
+                                    O_WRONLY | O_CREAT, 0644);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+            const int next = ::openat(dirFd, longName.constData(), O_RDONLY | O_DIRECTORY);
+            ::close(dirFd);
+            dirFd = next;
+            QVERIFY(dirFd >= 0);
+        }
+        ::close(dirFd);
+
+        ORXMediaList list;
+        rebuild(list, root);
+        // Folders within reach are listed (their full path below PATH_MAX of 4096); deeper
+        // ones give nothing.
+        const qsizetype reachable = (4096 - 1 - root.size()) / 256;
+        QCOMPARE(list.count(), 2 + reachable);
+
+        if (::geteuid() != 0) {
+            QVERIFY(makeRecordings(root + "/closed", 3, 500));
+            QVERIFY(QFile::setPermissions(root + "/closed", QFileDevice::Permissions()));
+            rebuild(list, root + "/ok/..");
+            QFile::setPermissions(root + "/closed", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QCOMPARE(list.count(), 2 + reachable);
+        }
+        // Remove the deep chain the same way it was made (QTemporaryDir cannot reach it).
+        QVERIFY(QProcess::execute("rm", {"-rf", "--", root}) == 0 || !QFileInfo::exists(root));
+    }
+
+    void delegateAndPaths()
+    {
+        QTemporaryDir temp;
+        QVERIFY(makeRecordings(temp.path(), 4));
+        Recorder recorder;
         ORXMediaList list;
         list.setDelegate(&recorder);
-        list.setDirectoryPath(temp.path());
-    } // waits for the walk to stop; the delegate is not told about a list that is gone
-    QThreadPool::globalInstance()->waitForDone();
-    QVERIFY(recorder.counts.size() <= 1);
-    if (!recorder.counts.isEmpty()) // the rebuild may have ended before the list went
-        QCOMPARE(recorder.counts.first(), 3000);
-}
 
-void TestMediaList::readerSeesWholeLists()
-{
-    QTemporaryDir small;
-    QTemporaryDir big = bigTempDir();
-    QVERIFY(makeRecordings(small.path(), 40) && makeRecordings(big.path() + "/sub", 4000, 1000));
-    ORXMediaList list;
-    rebuild(list, small.path());
-    for (int round = 0; round < 3; ++round) {
-        list.setDirectoryPath(round % 2 ? small.path() : big.path());
-        int reads = 0;
-        do {
-            const auto contents = list.contents();
-            const qsizetype count = contents->medias.size();
-            QVERIFY2(count == 40 || count == 4000, qPrintable(QString::number(count)));
-            QCOMPARE(contents->mediaPairDic.size(), count); // one front recording per moment
-            QCOMPARE(contents->medias.last()->fileName(), recordingName(count == 40 ? 39 : 4999));
-            ++reads;
-        } while (QThreadPool::globalInstance()->activeThreadCount() > 0 && reads < 100000);
+        rebuild(list, temp.path());
+        rebuild(list, temp.path()); // the same folder again rebuilds again
+        rebuild(list, temp.path() + "/missing");
+        rebuild(list, temp.filePath(recordingName(0))); // a file, not a folder
+        QCOMPARE(recorder.counts, (QList<qsizetype>{4, 4, 0, 0}));
+        QCOMPARE(recorder.lists, (QList<ORXMediaList*>{&list, &list, &list, &list}));
+        QVERIFY(!recorder.onMainThread);
+        QCOMPARE(list.directoryPath(), temp.filePath(recordingName(0)));
+
+        list.setDirectoryPath(QString()); // no folder: nothing starts, the list stays
         list.waitForRebuild();
-        QCOMPARE(list.count(), round % 2 ? 40 : 4000);
+        QCOMPARE(recorder.counts.size(), 4);
+        QVERIFY(list.directoryPath().isNull());
+
+        rebuild(list, temp.path());
+        QCOMPARE(list.count(), 4);
+        rebuild(list, QStringLiteral("")); // an empty path lists nothing rather than the working folder
+        QCOMPARE(list.count(), 0);
+        QCOMPARE(recorder.counts.size(), 6);
     }
-}
+
+    void supersededRebuildIsDropped()
+    {
+        QTemporaryDir first;
+        QTemporaryDir second;
+        QVERIFY(makeRecordings(first.path(), 5) && makeRecordings(second.path(), 2));
+        Recorder recorder;
+        ORXMediaList list;
+        list.setDelegate(&recorder);
+
+        // Hold the pool's only thread so both rebuilds are queued before either runs.
+        QThreadPool* pool = QThreadPool::globalInstance();
+        const int threads = pool->maxThreadCount();
+        pool->setMaxThreadCount(1);
+        QSemaphore started;
+        QSemaphore release;
+        pool->start([&] {
+            started.release();
+            release.acquire();
+        });
+        started.acquire();
+        list.setDirectoryPath(first.path());
+        list.setDirectoryPath(second.path());
+        release.release();
+        list.waitForRebuild();
+        pool->setMaxThreadCount(threads);
+
+        QCOMPARE(recorder.counts, QList<qsizetype>{2});
+        QCOMPARE(list.count(), 2);
+        QCOMPARE(list.mediaAtIndex(0)->dir(), second.path());
+    }
+
+    void destroyedWhileRebuilding()
+    {
+        QTemporaryDir temp = bigTempDir();
+        QVERIFY(makeRecordings(temp.path() + "/sub", 3000));
+        Recorder recorder;
+        {
+            ORXMediaList list;
+            list.setDelegate(&recorder);
+            list.setDirectoryPath(temp.path());
+        } // waits for the walk to stop; the delegate is not told about a list that is gone
+        QThreadPool::globalInstance()->waitForDone();
+        QVERIFY(recorder.counts.size() <= 1);
+        if (!recorder.counts.isEmpty()) // the rebuild may have ended before the list went
+            QCOMPARE(recorder.counts.first(), 3000);
+    }
+
+    void readerSeesWholeLists()
+    {
+        QTemporaryDir small;
+        QTemporaryDir big = bigTempDir();
+        QVERIFY(makeRecordings(small.path(), 40) && makeRecordings(big.path() + "/sub", 4000, 1000));
+        ORXMediaList list;
+        rebuild(list, small.path());
+        for (int round = 0; round < 3; ++round) {
+            list.setDirectoryPath(round % 2 ? small.path() : big.path());
+            int reads = 0;
+            do {
+                const auto contents = list.contents();
+                const qsizetype count = contents->medias.size();
+                QVERIFY2(count == 40 || count == 4000, qPrintable(QString::number(count)));
+                QCOMPARE(contents->mediaPairDic.size(), count); // one front recording per moment
+                QCOMPARE(contents->medias.last()->fileName(), recordingName(count == 40 ? 39 : 4999));
+                ++reads;
+            } while (QThreadPool::globalInstance()->activeThreadCount() > 0 && reads < 100000);
+            list.waitForRebuild();
+            QCOMPARE(list.count(), round % 2 ? 40 : 4000);
+        }
+    }
+};
 
 ORVEX_TEST(TestMediaList)
 #include "tst_medialist.moc"

@@ -45,9 +45,6 @@ private slots:
         QTest::newRow("GPS+GLONASS, south-west, mph")
             << int(ORXSimRecordingOptions::GpsGlonass) << int(ORXSimHemisphere::SouthWest) << false
             << QStringList{"$GNRMC", "$GNGGA", "$GNGSA", "$GNGSA", "$GNGNS"};
-        QTest::newRow("GPS+GLONASS, north-east, km/h")
-            << int(ORXSimRecordingOptions::GpsGlonass) << int(ORXSimHemisphere::NorthEast) << true
-            << QStringList{"$GNRMC", "$GNGGA", "$GNGSA", "$GNGSA", "$GNGNS"};
     }
 
     void gpsRecords()
@@ -76,7 +73,6 @@ private slots:
             const _AVI_GPS_DATA_T& gps = info.gps[k];
             const ORXSimFix fix = o.route.fixAt(30 + k);
             QCOMPARE(gps.header, 205);
-            QVERIFY(gps.nTimestamp > 0);
             if (k > 0)
                 QCOMPARE(gps.nTimestamp - info.gps[k - 1].nTimestamp, 1000u);
             QVERIFY(gps.nLen <= 508);
@@ -109,14 +105,11 @@ private slots:
 
             // GGA: position in NMEA form, letters from the sign, on the route.
             const auto& gga = fields[QStringLiteral("GGA")];
-            QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}\\.\\d{4}$"))
-                        .match(QString::fromLatin1(gga[2]))
-                        .hasMatch());
-            QVERIFY(QRegularExpression(QStringLiteral("^\\d{5}\\.\\d{4}$"))
-                        .match(QString::fromLatin1(gga[4]))
-                        .hasMatch());
-            QCOMPARE(gga[3], south ? QByteArray("S") : QByteArray("N"));
-            QCOMPARE(gga[5], south ? QByteArray("W") : QByteArray("E"));
+            const QString position = QString::fromLatin1(gga.mid(2, 4).join(','));
+            QVERIFY2(QRegularExpression(south ? R"(^\d{4}\.\d{4},S,\d{5}\.\d{4},W$)" : R"(^\d{4}\.\d{4},N,\d{5}\.\d{4},E$)")
+                         .match(position)
+                         .hasMatch(),
+                     qPrintable(position));
             QVERIFY(std::fabs(degrees(gga[2]) - std::fabs(fix.latitude)) < 2e-6);
             QVERIFY(std::fabs(degrees(gga[4]) - std::fabs(fix.longitude)) < 2e-6);
             QCOMPARE(gps.fLatitude, gga[2].toDouble());
