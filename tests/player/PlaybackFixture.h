@@ -18,12 +18,13 @@
 // files in a temporary folder (the files are empty unless a test writes them).
 struct PlaybackFixture
 {
-    PlaybackFixture()
+    explicit PlaybackFixture(const QStringList& names = {})
     {
         blackBoxData.setWaitAfterRead(0);
         blackBoxData.setIndexTraceEnabled(false);
         controller = std::make_unique<ORXPlaybackController>(&player1, &player2, &playInfo, &mediaList,
                                                              &blackBoxData, &view);
+        addMedias(names);
     }
 
     QString pathOf(const QString& name) const { return dir.filePath(name); }

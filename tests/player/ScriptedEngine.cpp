@@ -52,41 +52,10 @@ void ScriptedEngine::setPosition(float position)
     timeMs = qint64(double(currentPosition) * double(length()));
 }
 
-void ScriptedEngine::setTime(const VLCTime& time)
-{
-    calls << QStringLiteral("setTime");
-    if (!m_media)
-        return;
-    playTo(time.intValue());
-}
-
 void ScriptedEngine::playTo(qint64 milliseconds)
 {
     timeMs = std::clamp<qint64>(milliseconds, 0, std::max<qint64>(0, length()));
     currentPosition = length() > 0 ? float(double(timeMs) / double(length())) : 0.f;
-}
-
-VLCTime ScriptedEngine::remainingTime() const
-{
-    return VLCTime::timeWithInt(std::min<qint64>(0, timeMs - length()));
-}
-
-void ScriptedEngine::setRate(float rate)
-{
-    calls << QStringLiteral("setRate");
-    currentRate = rate;
-}
-
-void ScriptedEngine::jumpForward(int seconds)
-{
-    calls << QStringLiteral("jumpForward");
-    playTo(timeMs + qint64(seconds) * 1000);
-}
-
-void ScriptedEngine::jumpBackward(int seconds)
-{
-    calls << QStringLiteral("jumpBackward");
-    playTo(timeMs - qint64(seconds) * 1000);
 }
 
 void ScriptedEngine::reachEnd()

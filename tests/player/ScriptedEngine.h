@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 // A playback engine whose every answer is set by the test. It never sends an event by
 // itself: the test calls reportState() / reportTime() when the scripted engine would.
 //
@@ -32,12 +34,17 @@ public:
     float position() const override { return currentPosition; }
     void setPosition(float position) override;
     VLCTime time() const override { return VLCTime::timeWithInt(timeMs); }
-    void setTime(const VLCTime& time) override;
-    VLCTime remainingTime() const override;
+    void setTime(const VLCTime& time) override
+    {
+        calls << QStringLiteral("setTime");
+        if (m_media)
+            playTo(time.intValue());
+    }
+    VLCTime remainingTime() const override { return VLCTime::timeWithInt(std::min<qint64>(0, timeMs - length())); }
     float rate() const override { return currentRate; }
-    void setRate(float rate) override;
-    void jumpForward(int seconds) override;
-    void jumpBackward(int seconds) override;
+    void setRate(float rate) override { calls << QStringLiteral("setRate"); currentRate = rate; }
+    void jumpForward(int seconds) override { calls << QStringLiteral("jumpForward"); playTo(timeMs + seconds * 1000LL); }
+    void jumpBackward(int seconds) override { calls << QStringLiteral("jumpBackward"); playTo(timeMs - seconds * 1000LL); }
 
     void setMute(bool mute) override { muted = mute; }
     bool isMuted() const override { return muted; }

@@ -6,6 +6,7 @@
 #include "ORXMapPage.h"
 #include "ORXMapWindowController.h"
 #include "ORXTelemetryPresenter.h"
+#include "PageScript.h"
 
 #include <QSignalSpy>
 #include <QWebEngineView>
@@ -13,20 +14,6 @@
 namespace {
 // The engine reads its settings once, before the application exists (sandbox off for root).
 const bool kPrepared = (ORXMapPage::prepareProcess(), true);
-
-// Evaluates an expression in the page and waits for its value.
-QVariant evaluate(QWebEnginePage* page, const QString& expression)
-{
-    QVariant result;
-    bool done = false;
-    page->runJavaScript(expression, [&](const QVariant& v) {
-        result = v;
-        done = true;
-    });
-    for (int i = 0; i < 200 && !done; ++i)
-        QTest::qWait(50);
-    return result;
-}
 
 bool waitForMap(ORXMapPage* page)
 {

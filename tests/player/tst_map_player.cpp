@@ -9,27 +9,13 @@
 #include "ORXPlaybackController.h"
 #include "ORXSimRecording.h"
 #include "ORXTheme.h"
+#include "PageScript.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-
-namespace {
-QVariant evaluate(QWebEnginePage* page, const QString& expression)
-{
-    QVariant result;
-    bool done = false;
-    page->runJavaScript(expression, [&](const QVariant& v) {
-        result = v;
-        done = true;
-    });
-    for (int i = 0; i < 200 && !done; ++i)
-        QTest::qWait(50);
-    return result;
-}
-} // namespace
 
 class MapPlayerTest : public QObject
 {

@@ -21,12 +21,14 @@ constexpr int kEngineTimeoutMs = 20000;
 
 struct VlcPlayback
 {
-    VlcPlayback()
+    explicit VlcPlayback(const QString& folder)
     {
         blackBoxData.setWaitAfterRead(0);
         blackBoxData.setIndexTraceEnabled(false);
         controller = std::make_unique<ORXPlaybackController>(&player1, &player2, &playInfo, &mediaList,
                                                              &blackBoxData, &view);
+        mediaList.setDirectoryPath(folder);
+        mediaList.waitForRebuild();
     }
     ~VlcPlayback()
     {
@@ -91,9 +93,7 @@ private slots:
     // the end the next pair starts by itself (skipping the partner's row).
     void pairPlaysAndAdvances()
     {
-        VlcPlayback p;
-        p.mediaList.setDirectoryPath(m_dir.path());
-        p.mediaList.waitForRebuild();
+        VlcPlayback p(m_dir.path());
         QCOMPARE(p.mediaList.count(), 4);
         p.view.selected = 0;
         p.controller->changeAndPlay();
@@ -125,9 +125,7 @@ private slots:
     // Neither file of the pair carries sound: no toggle, both engines muted.
     void silentPairMutesBoth()
     {
-        VlcPlayback p;
-        p.mediaList.setDirectoryPath(m_dir.path());
-        p.mediaList.waitForRebuild();
+        VlcPlayback p(m_dir.path());
         p.playInfo.setAudioMediaDirection(0);
         QVERIFY(p.controller->playAtIndex(3)); // the rear file large
         QCOMPARE(p.fileName(p.player1), m_names[3]);

@@ -52,15 +52,6 @@ class TelemetryGraphTest : public QObject
     Q_OBJECT
 
 private slots:
-    void geometry()
-    {
-        GraphView view;
-        view.resize(100, 60);
-        QCOMPARE(view.graphAreaLeftBottom(), QPointF(20, 8));
-        QCOMPARE(view.graphAreaSize(), QSizeF(60, 44));
-        QCOMPARE(view.graphAreaZeroValuePoint(), QPointF(20, 30));
-    }
-
     void gridWithoutSamples()
     {
         GraphView view;
