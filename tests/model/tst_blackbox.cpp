@@ -170,7 +170,6 @@ private slots:
         QTest::addColumn<bool>("gps");
         QTest::newRow("32: G-sensor") << 32u << false;
         QTest::newRow("33: GPS") << 33u << true;
-        QTest::newRow("0: G-sensor") << 0u << false;
         QTest::newRow("huge: GPS") << 0xffffffffu << true;
     }
 

@@ -3,7 +3,6 @@
 #include "ORXBlackBoxData.h"
 #include "ORXSimRecording.h"
 
-#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
 
@@ -98,47 +97,6 @@ private slots:
         QCOMPARE(float(fix.Latitude), float(info.gps.last().fLatitude));
         QCOMPARE(bool(fix.Enable_GNGNS), receiver == ORXSimRecordingOptions::GpsGlonass);
         QVERIFY(fix.Now.wYear >= 2023);
-    }
-
-    void truncated_data()
-    {
-        QTest::addColumn<int>("cutFromEnd");
-        QTest::newRow("last index entry cut") << 8;
-        QTest::newRow("half the index gone") << -2; // computed: half the index
-        QTest::newRow("no index left") << -1;       // computed: cut at the movie list's end
-    }
-
-    void truncated()
-    {
-        QFETCH(int, cutFromEnd);
-        ORXSimRecordingOptions o = smallRecording(m_dir.filePath("whole.avi"));
-        ORXSimRecordingInfo info;
-        QVERIFY(ORXSimWriteRecording(o, &info, nullptr));
-        const qint64 size = QFileInfo(o.path).size();
-        const qint64 entries =
-            info.gps.size() + info.gsensor.size() + info.videoFrames + o.durationSeconds * 2;
-        qint64 cut = cutFromEnd;
-        if (cutFromEnd == -2)
-            cut = entries * 16 / 2;
-        else if (cutFromEnd == -1)
-            cut = entries * 16 + 8;
-        o.path = m_dir.filePath("cut.avi");
-        o.truncateAt = size - cut;
-        QVERIFY(ORXSimWriteRecording(o, nullptr, nullptr));
-        ORXBlackBoxData box;
-        QVERIFY(extract(box, o.path));
-        QVERIFY(box.m_vGSensorData().size() < info.gsensor.size() ||
-                box.gpsRecords().size() < info.gps.size());
-        if (cutFromEnd == -1)
-            QVERIFY(box.m_vGSensorData().isEmpty() && box.gpsRecords().isEmpty());
-        if (cutFromEnd == 8)
-            QCOMPARE(box.m_vGSensorData().size() + box.gpsRecords().size(),
-                     info.gsensor.size() + info.gps.size() - 1);
-        // What was read is a prefix of what was written.
-        for (qsizetype i = 0; i < box.m_vGSensorData().size(); ++i)
-            QVERIFY(sameBytes(box.m_vGSensorData().at(i).data(), info.gsensor.at(i)));
-        for (qsizetype i = 0; i < box.gpsRecords().size(); ++i)
-            QVERIFY(sameBytes(box.gpsRecords().at(i).record.data(), info.gps.at(i)));
     }
 
     void refillClearsEarlierRecording()

@@ -118,7 +118,6 @@ private slots:
         QCOMPARE(list.count(), listed ? 1 : 0);
         if (listed) {
             QCOMPARE(list.mediaAtIndex(0)->path(), temp.filePath(name));
-            QCOMPARE(list.mediaAtIndex(0)->fileName(), name);
         }
     }
 

@@ -39,10 +39,8 @@ private slots:
         QTest::addColumn<int>("number");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<double>("scale");
-        QTest::addColumn<int>("quality"); // 0: no compression
-        QTest::newRow("first frame, as drawn") << 0 << QSize(640, 360) << 1.0 << 0;
-        QTest::newRow("jpeg 70") << 12345 << QSize(640, 360) << 1.0 << 70;
-        QTest::newRow("jpeg 30") << 54321 << QSize(640, 360) << 1.0 << 30;
+        QTest::addColumn<int>("quality");
+        QTest::newRow("first frame, jpeg 30") << 0 << QSize(640, 360) << 1.0 << 30;
         QTest::newRow("half size after jpeg") << 107999 << QSize(640, 360) << 0.5 << 70;
         QTest::newRow("full HD to 960x540") << 4242 << QSize(1920, 1080) << 0.5 << 70;
         QTest::newRow("enlarged") << 777 << QSize(640, 360) << 1.6 << 70;
@@ -62,8 +60,7 @@ private slots:
         state.overlayBottom = QStringLiteral("052 KM/H N37.5326 E127.0246");
         QImage frame = ORXSimFramePainter(size.width(), size.height(), true).draw(state);
         QCOMPARE(frame.size(), size);
-        if (quality > 0)
-            frame = jpegRoundTrip(frame, quality);
+        frame = jpegRoundTrip(frame, quality);
         QVERIFY(!frame.isNull());
         if (scale != 1.0)
             frame = frame.scaled(frame.size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
