@@ -18,7 +18,6 @@ private slots:
         QTest::newRow("faster twice") << "++" << 2.0;
         QTest::newRow("slower at 1") << "-" << 1.0;
         QTest::newRow("back and below") << "+--" << 1.0;
-        QTest::newRow("up down up") << "+-+" << 2.0;
     }
     void speedStaysBetweenOneAndTwo()
     {
