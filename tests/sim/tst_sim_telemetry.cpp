@@ -15,6 +15,16 @@ class ORXSimTelemetryTest : public QObject
 
     QTemporaryDir m_dir;
 
+    ORXSimRecordingOptions options(const QString& name, int seconds)
+    {
+        ORXSimRecordingOptions o;
+        o.path = m_dir.filePath(name);
+        o.durationSeconds = seconds;
+        o.width = 96;
+        o.height = 64;
+        return o;
+    }
+
     static QList<QByteArray> sentences(const _AVI_GPS_DATA_T& gps)
     {
         const QByteArray text(gps.RawData, int(std::min<quint32>(gps.nLen, sizeof gps.RawData)));
@@ -53,11 +63,7 @@ private slots:
         QFETCH(int, hemisphere);
         QFETCH(bool, kmh);
         QFETCH(QStringList, ids);
-        ORXSimRecordingOptions o;
-        o.path = m_dir.filePath(QStringLiteral("gps.avi"));
-        o.durationSeconds = 8;
-        o.width = 96;
-        o.height = 64;
+        ORXSimRecordingOptions o = options(QStringLiteral("gps.avi"), 8);
         o.receiver = ORXSimRecordingOptions::Receiver(receiver);
         o.speedInKmh = kmh;
         o.route = ORXSimRoute(ORXSimHemisphere(hemisphere),
@@ -146,11 +152,7 @@ private slots:
 
     void gsensorSamples()
     {
-        ORXSimRecordingOptions o;
-        o.path = m_dir.filePath(QStringLiteral("gsensor.avi"));
-        o.durationSeconds = 60;
-        o.width = 96;
-        o.height = 64;
+        ORXSimRecordingOptions o = options(QStringLiteral("gsensor.avi"), 60);
         o.fps = 5;
         ORXSimRecordingInfo info;
         QVERIFY(ORXSimWriteRecording(o, &info, nullptr));
