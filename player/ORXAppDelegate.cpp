@@ -115,13 +115,13 @@ void ORXAppDelegate::setupInitialValues()
     layoutWindow();
 }
 
-// The design's observed key paths, in its order: speed, volume, scale, isPlaying, position,
-// audioMediaDirection, and the window's full-screen flag (connected in setupInitialValues).
+// What the window follows of the play state: speed, scale, isPlaying and position (the
+// controller itself follows volume and audioMediaDirection; the full-screen flag is connected
+// in setupInitialValues).
 void ORXAppDelegate::observePlayState()
 {
     connect(m_playInfo, &ORXPlayInfo::speedChanged, this,
             [this](double speed) { m_ui->speedTextButton->setText(ORXCFormat("%.1fx", speed)); });
-    connect(m_playback, &ORXPlaybackController::volumeChanged, this, [this] { m_playback->updateAudioUI(); });
     connect(m_playInfo, &ORXPlayInfo::scaleChanged, this,
             [this](double scale) { m_ui->sizeTextButton->setText(ORXCFormat("%.2fx", scale)); });
     connect(m_playInfo, &ORXPlayInfo::isPlayingChanged, this, [this](bool playing) {
@@ -130,7 +130,6 @@ void ORXAppDelegate::observePlayState()
         m_ui->playButtonForFullScreen->setImageName(name);
     });
     connect(m_playInfo, &ORXPlayInfo::positionChanged, this, &ORXAppDelegate::onPositionChanged);
-    connect(m_playInfo, &ORXPlayInfo::audioMediaDirectionChanged, this, [this] { m_playback->updateAudioUI(); });
 }
 
 void ORXAppDelegate::onPositionChanged(double position)

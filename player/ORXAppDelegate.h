@@ -49,7 +49,7 @@ public:
     explicit ORXAppDelegate(QObject* parent = nullptr);
     ~ORXAppDelegate() override;
 
-    // Start-up in the design's order: awakeFromNib and setupInitialValues run in the
+    // Start-up in three steps: awakeFromNib and setupInitialValues run in the
     // constructor; the program calls applicationDidFinishLaunching once the event loop runs.
     void applicationDidFinishLaunching();
 

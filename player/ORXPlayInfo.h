@@ -23,8 +23,8 @@ public:
     double scale() const { return m_scale; }         // shown video height / the video's own; 0 unknown
     int audioMediaDirection() const { return m_audioMediaDirection; } // 0 front, 1 rear, 2 none
 
-    // Each setter notifies on every call, also when the value stays the same: observers of
-    // the design re-run their reaction on every set (a slider moved back to the same spot).
+    // Each setter notifies on every call, also when the value stays the same: observers re-run
+    // their reaction on every set (a slider moved back to the same spot).
     void setIsPlaying(bool value);
     void setPosition(double value);
     void setSpeed(double value);

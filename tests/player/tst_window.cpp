@@ -64,7 +64,7 @@ private slots:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
     }
 
-    void normalLayoutHasTheDesignSizes_data()
+    void normalLayoutHasItsFixedSizes_data()
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<int>("width");
@@ -77,7 +77,7 @@ private slots:
         QTest::newRow("small video") << "subVideoBox" << 334 << 250;
     }
 
-    void normalLayoutHasTheDesignSizes()
+    void normalLayoutHasItsFixedSizes()
     {
         QFETCH(QString, box);
         QFETCH(int, width);
