@@ -54,9 +54,14 @@ QString ORXTelemetryPresenter::speedText(quint32 speed, char km)
 
 QList<ORXTelemetryPresenter::MapPosition> ORXTelemetryPresenter::mapPositions(const ORXBlackBoxData& box)
 {
+    return mapPositions(box, ORXTelemetryExport::recordPositions(box));
+}
+
+QList<ORXTelemetryPresenter::MapPosition>
+ORXTelemetryPresenter::mapPositions(const ORXBlackBoxData& box, const QList<ORXTelemetryExport::Position>& records)
+{
     // The record's own fix (or the last one before it) decides the letters, as in the
     // exported tracks.
-    const QList<ORXTelemetryExport::Position> records = ORXTelemetryExport::recordPositions(box);
     QList<MapPosition> positions;
     positions.reserve(box.m_vGpsData().size());
     for (qsizetype i = 0; i < box.m_vGpsData().size(); ++i) {
@@ -129,12 +134,14 @@ const QList<ORXTelemetryPresenter::MapPosition>& ORXTelemetryPresenter::position
 
 void ORXTelemetryPresenter::beginRecording()
 {
-    m_positionsValid = false;
     if (m_outlets.mapPositionLabel)
         m_outlets.mapPositionLabel->clear();
-    // The route is drawn from the distinct records, not the per-sample list.
-    QList<MapPosition> route;
+    // The distinct records are signed once per recording: the per-sample places the readouts
+    // follow and the route drawn under the marker both come from them.
     const QList<ORXTelemetryExport::Position> records = ORXTelemetryExport::recordPositions(*m_box);
+    m_positions = mapPositions(*m_box, records);
+    m_positionsValid = true;
+    QList<MapPosition> route;
     route.reserve(records.size());
     for (qsizetype i = 0; i < records.size(); ++i) {
         const ORXTelemetryExport::Position& r = records.at(i);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ORXTelemetryExport.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -68,6 +70,9 @@ public:
     // each comes from the fix its record's own sentences produced, otherwise the last fix
     // before it in the same recording; nothing carries over from another recording.
     static QList<MapPosition> mapPositions(const ORXBlackBoxData& box);
+    // The same from the recording's distinct records, already signed (recordPositions).
+    static QList<MapPosition> mapPositions(const ORXBlackBoxData& box,
+                                           const QList<ORXTelemetryExport::Position>& records);
 
     // Script texts of the map page.
     static QString setLatLagScript(double longitude, double latitude);
