@@ -10,7 +10,7 @@
 
 // Every test executable runs all test classes registered in it (one executable per folder).
 // In a test source: ORVEX_TEST(ClassName) after the class. Arguments after the executable
-// name are passed to QtTest; "-class Name" runs only that class.
+// name are passed to QtTest; "-class Name" or a bare class name runs only that class.
 namespace OrvexTest {
 using Factory = std::function<std::unique_ptr<QObject>()>;
 struct Entry
