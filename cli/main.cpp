@@ -69,7 +69,7 @@ static QString commandSynopsis(const Command& command)
     QString text;
     for (const QString& line : usageLines(command)) {
         text += QStringLiteral("%1 orvex-cli %2\n")
-                    .arg(text.isEmpty() ? QStringLiteral("usage:") : QStringLiteral("  or:  "), synopsisOf(line));
+                    .arg(text.isEmpty() ? QStringLiteral("Usage:") : QStringLiteral("  or:  "), synopsisOf(line));
     }
     for (const QString& line : usageLines(command)) {
         if (!descriptionOf(line).isEmpty())
@@ -81,7 +81,7 @@ static QString commandSynopsis(const Command& command)
 QString usageText()
 {
     QString text = QStringLiteral(
-        "usage: orvex-cli COMMAND [ARGS...]\n"
+        "Usage: orvex-cli COMMAND [ARGS...]\n"
         "  or:  orvex-cli COMMAND --help\n"
         "  or:  orvex-cli --help | --version\n"
         "Reads the ORVEX dash camera's recordings and the files on its SD card (telemetry,\n"

@@ -14,7 +14,7 @@ class ORXCliHelpTest : public QObject
     // The "orvex-cli ..." synopsis lines of a help text.
     static QStringList synopses(const QByteArray& help)
     {
-        static const QRegularExpression synopsis(QStringLiteral("^(?:usage:|  or:)?\\s*(orvex-cli .*)$"),
+        static const QRegularExpression synopsis(QStringLiteral("^(?:Usage:|  or:)?\\s*(orvex-cli .*)$"),
                                                  QRegularExpression::MultilineOption);
         QStringList lines;
         for (auto it = synopsis.globalMatch(QString::fromUtf8(help)); it.hasNext();)
@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(help.exitCode, 0);
         const QStringList own = synopses(help.out);
         QCOMPARE(own.size(), lines);
-        QVERIFY(help.out.startsWith("usage: orvex-cli " + command.toUtf8() + ' '));
+        QVERIFY(help.out.startsWith("Usage: orvex-cli " + command.toUtf8() + ' '));
 
         const QStringList all = synopses(runCli({QStringLiteral("--help")}).out);
         QFile readme(OrvexTest::sourceDir() + QStringLiteral("/README.md"));
@@ -87,7 +87,7 @@ private slots:
         const CliResult result = runCli(args);
         QCOMPARE(result.exitCode, exitCode);
         const QByteArray text = exitCode == 0 ? result.out : result.err;
-        QVERIFY(text.contains("usage: orvex-cli COMMAND [ARGS...]\n"));
+        QVERIFY(text.contains("Usage: orvex-cli COMMAND [ARGS...]\n"));
         QCOMPARE(synopses(text).size(), 3 + 11); // the three forms of the program, eleven of its commands
     }
 };
