@@ -68,8 +68,9 @@ static QString commandSynopsis(const Command& command)
 {
     QString text;
     for (const QString& line : usageLines(command)) {
-        text += QStringLiteral("%1 orvex-cli %2\n")
-                    .arg(text.isEmpty() ? QStringLiteral("Usage:") : QStringLiteral("  or:  "), synopsisOf(line));
+        text +=
+            QStringLiteral("%1 orvex-cli %2\n")
+                .arg(text.isEmpty() ? QStringLiteral("Usage:") : QStringLiteral("  or: "), synopsisOf(line));
     }
     for (const QString& line : usageLines(command)) {
         if (!descriptionOf(line).isEmpty())
@@ -115,7 +116,8 @@ int failUsage(const QString& command, const QString& message)
 // "orvex-cli COMMAND --help": the command's synopsis on standard output.
 static bool isHelp(const QStringList& args)
 {
-    return args.size() == 1 && (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h"));
+    return args.size() == 1 &&
+           (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h"));
 }
 } // namespace ORXCli
 

@@ -25,8 +25,10 @@ void pressAndRelease(QWidget* widget)
 {
     const QPointF local(widget->width() / 2.0, widget->height() / 2.0);
     const QPointF global = widget->mapToGlobal(local);
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &press);
     QCoreApplication::sendEvent(widget, &release);
 }
@@ -35,7 +37,8 @@ bool selectTab(QWidget* window, const QString& name)
 {
     for (QTabBar* bar : window->findChildren<QTabBar*>()) {
         for (int i = 0; i < bar->count(); ++i) {
-            if (bar->isVisible() && (bar->tabText(i).remove(QLatin1Char('&')) == name || bar->tabToolTip(i) == name)) {
+            if (bar->isVisible() &&
+                (bar->tabText(i).remove(QLatin1Char('&')) == name || bar->tabToolTip(i) == name)) {
                 bar->setCurrentIndex(i);
                 return true;
             }
@@ -45,7 +48,8 @@ bool selectTab(QWidget* window, const QString& name)
 }
 } // namespace
 
-ORXScreenshotScript::ORXScreenshotScript(const Steps& steps, QObject* parent) : QObject(parent), m_steps(steps)
+ORXScreenshotScript::ORXScreenshotScript(const Steps& steps, QObject* parent)
+    : QObject(parent), m_steps(steps)
 {
     qApp->installEventFilter(this);
 }
@@ -59,7 +63,8 @@ bool ORXScreenshotScript::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Show && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
-        if (widget->isWindow() && !(widget->windowType() == Qt::ToolTip || widget->windowType() == Qt::Popup)) {
+        if (widget->isWindow() &&
+            !(widget->windowType() == Qt::ToolTip || widget->windowType() == Qt::Popup)) {
             m_shown.removeAll(widget);
             m_shown.append(widget);
         }

@@ -20,8 +20,8 @@ public:
     struct Steps
     {
         QStringList clicks;
-        QString window;      // object name, class name or title of the window to save
-        QString output;      // PNG file
+        QString window; // object name, class name or title of the window to save
+        QString output; // PNG file
         int startDelayMs = 4000;
         int stepDelayMs = 1200;
     };

@@ -34,7 +34,8 @@ int main(int argc, char** argv)
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("Folder of recordings to open."));
     parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("PNG file to write."));
-    const QCommandLineOption play(QStringLiteral("play"), QStringLiteral("Play row ROW."), QStringLiteral("ROW"));
+    const QCommandLineOption play(QStringLiteral("play"), QStringLiteral("Play row ROW."),
+                                  QStringLiteral("ROW"));
     const QCommandLineOption click(QStringLiteral("click"), QStringLiteral("Click the control or tab NAME."),
                                    QStringLiteral("NAME"));
     const QCommandLineOption window(QStringLiteral("window"), QStringLiteral("Save the window NAME."),
