@@ -110,14 +110,19 @@ QWidget* ORXScreenshotScript::findWindow(const QString& name) const
     return nullptr;
 }
 
-void ORXScreenshotScript::runStep(int index)
+void ORXScreenshotScript::runStep(int index, int tries)
 {
     if (index >= m_steps.clicks.size()) {
         save();
         return;
     }
+    // A window that reads the card first shows its controls late: ask again for a while.
     const QString& name = m_steps.clicks.at(index);
     if (!click(name)) {
+        if (tries < kMaxTries) {
+            QTimer::singleShot(kRetryMs, this, [this, index, tries] { runStep(index, tries + 1); });
+            return;
+        }
         std::fprintf(stderr, "orvex-screenshot: no visible control or tab named \"%s\"\n", qPrintable(name));
         emit finished(false);
         return;

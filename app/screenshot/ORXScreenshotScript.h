@@ -43,7 +43,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void runStep(int index);
+    static constexpr int kRetryMs = 250;
+    static constexpr int kMaxTries = 40; // ten seconds for a control to appear
+    void runStep(int index, int tries = 0);
     void save();
 
     Steps m_steps;
