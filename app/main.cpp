@@ -9,6 +9,7 @@
 #include "ORXPlaybackController.h"
 #include "ORXPlayerDefaults.h"
 #include "ORXTheme.h"
+#include "ORXVersion.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -32,6 +33,7 @@ bool parseOptions(const QApplication& app, Options* options, QString* error)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Plays ORVEX dash camera recordings with their telemetry."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("Folder of recordings to open."),
                                  QStringLiteral("[FOLDER]"));
     const QCommandLineOption play(QStringLiteral("play"), QStringLiteral("Start row ROW once the list is loaded."),
@@ -80,6 +82,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("orvex"));
     QApplication::setApplicationDisplayName(QStringLiteral("ORVEX"));
     QApplication::setOrganizationName(QStringLiteral("ORVEX"));
+    QApplication::setApplicationVersion(QStringLiteral(ORVEX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("orvex"));
 
     Options options;

@@ -186,4 +186,6 @@ int run(const QStringList& args)
 
 } // namespace
 
-static ORXCli::Registrar reg({"config", "config show FILE\nconfig defaults OUT\nconfig set FILE NAME=VALUE...", run});
+static ORXCli::Registrar reg({"config", "config show FILE    the camera's configuration (config.bin) as JSON\n"
+                              "config defaults OUT    write a config.bin holding the camera's defaults\n"
+                              "config set FILE NAME=VALUE...    change fields of a config.bin", run});

@@ -52,4 +52,4 @@ int run(const QStringList& args)
 
 } // namespace
 
-static ORXCli::Registrar reg({"log", "log FILE [--csv OUT]", run});
+static ORXCli::Registrar reg({"log", "log FILE [--csv OUT]    a drive log (.drv flash data, .obd) as CSV", run});

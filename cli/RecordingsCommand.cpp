@@ -142,5 +142,5 @@ int run(const QStringList& args)
     return ORXCli::Success;
 }
 
-const ORXCli::Registrar reg({kCommand, QStringLiteral("recordings DIR [--summary | --first-front]"), run});
+const ORXCli::Registrar reg({kCommand, QStringLiteral("recordings DIR [--summary | --first-front]    the recordings of a folder (JSON)"), run});
 } // namespace

@@ -7,7 +7,7 @@
 
 // orvex-cli sample-card DIR: writes a small card as the camera leaves it, for trying the
 // program out without a camera.
-static ORXCli::Registrar reg({"sample-card", "sample-card DIR", [](const QStringList& args) -> int {
+static ORXCli::Registrar reg({"sample-card", "sample-card DIR    write a simulated camera card", [](const QStringList& args) -> int {
                                   if (args.size() != 1 || args.first().isEmpty())
                                       return ORXCli::failUsage(QStringLiteral("sample-card"));
                                   QElapsedTimer timer;

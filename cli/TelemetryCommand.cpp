@@ -57,6 +57,7 @@ int run(const QStringList& args)
     return ORXCli::Success;
 }
 
-const ORXCli::Registrar reg({kCommand, QStringLiteral("telemetry FILE [--format json|csv|gpx|summary]"),
+const ORXCli::Registrar reg({kCommand, QStringLiteral("telemetry FILE [--format json|csv|gpx|summary]    "
+                                                            "a recording's G-sensor samples and GPS fixes"),
                              run});
 } // namespace

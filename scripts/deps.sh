@@ -12,6 +12,7 @@ packages=(
   dosfstools mtools pkexec ffmpeg gpsbabel dbus xvfb xauth
   clang libclang-rt-14-dev libjs-leaflet poppler-utils
   fonts-dejavu-core
+  file lintian desktop-file-utils appstream librsvg2-bin help2man pngquant
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything, and runs the whole test suite twice: the
 # normal build, then the core libraries' tests under the address and undefined-behaviour
-# sanitizers. Exits non-zero on any failure.
+# sanitizers; between the two it builds and checks the Debian package. Exits non-zero on any
+# failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -19,6 +20,21 @@ cmake --build build -j"$jobs"
 
 echo "== tests (normal) =="
 (cd build && ctest --output-on-failure -j"$jobs")
+
+# The Debian package: a Release tree of the programs only, checked by lintian, the desktop
+# and AppStream validators, and run from a throw-away root.
+if [ "${ORVEX_SKIP_PACKAGE:-0}" != 1 ]; then
+  echo "== package =="
+  tools_missing=""
+  for tool in cpack dpkg-deb lintian desktop-file-validate appstreamcli help2man rsvg-convert; do
+    command -v "$tool" >/dev/null || tools_missing="$tools_missing $tool"
+  done
+  if [ -n "$tools_missing" ]; then
+    echo "package test skipped: missing$tools_missing"
+  else
+    bash scripts/package.sh --check
+  fi
+fi
 
 if [ "${ORVEX_SKIP_SANITIZE:-0}" != 1 ]; then
   echo "== build (sanitizers, core) =="

@@ -167,7 +167,7 @@ private slots:
         const QByteArray before = readBytes(path);
         const CliResult result = cli(QStringList{"config", "set", path} + assignments);
         QCOMPARE(result.exitCode, 2);
-        QVERIFY(result.err.contains("usage"));
+        QVERIFY(result.err.contains("Usage: orvex-cli config"));
         QCOMPARE(readBytes(path), before);
     }
 

@@ -1,0 +1,23 @@
+# Writes the player's keyboard table from the README as a help2man section ("[KEYS]"), so
+# the manual page and the README show the same keys.
+#   cmake -DREADME=README.md -DOUT=keys.h2m -P readme-keys.cmake
+file(STRINGS ${README} lines)
+set(text "[KEYS]\n")
+set(inside FALSE)
+foreach(line IN LISTS lines)
+  if(line MATCHES "^\\| Key \\| Does \\|")
+    set(inside TRUE)
+  elseif(inside AND line MATCHES "^\\|([^|]+)\\|([^|]+)\\|$")
+    string(STRIP "${CMAKE_MATCH_1}" key)
+    string(STRIP "${CMAKE_MATCH_2}" does)
+    if(NOT key MATCHES "^-+$")
+      string(APPEND text ".TP\n.B ${key}\n${does}\n")
+    endif()
+  elseif(inside)
+    break()
+  endif()
+endforeach()
+if(NOT inside)
+  message(FATAL_ERROR "${README} has no \"| Key | Does |\" table")
+endif()
+file(WRITE ${OUT} "${text}")
