@@ -14,6 +14,14 @@ const QString kSaveDuration = QStringLiteral("saveDurationSeg");
 const QString kNightTime = QStringLiteral("nightTimeSeg");
 
 constexpr int kDays = 8;
+
+QStringList localized(std::initializer_list<const char*> keys)
+{
+    QStringList list;
+    for (const char* key : keys)
+        list << ORXLocalizedString(key);
+    return list;
+}
 constexpr int kSaveSeconds[] = {1, 3, 5, 10, 15, 30, 60}; // after "none"
 } // namespace
 
@@ -33,12 +41,8 @@ QStringList ORXGpsPageModel::timeZoneItems()
 
 QStringList ORXGpsPageModel::items(const QString& outlet) const
 {
-    if (outlet == kDay) {
-        QStringList list;
-        for (const char* key : {"none", "mon", "tue", "wed", "thu", "fri", "sat", "sun"})
-            list << ORXLocalizedString(key);
-        return list;
-    }
+    if (outlet == kDay)
+        return localized({"none", "mon", "tue", "wed", "thu", "fri", "sat", "sun"});
     if (outlet == kUnit)
         return {QStringLiteral("Km/h"), QStringLiteral("Mi/h")};
     if (outlet == kZone)

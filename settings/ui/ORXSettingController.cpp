@@ -60,6 +60,11 @@ ORXSettingController::ORXSettingController(const PlayerState& player, QWidget* p
     : QWidget(parent, Qt::Window), m_ui(std::make_unique<Ui::ORXSettingController>()), m_player(player)
 {
     m_ui->setupUi(this);
+    // Disabled controls read as disabled in the dark theme, whose text colour is set for all.
+    setStyleSheet(
+        QStringLiteral("QLineEdit:disabled, QCheckBox:disabled, QRadioButton:disabled, QLabel:disabled,"
+                       " QComboBox:disabled { color: #5c626b; }"
+                       " QGroupBox { font-weight: 600; }"));
     applyDefaultSettings(&m_FileData);
     setupTabs();
     setupProgressPanel();
