@@ -10,6 +10,7 @@
 #include "ORXTheme.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -190,6 +191,30 @@ private slots:
                      ->text(),
                  QString("0.29"));
         QCOMPARE(window->filedata()->gsen_x_threshold, 29);
+
+        // The drive-log page is the same object at each visit.
+        window->changeViewController(ORXSettingController::kDriveInfoTab);
+        QWidget* driveInfo = window->targetController();
+        window->changeViewController(0);
+        window->changeViewController(ORXSettingController::kDriveInfoTab);
+        QCOMPARE(window->targetController(), driveInfo);
+    }
+
+    // The sheet advances 100/30 a tick and closes by itself at the 31st.
+    void progressSheetCloses()
+    {
+        FakeUDisksBus bus;
+        QVERIFY(bus.start({}, {}));
+        auto window = openWindow();
+        QVERIFY(window);
+        QDialog* sheet = window->findChild<QDialog*>("progressPanel");
+        window->showLoading("...");
+        for (int tick = 1; tick <= 30; ++tick)
+            window->updateLoadingWindow(15);
+        QVERIFY(sheet->isVisible());
+        QVERIFY(window->progress() < 100);
+        window->updateLoadingWindow(15);
+        QVERIFY(!sheet->isVisible());
     }
 
     // Save writes the card's file with the plate flag and checksum and closes the window
@@ -286,6 +311,12 @@ private slots:
             QWidget* page = window->targetController();
             QCOMPARE(page->objectName() == "notAvailablePage", tab > 2);
             QVERIFY(window->grab().save(QStringLiteral("%1/settings-tab%2.png").arg(dir).arg(tab)));
+            // Screen readers and AT-SPI automation find every control by its label.
+            for (QWidget* control : page->findChildren<QWidget*>()) {
+                if (qobject_cast<ORXSegmentedControl*>(control) || qobject_cast<QComboBox*>(control) ||
+                    qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control))
+                    QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+            }
             // Every control of the page fits the width of the window.
             const auto* view = window->findChild<QScrollArea*>("targetView");
             QVERIFY2(page->minimumSizeHint().width() <= view->viewport()->width(),
