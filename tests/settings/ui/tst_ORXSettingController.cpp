@@ -6,10 +6,13 @@
 #include "ORXLocalizedString.h"
 #include "ORXSegmentedControl.h"
 #include "ORXSettingController.h"
+#include "ORXSettingForBasicViewController.h"
 #include "ORXSettingPage.h"
 #include "ORXTheme.h"
+#include "ORXUserDefaults.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -198,6 +201,31 @@ private slots:
         window->changeViewController(0);
         window->changeViewController(ORXSettingController::kDriveInfoTab);
         QCOMPARE(window->targetController(), driveInfo);
+    }
+
+    // The basic page's own behaviour: the plate filtered when editing ends, the warning for
+    // the external-power voltage (the item stays chosen), the rear camera bits kept for the
+    // next reset.
+    void basicPageExtras()
+    {
+        _FILEDATA r = cardRecord();
+        ORXSettingForBasicViewController page;
+        page.setFileData(&r);
+        auto* plate = page.findChild<QLineEdit*>("carNumberField");
+        plate->setText("ab-12 CD 345");
+        emit plate->editingFinished();
+        QCOMPARE(plate->text(), QString("ab12CD34"));
+        auto* voltage = page.findChild<QComboBox*>("powerVoltageCombo");
+        voltage->setCurrentIndex(2);
+        emit voltage->activated(2);
+        QTRY_VERIFY(alert(&page));
+        QCOMPARE(alert(&page)->text(), QString("Warning"));
+        QCOMPARE(voltage->currentIndex(), 2);
+        page.findChild<QCheckBox*>("externalRearCameraUse")->click();
+        QCOMPARE(r.external_rear_camera, 1u); // stored at once
+        QVERIFY(page.populate());
+        QCOMPARE(r.sd_mem_always_reserved, 10000u);
+        QCOMPARE(ORXUserDefaults::externalRearCamera(), 1);
     }
 
     // The sheet advances 100/30 a tick and closes by itself at the 31st.
