@@ -80,7 +80,8 @@ void ORXCardFinderTest::findUSBVolume_data()
         << "NO NAME" << 428 << "Unmount" << "NO NAME/config.bin" << QStringList{"Unmount sdb1"};
     QTest::newRow("label refused: mounted again, old name")
         << "NO NAME" << 428 << "SetLabel" << "NO NAME/config.bin" << rename;
-    QTest::newRow("mount refused: no card") << "NO NAME" << 428 << "Mount" << "" << rename;
+    QTest::newRow("mount refused: old name back, mounted again")
+        << "NO NAME" << 428 << "Mount" << "" << (rename + QStringList{"SetLabel sdb1 NO NAME", "Mount sdb1"});
 }
 
 void ORXCardFinderTest::findUSBVolume()
