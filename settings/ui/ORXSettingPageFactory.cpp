@@ -1,5 +1,9 @@
 #include "ORXSettingPageFactory.h"
 
+#include "ORXSettingForAudioViewController.h"
+#include "ORXSettingForAuxViewController.h"
+#include "ORXSettingForMotionViewController.h"
+
 #include <QWidget>
 
 namespace ORXSettingPageFactory {
@@ -7,8 +11,12 @@ namespace ORXSettingPageFactory {
 QWidget* createSettingPage(const QString& name, QWidget* parent)
 {
     // One line per page: if (name == QLatin1String("video")) return new ORX...ViewController(parent);
-    Q_UNUSED(name)
-    Q_UNUSED(parent)
+    if (name == QLatin1String("aux"))
+        return new ORXSettingForAuxViewController(parent);
+    if (name == QLatin1String("motion"))
+        return new ORXSettingForMotionViewController(parent);
+    if (name == QLatin1String("audio"))
+        return new ORXSettingForAudioViewController(parent);
     return nullptr;
 }
 
