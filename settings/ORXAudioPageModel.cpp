@@ -1,6 +1,6 @@
 #include "ORXAudioPageModel.h"
 
-#include "ORXLocalizedString.h"
+#include "ORXPageText.h"
 
 namespace {
 const QString kMic = QStringLiteral("micSeg");
@@ -20,13 +20,13 @@ constexpr const char* kLanguageKeys[ORXAudioPageModel::kLanguageCount] = {
 QStringList ORXAudioPageModel::items(const QString& outlet) const
 {
     if (outlet == kMic || outlet == kSpeaker)
-        return {ORXLocalizedString("unuse"),
-                QStringLiteral("1(%1)").arg(ORXLocalizedString("setting.aux.volume_low")), QStringLiteral("2"),
-                QStringLiteral("3(%1)").arg(ORXLocalizedString("setting.aux.volume_up"))};
+        return {ORXPageText("unuse"),
+                QStringLiteral("1(%1)").arg(ORXPageText("setting.aux.volume_low")), QStringLiteral("2"),
+                QStringLiteral("3(%1)").arg(ORXPageText("setting.aux.volume_up"))};
     if (outlet == kLanguage) {
         QStringList list;
         for (const char* key : kLanguageKeys)
-            list << ORXLocalizedString(key);
+            list << ORXPageText(key);
         return list;
     }
     return {};

@@ -2,6 +2,7 @@
 
 #include "ORXCFormat.h"
 #include "ORXLocalizedString.h"
+#include "ORXPageText.h"
 
 #include <array>
 #include <cstring>
@@ -47,7 +48,7 @@ QStringList localized(std::initializer_list<const char*> keys)
 {
     QStringList list;
     for (const char* key : keys)
-        list << ORXLocalizedString(key);
+        list << ORXPageText(key);
     return list;
 }
 

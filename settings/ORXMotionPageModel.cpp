@@ -1,6 +1,6 @@
 #include "ORXMotionPageModel.h"
 
-#include "ORXLocalizedString.h"
+#include "ORXPageText.h"
 
 namespace {
 const QString kFrontSensitivity = QStringLiteral("frontSensitivitySeg");
@@ -44,12 +44,12 @@ QStringList ORXMotionPageModel::items(const QString& outlet) const
 {
     if (outlet != kFrontSensitivity && outlet != kRearSensitivity)
         return {};
-    return {ORXLocalizedString("unuse"),
-            QStringLiteral("1(%1)").arg(ORXLocalizedString("insensitive")),
+    return {ORXPageText("unuse"),
+            QStringLiteral("1(%1)").arg(ORXPageText("insensitive")),
             QStringLiteral("2"),
             QStringLiteral("3"),
             QStringLiteral("4"),
-            QStringLiteral("5(%1)").arg(ORXLocalizedString("sensitive"))};
+            QStringLiteral("5(%1)").arg(ORXPageText("sensitive"))};
 }
 
 ORXPageState ORXMotionPageModel::display(const _FILEDATA& record) const

@@ -18,6 +18,7 @@ ORXSettingForAuxViewController::ORXSettingForAuxViewController(QWidget* parent)
     m_ui->passwordLabel->setMaxLength(ORXAuxPageModel::kWifiTextMax);
     m_ui->alwaysField->setAccessibleName(m_ui->alwaysLabel->text());
     m_ui->motionField->setAccessibleName(m_ui->motionLabel->text());
+    m_ui->sdcardCapacityWarningLabel->setStyleSheet(QStringLiteral("color: #f5a623;"));
     m_ui->sdcardCapacityWarningLabel->hide();
     // The motion box of the interface holds no control of this camera.
     m_ui->boxOfMotion->hide();
