@@ -11,18 +11,33 @@ const QString kMalaysiaRadio = QStringLiteral("malaysiaRadio");
 constexpr int kVolumes = 4; // off, 1 (low) .. 3 (loud)
 
 // The voice languages by the value the camera stores.
-constexpr const char* kLanguageKeys[ORXAudioPageModel::kLanguageCount] = {
-    "Korean", "English", "French", "Spanish.Europe", "Arabic", "Chinese", "Russian",
-    "Japanese", "Thai", "BahasaIndonesia", "Vietnamese", "Mongolian", "Spanish.SouthAmerica",
-    "German", "Turkish", "Italian", "Hindi", "Cantonese", "Czech", "Portuguese"};
+constexpr const char* kLanguageKeys[ORXAudioPageModel::kLanguageCount] = {"Korean",
+                                                                          "English",
+                                                                          "French",
+                                                                          "Spanish.Europe",
+                                                                          "Arabic",
+                                                                          "Chinese",
+                                                                          "Russian",
+                                                                          "Japanese",
+                                                                          "Thai",
+                                                                          "BahasaIndonesia",
+                                                                          "Vietnamese",
+                                                                          "Mongolian",
+                                                                          "Spanish.SouthAmerica",
+                                                                          "German",
+                                                                          "Turkish",
+                                                                          "Italian",
+                                                                          "Hindi",
+                                                                          "Cantonese",
+                                                                          "Czech",
+                                                                          "Portuguese"};
 } // namespace
 
 QStringList ORXAudioPageModel::items(const QString& outlet) const
 {
     if (outlet == kMic || outlet == kSpeaker)
-        return {ORXPageText("unuse"),
-                QStringLiteral("1(%1)").arg(ORXPageText("setting.aux.volume_low")), QStringLiteral("2"),
-                QStringLiteral("3(%1)").arg(ORXPageText("setting.aux.volume_up"))};
+        return {ORXPageText("unuse"), QStringLiteral("1(%1)").arg(ORXPageText("setting.aux.volume_low")),
+                QStringLiteral("2"), QStringLiteral("3(%1)").arg(ORXPageText("setting.aux.volume_up"))};
     if (outlet == kLanguage) {
         QStringList list;
         for (const char* key : kLanguageKeys)

@@ -119,8 +119,8 @@ QStringList ORXAuxPageModel::items(const QString& outlet) const
     if (outlet == kLength)
         return localized({"5min", "3min"});
     if (outlet == kAutoFormat)
-        return localized({"unuse", "setting.aux.4week", "setting.aux.8week", "setting.aux.16week",
-                          "setting.aux.32week"});
+        return localized(
+            {"unuse", "setting.aux.4week", "setting.aux.8week", "setting.aux.16week", "setting.aux.32week"});
     if (outlet == kChannel) {
         QStringList list{QStringLiteral("   0(Auto)")};
         for (int channel = 1; channel < kChannels; ++channel)
@@ -194,13 +194,14 @@ bool ORXAuxPageModel::store(const ORXPageState& state, _FILEDATA& record) const
     record.Gamma = chosenIndex(state, kGamma, record.Gamma);
     record.lcd_brightness = chosenIndex(state, kLcdBrightness, record.lcd_brightness);
     record.lcd_brightness_night = chosenIndex(state, kLcdNight, record.lcd_brightness_night);
-    record.parking_rear_off = static_cast<quint32>(
-        chosenValue<int>(state, kParkingRear, kParkingRearOff, record.parking_rear_off));
+    record.parking_rear_off =
+        static_cast<quint32>(chosenValue<int>(state, kParkingRear, kParkingRearOff, record.parking_rear_off));
     record.lcd_screensaver = static_cast<quint32>(
         chosenValue<int>(state, kScreenSaver, kScreenSaverValues, record.lcd_screensaver));
     record.parking_alarm = chosenIndex(state, kParkingAlarm, record.parking_alarm);
     record.always_mode_recording_time = chosenIndex(state, kLength, record.always_mode_recording_time);
-    record.pip_position = static_cast<quint32>(chosenValue<int>(state, kPip, kPipValues, record.pip_position));
+    record.pip_position =
+        static_cast<quint32>(chosenValue<int>(state, kPip, kPipValues, record.pip_position));
     record.autoFormatAlarm = chosenIndex(state, kAutoFormat, record.autoFormatAlarm);
     // The Wi-Fi fields last: a name or password the camera cannot take leaves them, and the
     // channel, as they were.

@@ -11,7 +11,8 @@ constexpr quint32 kBlockMask = 0xFFF;
 void showBlocks(ORXPageState& state, bool front, quint32 mask)
 {
     for (int block = 1; block <= ORXMotionPageModel::kBlockCount; ++block)
-        state.check(ORXMotionPageModel::blockOutlet(front, block), (mask & (1u << ORXMotionPageModel::blockBit(block))) == 0);
+        state.check(ORXMotionPageModel::blockOutlet(front, block),
+                    (mask & (1u << ORXMotionPageModel::blockBit(block))) == 0);
 }
 
 // Bits 12 to 31 are always cleared: the camera reads only the twelve blocks.
@@ -44,12 +45,9 @@ QStringList ORXMotionPageModel::items(const QString& outlet) const
 {
     if (outlet != kFrontSensitivity && outlet != kRearSensitivity)
         return {};
-    return {ORXPageText("unuse"),
-            QStringLiteral("1(%1)").arg(ORXPageText("insensitive")),
-            QStringLiteral("2"),
-            QStringLiteral("3"),
-            QStringLiteral("4"),
-            QStringLiteral("5(%1)").arg(ORXPageText("sensitive"))};
+    return {ORXPageText("unuse"), QStringLiteral("1(%1)").arg(ORXPageText("insensitive")),
+            QStringLiteral("2"),  QStringLiteral("3"),
+            QStringLiteral("4"),  QStringLiteral("5(%1)").arg(ORXPageText("sensitive"))};
 }
 
 ORXPageState ORXMotionPageModel::display(const _FILEDATA& record) const
