@@ -1,7 +1,10 @@
 #include "ORXSettingPageModels.h"
 
+#include "ORXAudioPageModel.h"
+#include "ORXAuxPageModel.h"
 #include "ORXBasicPageModel.h"
 #include "ORXGpsPageModel.h"
+#include "ORXMotionPageModel.h"
 #include "ORXVideoPageModel.h"
 
 #include <memory>
@@ -15,6 +18,9 @@ const std::vector<const ORXSettingPageModel*>& all()
         std::make_shared<ORXVideoPageModel>(),
         std::make_shared<ORXBasicPageModel>(),
         std::make_shared<ORXGpsPageModel>(),
+        std::make_shared<ORXAuxPageModel>(),
+        std::make_shared<ORXMotionPageModel>(),
+        std::make_shared<ORXAudioPageModel>(),
     };
     static const std::vector<const ORXSettingPageModel*> models = [] {
         std::vector<const ORXSettingPageModel*> list;

@@ -15,6 +15,98 @@
             <source>30 fps</source>
             <translation>30 fps</translation>
         </message>
+        <message id="3min">
+            <source>3 min</source>
+            <translation>3 min</translation>
+        </message>
+        <message id="5min">
+            <source>5 min</source>
+            <translation>5 min</translation>
+        </message>
+        <message id="Arabic">
+            <source>Arabic</source>
+            <translation>Arabic</translation>
+        </message>
+        <message id="BahasaIndonesia">
+            <source>Indonesian</source>
+            <translation>Indonesian</translation>
+        </message>
+        <message id="Cantonese">
+            <source>Cantonese</source>
+            <translation>Cantonese</translation>
+        </message>
+        <message id="Chinese">
+            <source>Chinese</source>
+            <translation>Chinese</translation>
+        </message>
+        <message id="Czech">
+            <source>Czech</source>
+            <translation>Czech</translation>
+        </message>
+        <message id="English">
+            <source>English</source>
+            <translation>English</translation>
+        </message>
+        <message id="French">
+            <source>French</source>
+            <translation>French</translation>
+        </message>
+        <message id="German">
+            <source>German</source>
+            <translation>German</translation>
+        </message>
+        <message id="Hindi">
+            <source>Hindi</source>
+            <translation>Hindi</translation>
+        </message>
+        <message id="Italian">
+            <source>Italian</source>
+            <translation>Italian</translation>
+        </message>
+        <message id="Japanese">
+            <source>Japanese</source>
+            <translation>Japanese</translation>
+        </message>
+        <message id="Korean">
+            <source>Korean</source>
+            <translation>Korean</translation>
+        </message>
+        <message id="Malaysia">
+            <source>Malaysian</source>
+            <translation>Malaysian</translation>
+        </message>
+        <message id="Mongolian">
+            <source>Mongolian</source>
+            <translation>Mongolian</translation>
+        </message>
+        <message id="Portuguese">
+            <source>Portuguese</source>
+            <translation>Portuguese</translation>
+        </message>
+        <message id="Russian">
+            <source>Russian</source>
+            <translation>Russian</translation>
+        </message>
+        <message id="Spanish.Europe">
+            <source>Spanish (Europe)</source>
+            <translation>Spanish (Europe)</translation>
+        </message>
+        <message id="Spanish.SouthAmerica">
+            <source>Spanish (Latin America)</source>
+            <translation>Spanish (Latin America)</translation>
+        </message>
+        <message id="Thai">
+            <source>Thai</source>
+            <translation>Thai</translation>
+        </message>
+        <message id="Turkish">
+            <source>Turkish</source>
+            <translation>Turkish</translation>
+        </message>
+        <message id="Vietnamese">
+            <source>Vietnamese</source>
+            <translation>Vietnamese</translation>
+        </message>
         <message id="app.name">
             <source>ORVEX</source>
             <translation>ORVEX</translation>
@@ -130,6 +222,10 @@
         <message id="cpl_use">
             <source>CPL filter</source>
             <translation>CPL filter</translation>
+        </message>
+        <message id="customize">
+            <source>Custom</source>
+            <translation>Custom</translation>
         </message>
         <message id="dark_tinting">
             <source>Dark tint</source>
@@ -283,9 +379,17 @@
             <source>The drive log is incomplete: it announces %1 records but holds only %2.</source>
             <translation>The drive log is incomplete: it announces %1 records but holds only %2.</translation>
         </message>
+        <message id="msg.memconfig_warning">
+            <source>Changing the split formats the card the next time the camera starts: copy the recordings you want to keep first.</source>
+            <translation>Changing the split formats the card the next time the camera starts: copy the recordings you want to keep first.</translation>
+        </message>
         <message id="msg.saved">
             <source>Saved.</source>
             <translation>Saved.</translation>
+        </message>
+        <message id="msg.sdcard_ratio_too_low">
+            <source>Continuous and motion recording each need at least 20% of the card.</source>
+            <translation>Continuous and motion recording each need at least 20% of the card.</translation>
         </message>
         <message id="msg.use_external_power_10v">
             <source>Choose this only when the camera runs from an external battery pack: the camera then switches off at 10 V.</source>
@@ -494,6 +598,174 @@
         <message id="setting.aux">
             <source>AUX</source>
             <translation>AUX</translation>
+        </message>
+        <message id="setting.aux.16week">
+            <source>16 weeks</source>
+            <translation>16 weeks</translation>
+        </message>
+        <message id="setting.aux.32week">
+            <source>32 weeks</source>
+            <translation>32 weeks</translation>
+        </message>
+        <message id="setting.aux.4week">
+            <source>4 weeks</source>
+            <translation>4 weeks</translation>
+        </message>
+        <message id="setting.aux.8week">
+            <source>8 weeks</source>
+            <translation>8 weeks</translation>
+        </message>
+        <message id="setting.aux.always">
+            <source>Continuous</source>
+            <translation>Continuous</translation>
+        </message>
+        <message id="setting.aux.auto_format">
+            <source>Automatic card format</source>
+            <translation>Automatic card format</translation>
+        </message>
+        <message id="setting.aux.channel">
+            <source>Channel</source>
+            <translation>Channel</translation>
+        </message>
+        <message id="setting.aux.country_ac_power_setting">
+            <source>Mains frequency (anti-flicker)</source>
+            <translation>Mains frequency (anti-flicker)</translation>
+        </message>
+        <message id="setting.aux.enable_hourly_alarm">
+            <source>Hourly chime</source>
+            <translation>Hourly chime</translation>
+        </message>
+        <message id="setting.aux.enable_voice_guidance">
+            <source>Voice guidance language</source>
+            <translation>Voice guidance language</translation>
+        </message>
+        <message id="setting.aux.front_sensitivity">
+            <source>Front camera</source>
+            <translation>Front camera</translation>
+        </message>
+        <message id="setting.aux.high_suv">
+            <source>High (SUV)</source>
+            <translation>High (SUV)</translation>
+        </message>
+        <message id="setting.aux.lcd_auto_off">
+            <source>Screen auto off</source>
+            <translation>Screen auto off</translation>
+        </message>
+        <message id="setting.aux.lcd_brightness">
+            <source>Screen brightness</source>
+            <translation>Screen brightness</translation>
+        </message>
+        <message id="setting.aux.lcd_brightness_night">
+            <source>Dimmer screen at night</source>
+            <translation>Dimmer screen at night</translation>
+        </message>
+        <message id="setting.aux.lcd_screensaver">
+            <source>Screen saver</source>
+            <translation>Screen saver</translation>
+        </message>
+        <message id="setting.aux.low">
+            <source>Low</source>
+            <translation>Low</translation>
+        </message>
+        <message id="setting.aux.medium_sedan">
+            <source>Medium (sedan)</source>
+            <translation>Medium (sedan)</translation>
+        </message>
+        <message id="setting.aux.mic_volume">
+            <source>Microphone volume</source>
+            <translation>Microphone volume</translation>
+        </message>
+        <message id="setting.aux.motion">
+            <source>Motion</source>
+            <translation>Motion</translation>
+        </message>
+        <message id="setting.aux.motion_sense_setting">
+            <source>Motion detection</source>
+            <translation>Motion detection</translation>
+        </message>
+        <message id="setting.aux.night_ae_setting">
+            <source>Exposure by vehicle type</source>
+            <translation>Exposure by vehicle type</translation>
+        </message>
+        <message id="setting.aux.parking_monitor_notice">
+            <source>Parking event notice</source>
+            <translation>Parking event notice</translation>
+        </message>
+        <message id="setting.aux.parking_rear_setting">
+            <source>Rear camera in parking mode</source>
+            <translation>Rear camera in parking mode</translation>
+        </message>
+        <message id="setting.aux.password">
+            <source>Password</source>
+            <translation>Password</translation>
+        </message>
+        <message id="setting.aux.password_invalid">
+            <source>The Wi-Fi password may contain only letters, digits and the signs ! to ~ of the keyboard, without spaces or accents.</source>
+            <translation>The Wi-Fi password may contain only letters, digits and the signs ! to ~ of the keyboard, without spaces or accents.</translation>
+        </message>
+        <message id="setting.aux.password_length">
+            <source>The Wi-Fi password must have 8 to 16 characters.</source>
+            <translation>The Wi-Fi password must have 8 to 16 characters.</translation>
+        </message>
+        <message id="setting.aux.pip_bottom_left">
+            <source>Bottom left</source>
+            <translation>Bottom left</translation>
+        </message>
+        <message id="setting.aux.pip_bottom_right">
+            <source>Bottom right</source>
+            <translation>Bottom right</translation>
+        </message>
+        <message id="setting.aux.pip_position">
+            <source>Picture-in-picture position</source>
+            <translation>Picture-in-picture position</translation>
+        </message>
+        <message id="setting.aux.pip_top_left">
+            <source>Top left</source>
+            <translation>Top left</translation>
+        </message>
+        <message id="setting.aux.pip_top_right">
+            <source>Top right</source>
+            <translation>Top right</translation>
+        </message>
+        <message id="setting.aux.rear_sensitivity">
+            <source>Rear camera</source>
+            <translation>Rear camera</translation>
+        </message>
+        <message id="setting.aux.recording_length">
+            <source>Recording length</source>
+            <translation>Recording length</translation>
+        </message>
+        <message id="setting.aux.sdcard_capacity">
+            <source>Recording space on the card</source>
+            <translation>Recording space on the card</translation>
+        </message>
+        <message id="setting.aux.speaker_volume">
+            <source>Speaker volume</source>
+            <translation>Speaker volume</translation>
+        </message>
+        <message id="setting.aux.ssid">
+            <source>Name (SSID)</source>
+            <translation>Name (SSID)</translation>
+        </message>
+        <message id="setting.aux.ssid_invalid">
+            <source>The Wi-Fi name (SSID) may contain only letters, digits and the signs ! to ~ of the keyboard, without spaces or accents.</source>
+            <translation>The Wi-Fi name (SSID) may contain only letters, digits and the signs ! to ~ of the keyboard, without spaces or accents.</translation>
+        </message>
+        <message id="setting.aux.ssid_length">
+            <source>The Wi-Fi name (SSID) must have 6 to 16 characters.</source>
+            <translation>The Wi-Fi name (SSID) must have 6 to 16 characters.</translation>
+        </message>
+        <message id="setting.aux.volume_low">
+            <source>quiet</source>
+            <translation>quiet</translation>
+        </message>
+        <message id="setting.aux.volume_up">
+            <source>loud</source>
+            <translation>loud</translation>
+        </message>
+        <message id="setting.aux.wifi_settings">
+            <source>Wi-Fi</source>
+            <translation>Wi-Fi</translation>
         </message>
         <message id="setting.basic">
             <source>Basic</source>
@@ -718,6 +990,22 @@
         <message id="setting.motion">
             <source>Motion</source>
             <translation>Motion</translation>
+        </message>
+        <message id="setting.motion.block">
+            <source>Motion detection areas</source>
+            <translation>Motion detection areas</translation>
+        </message>
+        <message id="setting.motion.block_front">
+            <source>Front camera (ticked areas are watched)</source>
+            <translation>Front camera (ticked areas are watched)</translation>
+        </message>
+        <message id="setting.motion.block_rear">
+            <source>Rear camera (ticked areas are watched)</source>
+            <translation>Rear camera (ticked areas are watched)</translation>
+        </message>
+        <message id="setting.motion.sensitivity">
+            <source>Motion detection sensitivity</source>
+            <translation>Motion detection sensitivity</translation>
         </message>
         <message id="setting.not_available">
             <source>This page is not available in this version yet.</source>

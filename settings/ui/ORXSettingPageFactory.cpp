@@ -1,8 +1,13 @@
 #include "ORXSettingPageFactory.h"
 
+#include "ORXSettingForAudioViewController.h"
+#include "ORXSettingForAuxViewController.h"
 #include "ORXSettingForBasicViewController.h"
 #include "ORXSettingForGpsViewController.h"
+#include "ORXSettingForMotionViewController.h"
 #include "ORXSettingForVideoViewController.h"
+
+#include <QWidget>
 
 namespace ORXSettingPageFactory {
 
@@ -15,6 +20,12 @@ QWidget* createSettingPage(const QString& name, QWidget* parent)
         return new ORXSettingForBasicViewController(parent);
     if (name == QLatin1String("gps"))
         return new ORXSettingForGpsViewController(parent);
+    if (name == QLatin1String("aux"))
+        return new ORXSettingForAuxViewController(parent);
+    if (name == QLatin1String("motion"))
+        return new ORXSettingForMotionViewController(parent);
+    if (name == QLatin1String("audio"))
+        return new ORXSettingForAudioViewController(parent);
     return nullptr;
 }
 
