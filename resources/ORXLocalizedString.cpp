@@ -46,11 +46,11 @@ QString ORXLocalizedString(const char* key)
         return QString("");
     // Look the key up in our own table directly so that the lookup also works before (or
     // without) a QCoreApplication, as in the command-line tool's early error paths.
+    // A key missing from the table gives an empty text; a key whose text is the key itself
+    // ("Korean") gives that text.
     const QTranslator* table = stringTable();
-    QString text = table ? table->translate(nullptr, key) : QString();
-    if (text.isNull() || text == QLatin1String(key))
-        return QString("");
-    return text;
+    const QString text = table ? table->translate(nullptr, key) : QString();
+    return text.isNull() ? QString("") : text;
 }
 
 QString ORXLocalizedString(const QString& key)

@@ -1,6 +1,6 @@
 #include "ORXAudioPageModel.h"
 
-#include "ORXPageText.h"
+#include "ORXLocalizedString.h"
 
 namespace {
 const QString kMic = QStringLiteral("micSeg");
@@ -36,12 +36,12 @@ constexpr const char* kLanguageKeys[ORXAudioPageModel::kLanguageCount] = {"Korea
 QStringList ORXAudioPageModel::items(const QString& outlet) const
 {
     if (outlet == kMic || outlet == kSpeaker)
-        return {ORXPageText("unuse"), QStringLiteral("1(%1)").arg(ORXPageText("setting.aux.volume_low")),
-                QStringLiteral("2"), QStringLiteral("3(%1)").arg(ORXPageText("setting.aux.volume_up"))};
+        return {ORXLocalizedString("unuse"), QStringLiteral("1(%1)").arg(ORXLocalizedString("setting.aux.volume_low")),
+                QStringLiteral("2"), QStringLiteral("3(%1)").arg(ORXLocalizedString("setting.aux.volume_up"))};
     if (outlet == kLanguage) {
         QStringList list;
         for (const char* key : kLanguageKeys)
-            list << ORXPageText(key);
+            list << ORXLocalizedString(key);
         return list;
     }
     return {};

@@ -2,7 +2,6 @@
 
 #include "ORXCFormat.h"
 #include "ORXLocalizedString.h"
-#include "ORXPageText.h"
 
 #include <array>
 #include <cstring>
@@ -48,7 +47,7 @@ QStringList localized(std::initializer_list<const char*> keys)
 {
     QStringList list;
     for (const char* key : keys)
-        list << ORXPageText(key);
+        list << ORXLocalizedString(key);
     return list;
 }
 

@@ -1,6 +1,6 @@
 #include "ORXMotionPageModel.h"
 
-#include "ORXPageText.h"
+#include "ORXLocalizedString.h"
 
 namespace {
 const QString kFrontSensitivity = QStringLiteral("frontSensitivitySeg");
@@ -45,9 +45,9 @@ QStringList ORXMotionPageModel::items(const QString& outlet) const
 {
     if (outlet != kFrontSensitivity && outlet != kRearSensitivity)
         return {};
-    return {ORXPageText("unuse"), QStringLiteral("1(%1)").arg(ORXPageText("insensitive")),
+    return {ORXLocalizedString("unuse"), QStringLiteral("1(%1)").arg(ORXLocalizedString("insensitive")),
             QStringLiteral("2"),  QStringLiteral("3"),
-            QStringLiteral("4"),  QStringLiteral("5(%1)").arg(ORXPageText("sensitive"))};
+            QStringLiteral("4"),  QStringLiteral("5(%1)").arg(ORXLocalizedString("sensitive"))};
 }
 
 ORXPageState ORXMotionPageModel::display(const _FILEDATA& record) const
