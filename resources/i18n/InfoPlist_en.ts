@@ -99,6 +99,62 @@
             <source>not a byte count</source>
             <translation>not a byte count</translation>
         </message>
+        <message id="drivelog.any_files">
+            <source>Drive logs</source>
+            <translation>Drive logs</translation>
+        </message>
+        <message id="drivelog.csv_files">
+            <source>CSV files</source>
+            <translation>CSV files</translation>
+        </message>
+        <message id="drivelog.drv_files">
+            <source>Flash data logs</source>
+            <translation>Flash data logs</translation>
+        </message>
+        <message id="drivelog.export_tip">
+            <source>Save the whole table as a CSV file (Ctrl+S)</source>
+            <translation>Save the whole table as a CSV file (Ctrl+S)</translation>
+        </message>
+        <message id="drivelog.flash_table">
+            <source>Flash data records</source>
+            <translation>Flash data records</translation>
+        </message>
+        <message id="drivelog.loading">
+            <source>Loading...</source>
+            <translation>Loading...</translation>
+        </message>
+        <message id="drivelog.obd_files">
+            <source>OBD drive logs</source>
+            <translation>OBD drive logs</translation>
+        </message>
+        <message id="drivelog.obd_table">
+            <source>OBD drive log records</source>
+            <translation>OBD drive log records</translation>
+        </message>
+        <message id="drivelog.open_tip">
+            <source>Open another drive log file (Ctrl+O)</source>
+            <translation>Open another drive log file (Ctrl+O)</translation>
+        </message>
+        <message id="drivelog.open_title">
+            <source>Open drive log</source>
+            <translation>Open drive log</translation>
+        </message>
+        <message id="drivelog.save_title">
+            <source>Export drive log as CSV</source>
+            <translation>Export drive log as CSV</translation>
+        </message>
+        <message id="drivelog.saving">
+            <source>Saving...</source>
+            <translation>Saving...</translation>
+        </message>
+        <message id="drivelog.window_title">
+            <source>Drive log – %1</source>
+            <translation>Drive log – %1</translation>
+        </message>
+        <message id="export">
+            <source>Export CSV…</source>
+            <translation>Export CSV…</translation>
+        </message>
         <message id="export.failed">
             <source>The file could not be written.</source>
             <translation>The file could not be written.</translation>
@@ -223,6 +279,10 @@
             <source>The settings could not be saved. The card may be locked or full.</source>
             <translation>The settings could not be saved. The card may be locked or full.</translation>
         </message>
+        <message id="open">
+            <source>Open…</source>
+            <translation>Open…</translation>
+        </message>
         <message id="player.audio_front">
             <source>Front</source>
             <translation>Front</translation>
@@ -266,6 +326,10 @@
         <message id="player.map_tab">
             <source>Map</source>
             <translation>Map</translation>
+        </message>
+        <message id="player.open_drive_log">
+            <source>Open drive log…</source>
+            <translation>Open drive log…</translation>
         </message>
         <message id="player.open_folder">
             <source>Open a folder of recordings (Ctrl+O)</source>
@@ -422,6 +486,10 @@
         <message id="setting.flashdata.value">
             <source>GPS</source>
             <translation>GPS</translation>
+        </message>
+        <message id="setting.flashdata.warning">
+            <source>No drive log was found on the card. Use Open… to choose a log file.</source>
+            <translation>No drive log was found on the card. Use Open… to choose a log file.</translation>
         </message>
         <message id="setting.flashdata.yoil">
             <source>Day</source>
