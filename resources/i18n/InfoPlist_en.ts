@@ -3,9 +3,33 @@
 <TS version="2.1" language="en_US">
     <context>
         <name />
+        <message id="15fps">
+            <source>15 fps</source>
+            <translation>15 fps</translation>
+        </message>
+        <message id="25fps">
+            <source>25 fps</source>
+            <translation>25 fps</translation>
+        </message>
+        <message id="30fps">
+            <source>30 fps</source>
+            <translation>30 fps</translation>
+        </message>
         <message id="app.name">
             <source>ORVEX</source>
             <translation>ORVEX</translation>
+        </message>
+        <message id="auto">
+            <source>Auto</source>
+            <translation>Auto</translation>
+        </message>
+        <message id="brightness">
+            <source>Brightness</source>
+            <translation>Brightness</translation>
+        </message>
+        <message id="cancel">
+            <source>Cancel</source>
+            <translation>Cancel</translation>
         </message>
         <message id="cli.clock.no_target">
             <source>no USB volume holds a timeset.cfg; give --out PATH</source>
@@ -99,6 +123,22 @@
             <source>not a byte count</source>
             <translation>not a byte count</translation>
         </message>
+        <message id="cpl_unuse">
+            <source>No filter</source>
+            <translation>No filter</translation>
+        </message>
+        <message id="cpl_use">
+            <source>CPL filter</source>
+            <translation>CPL filter</translation>
+        </message>
+        <message id="dark_tinting">
+            <source>Dark tint</source>
+            <translation>Dark tint</translation>
+        </message>
+        <message id="default">
+            <source>default</source>
+            <translation>default</translation>
+        </message>
         <message id="drivelog.any_files">
             <source>Drive logs</source>
             <translation>Drive logs</translation>
@@ -175,6 +215,10 @@
             <source>Export</source>
             <translation>Export</translation>
         </message>
+        <message id="externpower">
+            <source>External power</source>
+            <translation>External power</translation>
+        </message>
         <message id="filelist.date">
             <source>Date</source>
             <translation>Date</translation>
@@ -195,6 +239,18 @@
             <source>Time</source>
             <translation>Time</translation>
         </message>
+        <message id="fri">
+            <source>Fri</source>
+            <translation>Fri</translation>
+        </message>
+        <message id="insensitive">
+            <source>insensitive</source>
+            <translation>insensitive</translation>
+        </message>
+        <message id="light_tinting">
+            <source>Light tint</source>
+            <translation>Light tint</translation>
+        </message>
         <message id="map.tiles_failed">
             <source>Map tiles could not be loaded.</source>
             <translation>Map tiles could not be loaded.</translation>
@@ -214,6 +270,10 @@
         <message id="media.unknown">
             <source>Other</source>
             <translation>Other</translation>
+        </message>
+        <message id="mon">
+            <source>Mon</source>
+            <translation>Mon</translation>
         </message>
         <message id="msg.cannot_format">
             <source>The SD card cannot be formatted.</source>
@@ -247,6 +307,14 @@
             <source>An SD card is being formatted. Wait until it is done.</source>
             <translation>An SD card is being formatted. Wait until it is done.</translation>
         </message>
+        <message id="msg.gsensor_outofrange_fmt">
+            <source>Enter a value from %1 to %2.</source>
+            <translation>Enter a value from %1 to %2.</translation>
+        </message>
+        <message id="msg.input_value_invalid_format">
+            <source>Enter a number such as 0.50.</source>
+            <translation>Enter a number such as 0.50.</translation>
+        </message>
         <message id="msg.log_count_too_large">
             <source>The drive log is damaged: it announces %1 records, far more than a log can hold.</source>
             <translation>The drive log is damaged: it announces %1 records, far more than a log can hold.</translation>
@@ -275,9 +343,37 @@
             <source>Saved.</source>
             <translation>Saved.</translation>
         </message>
+        <message id="msg.use_external_power_10v">
+            <source>Choose this only when the camera runs from an external battery pack: the camera then switches off at 10 V.</source>
+            <translation>Choose this only when the camera runs from an external battery pack: the camera then switches off at 10 V.</translation>
+        </message>
         <message id="msg.write_protected_disk">
             <source>The settings could not be saved. The card may be locked or full.</source>
             <translation>The settings could not be saved. The card may be locked or full.</translation>
+        </message>
+        <message id="nHour_fmt">
+            <source>%1 h</source>
+            <translation>%1 h</translation>
+        </message>
+        <message id="nMinute_fmt">
+            <source>%1 min</source>
+            <translation>%1 min</translation>
+        </message>
+        <message id="nSecond_fmt">
+            <source>%1 s</source>
+            <translation>%1 s</translation>
+        </message>
+        <message id="none">
+            <source>None</source>
+            <translation>None</translation>
+        </message>
+        <message id="off">
+            <source>Off</source>
+            <translation>Off</translation>
+        </message>
+        <message id="on">
+            <source>On</source>
+            <translation>On</translation>
         </message>
         <message id="open">
             <source>Open…</source>
@@ -443,6 +539,138 @@
             <source>Less than a minute remaining</source>
             <translation>Less than a minute remaining</translation>
         </message>
+        <message id="sat">
+            <source>Sat</source>
+            <translation>Sat</translation>
+        </message>
+        <message id="save">
+            <source>Save</source>
+            <translation>Save</translation>
+        </message>
+        <message id="sensitive">
+            <source>sensitive</source>
+            <translation>sensitive</translation>
+        </message>
+        <message id="setting.audio">
+            <source>Audio</source>
+            <translation>Audio</translation>
+        </message>
+        <message id="setting.aux">
+            <source>AUX</source>
+            <translation>AUX</translation>
+        </message>
+        <message id="setting.basic">
+            <source>Basic</source>
+            <translation>Basic</translation>
+        </message>
+        <message id="setting.basic.auto_parking_waiting_time">
+            <source>Auto-parking waiting time</source>
+            <translation>Auto-parking waiting time</translation>
+        </message>
+        <message id="setting.basic.cable_voltage_loss">
+            <source>Power cable voltage loss</source>
+            <translation>Power cable voltage loss</translation>
+        </message>
+        <message id="setting.basic.car_number_input">
+            <source>Plate number</source>
+            <translation>Plate number</translation>
+        </message>
+        <message id="setting.basic.customize">
+            <source>Custom</source>
+            <translation>Custom</translation>
+        </message>
+        <message id="setting.basic.cutoff_voltage_setting">
+            <source>Power cut-off</source>
+            <translation>Power cut-off</translation>
+        </message>
+        <message id="setting.basic.driving_impact_sensitivity">
+            <source>Impact sensitivity while driving (g)</source>
+            <translation>Impact sensitivity while driving (g)</translation>
+        </message>
+        <message id="setting.basic.enable_front_security_led">
+            <source>Front security lamp</source>
+            <translation>Front security lamp</translation>
+        </message>
+        <message id="setting.basic.enable_gsensor">
+            <source>Impact detection</source>
+            <translation>Impact detection</translation>
+        </message>
+        <message id="setting.basic.enable_rear_security_led">
+            <source>Rear security lamp</source>
+            <translation>Rear security lamp</translation>
+        </message>
+        <message id="setting.basic.external_rear_camera_led_use_event">
+            <source>Lamp on impact events</source>
+            <translation>Lamp on impact events</translation>
+        </message>
+        <message id="setting.basic.external_rear_camera_led_use_motion">
+            <source>Lamp on motion</source>
+            <translation>Lamp on motion</translation>
+        </message>
+        <message id="setting.basic.external_rear_camera_settings">
+            <source>External rear camera</source>
+            <translation>External rear camera</translation>
+        </message>
+        <message id="setting.basic.external_rear_camera_use">
+            <source>Use an external rear camera</source>
+            <translation>Use an external rear camera</translation>
+        </message>
+        <message id="setting.basic.others">
+            <source>Others</source>
+            <translation>Others</translation>
+        </message>
+        <message id="setting.basic.parking_impact_sensitivity">
+            <source>Impact sensitivity while parked (g)</source>
+            <translation>Impact sensitivity while parked (g)</translation>
+        </message>
+        <message id="setting.basic.power_guide">
+            <source>The camera stops recording in parking mode when the car battery falls to the voltage or when the timer runs out.</source>
+            <translation>The camera stops recording in parking mode when the car battery falls to the voltage or when the timer runs out.</translation>
+        </message>
+        <message id="setting.basic.segment_display">
+            <source>Display mode</source>
+            <translation>Display mode</translation>
+        </message>
+        <message id="setting.basic.segment_display1">
+            <source>Mode 1</source>
+            <translation>Mode 1</translation>
+        </message>
+        <message id="setting.basic.segment_display2">
+            <source>Mode 2</source>
+            <translation>Mode 2</translation>
+        </message>
+        <message id="setting.basic.segment_display3">
+            <source>Mode 3</source>
+            <translation>Mode 3</translation>
+        </message>
+        <message id="setting.basic.segment_display4">
+            <source>Mode 4</source>
+            <translation>Mode 4</translation>
+        </message>
+        <message id="setting.basic.set_timer">
+            <source>Cut-off timer</source>
+            <translation>Cut-off timer</translation>
+        </message>
+        <message id="setting.basic.set_voltage">
+            <source>Cut-off voltage</source>
+            <translation>Cut-off voltage</translation>
+        </message>
+        <message id="setting.basic.use_external_power">
+            <source>External power in use</source>
+            <translation>External power in use</translation>
+        </message>
+        <message id="setting.basic.videoout">
+            <source>Video out</source>
+            <translation>Video out</translation>
+        </message>
+        <message id="setting.copy_note">
+            <source>No camera card found: editing the copy in the open folder.</source>
+            <translation>No camera card found: editing the copy in the open folder.</translation>
+        </message>
+        <message id="setting.driveinfoview">
+            <source>Drive log</source>
+            <translation>Drive log</translation>
+        </message>
         <message id="setting.flashdata.battery">
             <source>Battery (V)</source>
             <translation>Battery (V)</translation>
@@ -494,6 +722,74 @@
         <message id="setting.flashdata.yoil">
             <source>Day</source>
             <translation>Day</translation>
+        </message>
+        <message id="setting.format_not_available">
+            <source>Formatting the card is not available in this version yet.</source>
+            <translation>Formatting the card is not available in this version yet.</translation>
+        </message>
+        <message id="setting.gps">
+            <source>GPS</source>
+            <translation>GPS</translation>
+        </message>
+        <message id="setting.gps.driving_route_info_saving_interval">
+            <source>Driving route saving interval</source>
+            <translation>Driving route saving interval</translation>
+        </message>
+        <message id="setting.gps.gps_guide1">
+            <source>The camera reminds you on this day of the week not to drive.</source>
+            <translation>The camera reminds you on this day of the week not to drive.</translation>
+        </message>
+        <message id="setting.gps.gps_guide2">
+            <source>Keeping the GPS on while parked records the position of parking events but uses more power.</source>
+            <translation>Keeping the GPS on while parked records the position of parking events but uses more power.</translation>
+        </message>
+        <message id="setting.gps.gps_on_parking_mode">
+            <source>GPS in parking mode</source>
+            <translation>GPS in parking mode</translation>
+        </message>
+        <message id="setting.gps.gps_speed_guide1">
+            <source>The unit of the speed shown by the camera and in its recordings.</source>
+            <translation>The unit of the speed shown by the camera and in its recordings.</translation>
+        </message>
+        <message id="setting.gps.gps_time_guide1">
+            <source>The camera sets its clock from the GPS time in this zone.</source>
+            <translation>The camera sets its clock from the GPS time in this zone.</translation>
+        </message>
+        <message id="setting.gps.osd_speed_display">
+            <source>Speed in the video</source>
+            <translation>Speed in the video</translation>
+        </message>
+        <message id="setting.gps.speed_display">
+            <source>Speed unit</source>
+            <translation>Speed unit</translation>
+        </message>
+        <message id="setting.gps.timezone_setting">
+            <source>Time zone</source>
+            <translation>Time zone</translation>
+        </message>
+        <message id="setting.gps.weekly_alarm">
+            <source>Weekly no-driving day</source>
+            <translation>Weekly no-driving day</translation>
+        </message>
+        <message id="setting.information">
+            <source>Information</source>
+            <translation>Information</translation>
+        </message>
+        <message id="setting.initialize">
+            <source>Initialize</source>
+            <translation>Initialize</translation>
+        </message>
+        <message id="setting.loading">
+            <source>Loading…</source>
+            <translation>Loading…</translation>
+        </message>
+        <message id="setting.motion">
+            <source>Motion</source>
+            <translation>Motion</translation>
+        </message>
+        <message id="setting.not_available">
+            <source>This page is not available in this version yet.</source>
+            <translation>This page is not available in this version yet.</translation>
         </message>
         <message id="setting.obdata.abt">
             <source>Outside temp.</source>
@@ -587,6 +883,74 @@
             <source>Day</source>
             <translation>Day</translation>
         </message>
+        <message id="setting.rename_skipped">
+            <source>The card is not renamed to ORVEX while a recording from it is playing.</source>
+            <translation>The card is not renamed to ORVEX while a recording from it is playing.</translation>
+        </message>
+        <message id="setting.save_title">
+            <source>Save Settings</source>
+            <translation>Save Settings</translation>
+        </message>
+        <message id="setting.sdcardformat">
+            <source>Format SD card…</source>
+            <translation>Format SD card…</translation>
+        </message>
+        <message id="setting.video">
+            <source>Video</source>
+            <translation>Video</translation>
+        </message>
+        <message id="setting.video.cpl_filter_use">
+            <source>Choose CPL filter only when a polarising filter is fitted to the front lens.</source>
+            <translation>Choose CPL filter only when a polarising filter is fitted to the front lens.</translation>
+        </message>
+        <message id="setting.video.front_quality">
+            <source>Front video quality</source>
+            <translation>Front video quality</translation>
+        </message>
+        <message id="setting.video.front_setting">
+            <source>Front camera</source>
+            <translation>Front camera</translation>
+        </message>
+        <message id="setting.video.front_tinting">
+            <source>Front filter / window tint</source>
+            <translation>Front filter / window tint</translation>
+        </message>
+        <message id="setting.video.quality_high">
+            <source>High</source>
+            <translation>High</translation>
+        </message>
+        <message id="setting.video.quality_highest">
+            <source>Highest</source>
+            <translation>Highest</translation>
+        </message>
+        <message id="setting.video.quality_normal">
+            <source>Normal</source>
+            <translation>Normal</translation>
+        </message>
+        <message id="setting.video.rear_fps">
+            <source>Rear frame rate</source>
+            <translation>Rear frame rate</translation>
+        </message>
+        <message id="setting.video.rear_quality">
+            <source>Rear video quality</source>
+            <translation>Rear video quality</translation>
+        </message>
+        <message id="setting.video.rear_reversal">
+            <source>Flip rear image</source>
+            <translation>Flip rear image</translation>
+        </message>
+        <message id="setting.video.rear_setting">
+            <source>Rear camera</source>
+            <translation>Rear camera</translation>
+        </message>
+        <message id="setting.video.rear_tinting">
+            <source>Rear window tint</source>
+            <translation>Rear window tint</translation>
+        </message>
+        <message id="setting.window_title">
+            <source>ORVEX Settings</source>
+            <translation>ORVEX Settings</translation>
+        </message>
         <message id="snapshot.failed">
             <source>No picture could be taken from the video.</source>
             <translation>No picture could be taken from the video.</translation>
@@ -602,6 +966,14 @@
         <message id="snapshot.save_title">
             <source>Save Settings</source>
             <translation>Save Settings</translation>
+        </message>
+        <message id="summerTime">
+            <source>Daylight saving time</source>
+            <translation>Daylight saving time</translation>
+        </message>
+        <message id="sun">
+            <source>Sun</source>
+            <translation>Sun</translation>
         </message>
         <message id="telemetry.error.missing">
             <source>no such file</source>
@@ -635,9 +1007,29 @@
             <source>G-sensor samples</source>
             <translation>G-sensor samples</translation>
         </message>
+        <message id="thu">
+            <source>Thu</source>
+            <translation>Thu</translation>
+        </message>
         <message id="time.filesave">
             <source>The clock file has been saved. Put the card into the camera to set its clock.</source>
             <translation>The clock file has been saved. Put the card into the camera to set its clock.</translation>
+        </message>
+        <message id="tue">
+            <source>Tue</source>
+            <translation>Tue</translation>
+        </message>
+        <message id="unuse">
+            <source>Off</source>
+            <translation>Off</translation>
+        </message>
+        <message id="use">
+            <source>On</source>
+            <translation>On</translation>
+        </message>
+        <message id="wed">
+            <source>Wed</source>
+            <translation>Wed</translation>
         </message>
     </context>
 </TS>
