@@ -2,6 +2,7 @@
 
 #include "ORXBasicPageModel.h"
 #include "ORXGpsPageModel.h"
+#include "ORXObdPageModel.h"
 #include "ORXVideoPageModel.h"
 
 #include <memory>
@@ -15,6 +16,7 @@ const std::vector<const ORXSettingPageModel*>& all()
         std::make_shared<ORXVideoPageModel>(),
         std::make_shared<ORXBasicPageModel>(),
         std::make_shared<ORXGpsPageModel>(),
+        std::make_shared<ORXObdPageModel>(),
     };
     static const std::vector<const ORXSettingPageModel*> models = [] {
         std::vector<const ORXSettingPageModel*> list;

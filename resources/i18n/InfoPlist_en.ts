@@ -379,6 +379,10 @@
             <source>Open…</source>
             <translation>Open…</translation>
         </message>
+        <message id="over">
+            <source>and above</source>
+            <translation>and above</translation>
+        </message>
         <message id="player.audio_front">
             <source>Front</source>
             <translation>Front</translation>
@@ -791,6 +795,66 @@
             <source>This page is not available in this version yet.</source>
             <translation>This page is not available in this version yet.</translation>
         </message>
+        <message id="setting.obd.cutoff_guide1">
+            <source>The camera switches off when the battery falls below this voltage, so the vehicle still starts.</source>
+            <translation>The camera switches off when the battery falls below this voltage, so the vehicle still starts.</translation>
+        </message>
+        <message id="setting.obd.driving_route_info_saving_interval">
+            <source>Driving route saving interval</source>
+            <translation>Driving route saving interval</translation>
+        </message>
+        <message id="setting.obd.eco_drive_range">
+            <source>Eco-drive range</source>
+            <translation>Eco-drive range</translation>
+        </message>
+        <message id="setting.obd.eco_range">
+            <source>Eco-drive range: drag the knobs to set where normal driving begins and ends</source>
+            <translation>Eco-drive range: drag the knobs to set where normal driving begins and ends</translation>
+        </message>
+        <message id="setting.obd.obd_guide1">
+            <source>The camera shows the vehicle's own speed, read over OBD, on the video.</source>
+            <translation>The camera shows the vehicle's own speed, read over OBD, on the video.</translation>
+        </message>
+        <message id="setting.obd.obd_guide2">
+            <source>With OBD in parking mode the camera keeps reading the vehicle while it is parked.</source>
+            <translation>With OBD in parking mode the camera keeps reading the vehicle while it is parked.</translation>
+        </message>
+        <message id="setting.obd.obd_on_parking_mode">
+            <source>OBD in parking mode</source>
+            <translation>OBD in parking mode</translation>
+        </message>
+        <message id="setting.obd.obd_speed_guide1">
+            <source>Unit of the speed the camera shows and records.</source>
+            <translation>Unit of the speed the camera shows and records.</translation>
+        </message>
+        <message id="setting.obd.obd_time_guide1">
+            <source>The camera's clock follows this zone; tick summer time while it applies.</source>
+            <translation>The camera's clock follows this zone; tick summer time while it applies.</translation>
+        </message>
+        <message id="setting.obd.osd_speed_display">
+            <source>Speed on the video</source>
+            <translation>Speed on the video</translation>
+        </message>
+        <message id="setting.obd.speed_display">
+            <source>Speed unit</source>
+            <translation>Speed unit</translation>
+        </message>
+        <message id="setting.obd.timezone_setting">
+            <source>Time zone</source>
+            <translation>Time zone</translation>
+        </message>
+        <message id="setting.obd.use_ecodrive">
+            <source>Use the eco-drive scale</source>
+            <translation>Use the eco-drive scale</translation>
+        </message>
+        <message id="setting.obd.voltage_setting">
+            <source>Supply cut-off voltage</source>
+            <translation>Supply cut-off voltage</translation>
+        </message>
+        <message id="setting.obd.weekly_alarm">
+            <source>Weekly no-driving day</source>
+            <translation>Weekly no-driving day</translation>
+        </message>
         <message id="setting.obdata.abt">
             <source>Outside temp.</source>
             <translation>Outside temp.</translation>
@@ -1018,6 +1082,10 @@
         <message id="tue">
             <source>Tue</source>
             <translation>Tue</translation>
+        </message>
+        <message id="under">
+            <source>and below</source>
+            <translation>and below</translation>
         </message>
         <message id="unuse">
             <source>Off</source>

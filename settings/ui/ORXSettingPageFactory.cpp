@@ -1,5 +1,7 @@
 #include "ORXSettingPageFactory.h"
 
+#include "ORXSettingForObdViewController.h"
+
 #include <QWidget>
 
 namespace ORXSettingPageFactory {
@@ -7,8 +9,8 @@ namespace ORXSettingPageFactory {
 QWidget* createSettingPage(const QString& name, QWidget* parent)
 {
     // One line per page: if (name == QLatin1String("video")) return new ORX...ViewController(parent);
-    Q_UNUSED(name)
-    Q_UNUSED(parent)
+    if (name == QLatin1String("obd"))
+        return new ORXSettingForObdViewController(parent);
     return nullptr;
 }
 
