@@ -1,7 +1,7 @@
 #include "ORXMapWindowController.h"
 
-#include "ORXMapPage.h"
 #include "ORXMapLog.h"
+#include "ORXMapPage.h"
 #include "ui_ORXMapWindowController.h"
 
 #include <QDebug>

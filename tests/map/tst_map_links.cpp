@@ -52,14 +52,17 @@ private slots:
         window.show();
         QSignalSpy loaded(window.mapPage(), &ORXMapPage::mapLoaded);
         QVERIFY(window.mapPage()->isMapLoaded() || loaded.wait(30000));
-        evaluate(window.mapPage(),
-                 QStringLiteral("document.querySelector('.leaflet-control-attribution a[href*=openstreetmap]').click()"));
+        evaluate(
+            window.mapPage(),
+            QStringLiteral(
+                "document.querySelector('.leaflet-control-attribution a[href*=openstreetmap]').click()"));
         QTRY_COMPARE_WITH_TIMEOUT(browser.opened.size(), 1, 5000);
         QCOMPARE(browser.opened.first().host(), QStringLiteral("www.openstreetmap.org"));
         // The map is still the page shown.
         QTest::qWait(300);
         QCOMPARE(window.mapPage()->url(), ORXMapPage::pageUrl());
-        QCOMPARE(evaluate(window.mapPage(), QStringLiteral("typeof setLatLag")).toString(), QStringLiteral("function"));
+        QCOMPARE(evaluate(window.mapPage(), QStringLiteral("typeof setLatLag")).toString(),
+                 QStringLiteral("function"));
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     }
 
