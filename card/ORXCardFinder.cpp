@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -43,7 +44,11 @@ std::optional<TKUSBDiskEntity> findCardVolume(const QList<TKUSBDiskEntity>& cand
 
 std::optional<TKUSBDiskEntity> findCardVolume(const ORXUDisks& udisks)
 {
-    return findCardVolume(listUSBDisks(udisks));
+    QList<TKUSBDiskEntity> disks = listUSBDisks(udisks);
+    std::stable_sort(disks.begin(), disks.end(), [](const TKUSBDiskEntity& a, const TKUSBDiskEntity& b) {
+        return a.deviceFilePath() < b.deviceFilePath();
+    });
+    return findCardVolume(disks);
 }
 
 ORXCardFinder::ORXCardFinder(const ORXUDisks& udisks) : m_udisks(udisks) {}
@@ -56,17 +61,28 @@ void ORXCardFinder::findUSBVolume()
     }
     m_SettingFilePath.clear();
     m_selectedUSBDisk.reset();
+    m_renamedFrom.clear();
+    m_renamedTo.clear();
+    m_renameRefused = false;
 
     std::optional<TKUSBDiskEntity> volume = findCardVolume(m_udisks);
     if (!volume)
         return;
     if (QFileInfo(configPath(*volume)).size() != kORXConfigFileSize)
         return;
-    if (volume->volumeName() != kCardName) {
+    if (volume->volumeName() != kCardName && m_renamePolicy && !m_renamePolicy(*volume)) {
+        qCInfo(lcCard, "%s: not renamed now", qUtf8Printable(volume->mountPath()));
+        m_renameRefused = true;
+    } else if (volume->volumeName() != kCardName) {
+        const QString before = volume->mountPath();
         volume = renameToCardName(*volume);
         if (!volume) {
             qCInfo(lcCard, "the card is no longer mounted after the rename");
             return;
+        }
+        if (volume->mountPath() != before) {
+            m_renamedFrom = before;
+            m_renamedTo = volume->mountPath();
         }
     }
     m_SettingFilePath = configPath(*volume);
@@ -81,12 +97,21 @@ std::optional<TKUSBDiskEntity> ORXCardFinder::renameToCardName(const TKUSBDiskEn
         return volume; // still mounted where it was
     }
     error = m_udisks.setLabel(volume.key(), kCardName);
-    const QString mountError = m_udisks.mount(volume.key());
+    QString mountError = m_udisks.mount(volume.key());
     if (error.isNull() && mountError.isNull())
         return findCardVolume(m_udisks); // mounted again under its new name, at a new path
     for (const QString& e : {error, mountError}) {
         if (!e.isNull())
             qCInfo(lcCard, "error=%s", qUtf8Printable(e));
+    }
+    if (error.isNull() && !mountError.isNull()) {
+        // Not mounted under the new name: the old name back, and mounted as it was.
+        const QString labelError = m_udisks.setLabel(volume.key(), volume.volumeName());
+        mountError = m_udisks.mount(volume.key());
+        for (const QString& e : {labelError, mountError}) {
+            if (!e.isNull())
+                qCInfo(lcCard, "error=%s", qUtf8Printable(e));
+        }
     }
     // Used under its old name, wherever it is mounted now (nowhere when Mount failed).
     for (const TKUSBDiskEntity& disk : listUSBDisks(m_udisks)) {

@@ -136,8 +136,8 @@
             <translation>Dark tint</translation>
         </message>
         <message id="default">
-            <source>default</source>
-            <translation>default</translation>
+            <source>Default</source>
+            <translation>Default</translation>
         </message>
         <message id="drivelog.any_files">
             <source>Drive logs</source>
@@ -244,8 +244,8 @@
             <translation>Fri</translation>
         </message>
         <message id="insensitive">
-            <source>insensitive</source>
-            <translation>insensitive</translation>
+            <source>low</source>
+            <translation>low</translation>
         </message>
         <message id="light_tinting">
             <source>Light tint</source>
@@ -552,8 +552,8 @@
             <translation>Save</translation>
         </message>
         <message id="sensitive">
-            <source>sensitive</source>
-            <translation>sensitive</translation>
+            <source>high</source>
+            <translation>high</translation>
         </message>
         <message id="setting.audio">
             <source>Audio</source>

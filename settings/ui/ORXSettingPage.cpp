@@ -167,8 +167,15 @@ void ORXSettingPage::setFileData(_FILEDATA* fileData)
 
 void ORXSettingPage::displayFileData()
 {
-    if (m_fileData)
-        applyState(m_model->display(*m_fileData));
+    if (!m_fileData)
+        return;
+    // Labels that follow the record (the video page's frame rates) are set as it is shown.
+    for (ORXSegmentedControl* control : findChildren<ORXSegmentedControl*>()) {
+        const QStringList labels = m_model->items(control->objectName(), *m_fileData);
+        if (!labels.isEmpty() && labels != control->labels())
+            setSegmentLabels(control, labels);
+    }
+    applyState(m_model->display(*m_fileData));
 }
 
 bool ORXSettingPage::applyControl(QWidget* w, const ORXControlState& s)

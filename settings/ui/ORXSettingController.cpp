@@ -1,0 +1,338 @@
+#include "ORXSettingController.h"
+
+#include "ORXConfigFile.h"
+#include "ORXLocalizedString.h"
+#include "ORXSegmentedControl.h"
+#include "ORXSettingControllerDelegate.h"
+#include "ORXSettingFileLocator.h"
+#include "ORXSettingPageFactory.h"
+#include "ORXSettingSharedUi.h"
+#include "PMProgressIndicator.h"
+#include "ui_ORXSettingController.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFutureWatcher>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtConcurrent>
+
+namespace {
+struct Tab
+{
+    const char* label; // segment label key
+    const char* title; // page title key
+    const char* page;  // page model name; nullptr for the drive-log page
+};
+constexpr Tab kTabs[ORXSettingController::kTabCount] = {
+    {"setting.video", "setting.video", "video"},
+    {"setting.basic", "setting.basic", "basic"},
+    {"setting.gps", "setting.gps", "gps"},
+    {"setting.aux", "setting.aux", "aux"},
+    {"setting.motion", "setting.motion", "motion"},
+    {"setting.audio", "setting.audio", "audio"},
+    {"setting.driveinfoview", "setting.information", nullptr},
+};
+constexpr int kTickMs = 500;
+constexpr double kLoadingSeconds = 15;
+
+// A page this build does not have yet: its tab shows and says so.
+QWidget* notAvailablePage()
+{
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("notAvailablePage"));
+    auto* layout = new QVBoxLayout(page);
+    auto* label = new QLabel(ORXLocalizedString("setting.not_available"), page);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    return page;
+}
+} // namespace
+
+ORXSettingController::ORXSettingController(const PlayerState& player, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_ui(std::make_unique<Ui::ORXSettingController>()), m_player(player)
+{
+    m_ui->setupUi(this);
+    applyDefaultSettings(&m_FileData);
+    setupTabs();
+    setupProgressPanel();
+    // Centred on the screen it opens on.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect visible = screen->availableGeometry();
+        move(visible.topLeft() + QPoint((visible.width() - width()) / 2, (visible.height() - height()) / 2));
+    }
+    onInitDIalog();
+    changeViewController(0);
+}
+
+ORXSettingController::~ORXSettingController() = default;
+
+void ORXSettingController::setupTabs()
+{
+    QStringList labels;
+    for (const Tab& tab : kTabs)
+        labels << ORXLocalizedString(tab.label);
+    setSegmentLabels(m_ui->functionSegmentedControl, labels);
+    connect(m_ui->functionSegmentedControl, &ORXSegmentedControl::segmentSelected, this,
+            &ORXSettingController::changeViewController);
+    const std::pair<QPushButton*, const char*> buttons[] = {
+        {m_ui->sdcardFormatButton, "setting.sdcardformat"},
+        {m_ui->resetButton, "setting.initialize"},
+        {m_ui->saveButton, "save"},
+        {m_ui->cancelButton, "cancel"}};
+    for (const auto& [button, key] : buttons) {
+        button->setText(ORXLocalizedString(key));
+        button->setToolTip(ORXLocalizedString(key));
+    }
+    m_ui->saveButton->setShortcut(QKeySequence::Save);
+    m_ui->cancelButton->setShortcut(Qt::Key_Escape);
+    connect(m_ui->sdcardFormatButton, &QPushButton::clicked, this, &ORXSettingController::onFormat);
+    connect(m_ui->resetButton, &QPushButton::clicked, this, &ORXSettingController::onSaveDefaultSetting);
+    connect(m_ui->saveButton, &QPushButton::clicked, this, &ORXSettingController::onSave);
+    connect(m_ui->cancelButton, &QPushButton::clicked, this, &ORXSettingController::onCloseCmd);
+}
+
+void ORXSettingController::setupProgressPanel()
+{
+    m_progressPanel = new QDialog(this);
+    m_progressPanel->setObjectName(QStringLiteral("progressPanel"));
+    m_progressPanel->setWindowModality(Qt::WindowModal);
+    m_progressPanel->setWindowFlag(Qt::WindowCloseButtonHint, false);
+    m_progressPanel->setFixedWidth(360);
+    auto* layout = new QVBoxLayout(m_progressPanel);
+    m_progressTitleField = new QLabel(m_progressPanel);
+    m_progressTitleField->setObjectName(QStringLiteral("progressTitleField"));
+    m_progressIndicator = new PMProgressIndicator(m_progressPanel);
+    m_progressIndicator->setObjectName(QStringLiteral("progressIndicator"));
+    m_progressIndicator->setRange(0, 100);
+    m_progressIndicator->setTextVisible(false);
+    m_progressIndicator->setAccessibleName(ORXLocalizedString("setting.loading"));
+    layout->addWidget(m_progressTitleField);
+    layout->addWidget(m_progressIndicator);
+}
+
+void ORXSettingController::onInitDIalog()
+{
+    applyDefaultSettings(&m_FileData);
+    m_strVersion = QCoreApplication::applicationVersion();
+    if (m_strVersion.isEmpty())
+        m_strVersion = QStringLiteral(ORVEX_VERSION);
+    updateTitle();
+    loadSettingFile();
+}
+
+void ORXSettingController::updateTitle()
+{
+    QString title =
+        QStringLiteral("%1[Ver %2]").arg(ORXLocalizedString("setting.window_title"), m_strVersion);
+    if (!m_SettingFilePath.isEmpty())
+        title += QStringLiteral(" : ") + m_SettingFilePath;
+    setWindowTitle(title);
+}
+
+// The card search, the rename and the read run on the thread pool: D-Bus calls can take
+// seconds (or wait for a password) and the card may be slow.
+void ORXSettingController::loadSettingFile()
+{
+    m_loading = true;
+    setBusy(true);
+    showLoading(ORXLocalizedString("setting.loading"));
+    const ORXSettingFileLocator::Options options{true, m_player.playingPath, m_player.folderPath};
+    auto* watcher = new QFutureWatcher<ORXSettingFileLocator::Location>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        const ORXSettingFileLocator::Location found = watcher->result();
+        watcher->deleteLater();
+        m_SettingFilePath = found.settingFilePath;
+        m_selectedUSBDisk = found.selectedUSBDisk;
+        m_isCopy = found.isCopy;
+        if (found.loaded)
+            m_FileData = found.record;
+        if (m_SettingFilePath.isEmpty())
+            m_FileData.time_gmt = localTimeZoneIndex();
+        updateTitle();
+        m_loading = false;
+        setBusy(false);
+        hideLoading();
+        // The page was shown before the read ended: show it the record as read.
+        if (ORXSettingControllerDelegate* page = currentDelegate())
+            page->setFileData(&m_FileData);
+        if (!found.renamedFrom.isEmpty())
+            emit cardRemounted(found.renamedFrom, found.renamedTo);
+        emit settingsLoaded();
+    });
+    watcher->setFuture(QtConcurrent::run([options] { return ORXSettingFileLocator::locate(options); }));
+}
+
+void ORXSettingController::findCardAgain()
+{
+    if (m_loading)
+        return;
+    applyDefaultSettings(&m_FileData);
+    loadSettingFile();
+}
+
+ORXSettingControllerDelegate* ORXSettingController::currentDelegate() const
+{
+    return dynamic_cast<ORXSettingControllerDelegate*>(m_targetController.data());
+}
+
+void ORXSettingController::selectTab(int index)
+{
+    m_ui->functionSegmentedControl->setSelectedSegment(index);
+}
+
+void ORXSettingController::changeViewController(int index)
+{
+    if (index < 0 || index >= kTabCount || index == m_lastSelectedTabIndex)
+        return;
+    if (ORXSettingControllerDelegate* page = currentDelegate()) {
+        const QString message = page->validateUserInput();
+        if (!message.isNull()) {
+            selectTab(m_lastSelectedTabIndex);
+            showAlert(this, QStringLiteral("ORVEX"), message);
+            return;
+        }
+        if (!page->populate()) {
+            selectTab(m_lastSelectedTabIndex);
+            return;
+        }
+        page->onHide();
+    }
+    // The drive-log page is kept for the life of the window; every other page goes.
+    QWidget* previous = m_ui->targetView->takeWidget();
+    if (previous && previous != m_driveInfoController)
+        previous->deleteLater();
+    else if (previous)
+        previous->hide();
+
+    QWidget* page = createPage(index);
+    m_targetController = page;
+    m_ui->targetView->setWidget(page);
+    page->show();
+    if (ORXSettingControllerDelegate* delegate = currentDelegate()) {
+        delegate->setFileData(&m_FileData);
+        delegate->setMainController(this);
+    }
+    m_lastSelectedTabIndex = index;
+    selectTab(index);
+}
+
+QWidget* ORXSettingController::createPage(int index)
+{
+    if (index == kDriveInfoTab)
+        return createDriveInfoController();
+    QWidget* page = ORXSettingPageFactory::createSettingPage(QLatin1String(kTabs[index].page));
+    if (!page)
+        page = notAvailablePage();
+    page->setWindowTitle(ORXLocalizedString(kTabs[index].title));
+    return page;
+}
+
+QWidget* ORXSettingController::createDriveInfoController()
+{
+    // The flash data log viewer of the card ("DrvInfo/orvex_000.drv" under the card's mount
+    // path) comes with the drive-log viewers; until then the tab says it is not there yet.
+    if (!m_driveInfoController) {
+        m_driveInfoController = notAvailablePage();
+        m_driveInfoController->setWindowTitle(ORXLocalizedString("setting.information"));
+    }
+    return m_driveInfoController;
+}
+
+bool ORXSettingController::populate()
+{
+    ORXSettingControllerDelegate* page = currentDelegate();
+    return page ? page->populate() : true;
+}
+
+QString ORXSettingController::validateUserInput()
+{
+    ORXSettingControllerDelegate* page = currentDelegate();
+    return page ? page->validateUserInput() : QString();
+}
+
+void ORXSettingController::onSaveDefaultSetting()
+{
+    applyDefaultSettings(&m_FileData);
+    if (ORXSettingControllerDelegate* page = currentDelegate())
+        page->setFileData(&m_FileData);
+}
+
+void ORXSettingController::onFormat()
+{
+    // The format window (with this window as its sender, kept in m_lastDialogController
+    // while it is open) comes with the card windows; after a format it calls
+    // findCardAgain(). Until then the button says it is not there yet.
+    showAlert(this, QStringLiteral("ORVEX"), ORXLocalizedString("setting.format_not_available"));
+}
+
+void ORXSettingController::onCloseCmd()
+{
+    close();
+}
+
+void ORXSettingController::closeEvent(QCloseEvent* event)
+{
+    // A save in progress finishes first; its message then closes the window.
+    if (m_saving) {
+        event->ignore();
+        return;
+    }
+    if (ORXSettingControllerDelegate* page = currentDelegate())
+        page->onHide();
+    QWidget::closeEvent(event);
+}
+
+void ORXSettingController::setBusy(bool busy)
+{
+    for (QWidget* w : {static_cast<QWidget*>(m_ui->saveButton), static_cast<QWidget*>(m_ui->resetButton),
+                       static_cast<QWidget*>(m_ui->sdcardFormatButton)})
+        w->setEnabled(!busy);
+}
+
+// --- progress sheet ------------------------------------------------------------------------
+
+void ORXSettingController::showLoading(const QString& text)
+{
+    m_stopLoadingWindow = false;
+    m_progress = 0;
+    m_progressIndicator->setDoubleValue(m_progressIndicator->minimum());
+    m_progressTitleField->setText(text);
+    emit progressChanged(m_progress);
+    const int generation = ++m_loadingGeneration; // a sheet opened again starts its own ticks
+    QTimer::singleShot(kTickMs, this, [this, generation] {
+        if (generation == m_loadingGeneration)
+            updateLoadingWindow(kLoadingSeconds);
+    });
+    m_progressPanel->open();
+}
+
+void ORXSettingController::updateLoadingWindow(double seconds)
+{
+    m_progress += 100.0 / (2.0 * seconds);
+    m_progressIndicator->setDoubleValue(m_progress);
+    emit progressChanged(m_progress);
+    if (m_progress >= 100.0 || m_stopLoadingWindow) {
+        m_progressIndicator->setDoubleValue(m_progressIndicator->minimum());
+        m_progressPanel->hide();
+        m_stopLoadingWindow = true;
+        return;
+    }
+    const int generation = m_loadingGeneration;
+    QTimer::singleShot(kTickMs, this, [this, seconds, generation] {
+        if (generation == m_loadingGeneration)
+            updateLoadingWindow(seconds);
+    });
+}
+
+void ORXSettingController::hideLoading()
+{
+    m_stopLoadingWindow = true;
+}

@@ -1,0 +1,296 @@
+#include "OrvexTest.h"
+
+#include "../TmpfsMount.h"
+#include "FakeUDisksBus.h"
+#include "ORXConfigFile.h"
+#include "ORXLocalizedString.h"
+#include "ORXSegmentedControl.h"
+#include "ORXSettingController.h"
+#include "ORXSettingPage.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScrollArea>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QToolButton>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+_FILEDATA cardRecord()
+{
+    _FILEDATA r;
+    std::memset(&r, 0, sizeof r);
+    applyDefaultSettings(&r, 0);
+    r.vid_enc_bitrate = 2;
+    r.gsen_x_threshold = 29;
+    r.time_gmt = 22;
+    r.checksum = configChecksum(r);
+    return r;
+}
+
+QByteArray bytes(const _FILEDATA& r)
+{
+    return QByteArray(reinterpret_cast<const char*>(&r), sizeof r);
+}
+
+void writeFile(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(data), data.size());
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A window that has found its card (or none) and whose progress sheet has closed.
+std::unique_ptr<ORXSettingController> openWindow(const ORXSettingController::PlayerState& player = {})
+{
+    auto window = std::make_unique<ORXSettingController>(player);
+    QSignalSpy loaded(window.get(), &ORXSettingController::settingsLoaded);
+    window->show();
+    if (!loaded.wait(20000))
+        return nullptr;
+    QDialog* sheet = window->findChild<QDialog*>("progressPanel");
+    QTest::qWaitFor([sheet] { return !sheet->isVisible(); }, 3000);
+    return sheet->isVisible() ? nullptr : std::move(window);
+}
+
+QMessageBox* alert(QWidget* window)
+{
+    return window->findChild<QMessageBox*>("alertSheet");
+}
+
+ORXSegmentedControl* segment(QWidget* window, const char* name)
+{
+    return window->findChild<ORXSegmentedControl*>(name);
+}
+} // namespace
+
+// The settings window on a stand-in card, on a card copy and without a card.
+class ORXSettingControllerTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void opensOnTheCard()
+    {
+        FakeUDisksBus bus;
+        QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)},
+                          {bus.volume("sdb1", "r", "ORVEX", 8e9)}));
+        writeFile(bus.backing("sdb1") + "/config.bin", bytes(cardRecord()));
+        auto window = openWindow();
+        QVERIFY(window);
+        const QString path = bus.mountRoot() + "/ORVEX/config.bin";
+        QVERIFY(!window->version().isEmpty());
+        QCOMPARE(window->windowTitle(),
+                 ORXLocalizedString("setting.window_title") + "[Ver " + window->version() + "] : " + path);
+        // The first page shows the record as read, not the defaults it showed meanwhile.
+        QCOMPARE(window->lastSelectedTabIndex(), 0);
+        QCOMPARE(segment(window.get(), "videoEncodingBitrate")->selectedSegment(), 2);
+        QCOMPARE(window->filedata()->time_gmt, 22);
+    }
+
+    // A card under another name is renamed unless a recording from it is playing; the
+    // player hears where the card is mounted now.
+    void renameOnlyWhenNotPlaying_data()
+    {
+        QTest::addColumn<bool>("playing");
+        QTest::newRow("idle") << false;
+        QTest::newRow("playing from the card") << true;
+    }
+    void renameOnlyWhenNotPlaying()
+    {
+        QFETCH(bool, playing);
+        FakeUDisksBus bus;
+        QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)},
+                          {bus.volume("sdb1", "r", "CAM", 8e9)}));
+        writeFile(bus.backing("sdb1") + "/config.bin", bytes(cardRecord()));
+        const QString oldMount = bus.mountRoot() + "/CAM";
+        ORXSettingController::PlayerState player{oldMount, playing ? oldMount + "/DCIM/a_F.avi" : QString()};
+        auto window = std::make_unique<ORXSettingController>(player);
+        QSignalSpy moved(window.get(), &ORXSettingController::cardRemounted);
+        QSignalSpy loaded(window.get(), &ORXSettingController::settingsLoaded);
+        QVERIFY(loaded.wait(20000));
+        QCOMPARE(bus.calls().size(), playing ? 0 : 3);
+        QCOMPARE(moved.size(), playing ? 0 : 1);
+        QCOMPARE(window->settingFilePath(),
+                 (playing ? oldMount : bus.mountRoot() + "/ORVEX") + "/config.bin");
+        if (!playing)
+            QCOMPARE(moved.at(0), QVariantList({oldMount, bus.mountRoot() + "/ORVEX"}));
+    }
+
+    void withoutCard_data()
+    {
+        QTest::addColumn<bool>("copy");
+        QTest::newRow("no card, no copy") << false;
+        QTest::newRow("copy in the open folder") << true;
+    }
+    void withoutCard()
+    {
+        QFETCH(bool, copy);
+        FakeUDisksBus bus;
+        QVERIFY(bus.start({}, {}));
+        QTemporaryDir folder;
+        if (copy)
+            writeFile(folder.filePath("config.bin"), bytes(cardRecord()));
+        auto window = openWindow({folder.path(), QString()});
+        QVERIFY(window);
+        const QString title = ORXLocalizedString("setting.window_title") + "[Ver " + window->version() + "]";
+        QCOMPARE(window->windowTitle(), copy ? title + " : " + folder.filePath("config.bin") : title);
+        QCOMPARE(window->isEditingCopy(), copy);
+        QCOMPARE(window->filedata()->time_gmt, copy ? 22 : localTimeZoneIndex());
+    }
+
+    // Leaving a page with a bad input keeps it, with the message and the focus; a page
+    // comes back rebuilt from the record; choosing the tab shown does nothing.
+    void pageProtocol()
+    {
+        FakeUDisksBus bus;
+        QVERIFY(bus.start({}, {}));
+        auto window = openWindow();
+        QVERIFY(window);
+        window->activateWindow();
+        segment(window.get(), "functionSegmentedControl")->segmentButton(1)->click();
+        QWidget* basic = window->targetController();
+        QCOMPARE(window->lastSelectedTabIndex(), 1);
+        segment(basic, "gsensorSensitivityDrivingSeg")->segmentButton(5)->click();
+        auto* x = basic->findChild<QLineEdit*>("gsensorSensitivityThresholdXDrivingField");
+        QVERIFY(x->isEnabled());
+        x->setText("2");
+        segment(window.get(), "functionSegmentedControl")->segmentButton(2)->click();
+        QCOMPARE(window->targetController(), basic);
+        QCOMPARE(segment(window.get(), "functionSegmentedControl")->selectedSegment(), 1);
+        QTRY_VERIFY(alert(window.get()));
+        QCOMPARE(alert(window.get())->text(), QString("ORVEX"));
+        QCOMPARE(alert(window.get())->informativeText(),
+                 ORXLocalizedString("msg.gsensor_outofrange_fmt").arg("0.05", "1.5"));
+        alert(window.get())->button(QMessageBox::Ok)->click();
+        QTRY_COMPARE(window->focusWidget(), x);
+
+        x->setText("0,29");
+        window->changeViewController(1); // the tab shown: nothing happens
+        QCOMPARE(window->targetController(), basic);
+        window->changeViewController(2);
+        QCOMPARE(window->lastSelectedTabIndex(), 2);
+        window->changeViewController(1);
+        QVERIFY(window->targetController() != basic);
+        QCOMPARE(window->targetController()
+                     ->findChild<QLineEdit*>("gsensorSensitivityThresholdXDrivingField")
+                     ->text(),
+                 QString("0.29"));
+        QCOMPARE(window->filedata()->gsen_x_threshold, 29);
+    }
+
+    // Save writes the card's file with the plate flag and checksum and closes the window
+    // after the message; Initialize keeps the zone, summer time and voice language.
+    void saveToCard()
+    {
+        FakeUDisksBus bus;
+        QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)},
+                          {bus.volume("sdb1", "r", "ORVEX", 8e9)}));
+        const QString path = bus.backing("sdb1") + "/config.bin";
+        writeFile(path, bytes(cardRecord()));
+        auto window = openWindow();
+        QVERIFY(window);
+        window->filedata()->Brightness1 = 7;
+        window->onSaveDefaultSetting();
+        QCOMPARE(window->filedata()->time_gmt, 22);
+        QCOMPARE(window->filedata()->Brightness1, 7u);
+        QCOMPARE(segment(window.get(), "videoEncodingBitrate")->selectedSegment(), 1);
+        segment(window.get(), "videoEncodingBitrate")->segmentButton(0)->click();
+        QSignalSpy saved(window.get(), &ORXSettingController::saveFinished);
+        window->onSave();
+        QVERIFY(saved.wait(10000));
+        QCOMPARE(saved.at(0).at(0).toBool(), true);
+        _FILEDATA written;
+        const QByteArray data = readFile(path);
+        QCOMPARE(data.size(), qsizetype(sizeof written));
+        std::memcpy(&written, data.constData(), sizeof written);
+        QCOMPARE(written.vid_enc_bitrate, 0u);
+        QCOMPARE(written.osd_plate_flag, 1);
+        QCOMPARE(written.checksum, configChecksum(written));
+        QTRY_VERIFY(alert(window.get()));
+        QCOMPARE(alert(window.get())->informativeText(), ORXLocalizedString("msg.saved"));
+        alert(window.get())->button(QMessageBox::Ok)->click();
+        QTRY_VERIFY(!window->isVisible());
+    }
+
+    // A card copy on a read-only or full file system: the message of the failure, the
+    // window open, the old file and the user's edits kept.
+    void saveFails_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::newRow("read-only") << false;
+        QTest::newRow("full") << true;
+    }
+    void saveFails()
+    {
+        QFETCH(bool, full);
+        TmpfsMount card(QStringLiteral("size=64k"));
+        if (!card.isMounted())
+            QSKIP("needs root to mount a small tmpfs");
+        FakeUDisksBus bus;
+        QVERIFY(bus.start({}, {}));
+        const QByteArray old = bytes(cardRecord());
+        writeFile(card.filePath("config.bin"), old);
+        if (full) {
+            QFile filler(card.filePath("filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (filler.write(QByteArray(4096, 'f')) == 4096) {
+            }
+        } else {
+            QVERIFY(card.remount("ro"));
+        }
+        auto window = openWindow({card.path(), QString()});
+        QVERIFY(window);
+        segment(window.get(), "videoEncodingBitrate")->segmentButton(0)->click();
+        QSignalSpy saved(window.get(), &ORXSettingController::saveFinished);
+        window->onSave();
+        QVERIFY(saved.wait(10000));
+        const QString text = ORXLocalizedString(full ? "msg.disk_full" : "msg.write_protected_disk");
+        QCOMPARE(saved.at(0), QVariantList({false, text}));
+        QTRY_VERIFY(alert(window.get()));
+        QCOMPARE(alert(window.get())->text(), QString("Warn"));
+        alert(window.get())->button(QMessageBox::Ok)->click();
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->filedata()->vid_enc_bitrate, 0u);
+        QCOMPARE(readFile(card.filePath("config.bin")), old);
+    }
+
+    // Every tab shows its page (or says it is not there yet), drawn for a person to look at.
+    void everyTabShows()
+    {
+        FakeUDisksBus bus;
+        QVERIFY(bus.start({}, {}));
+        auto window = openWindow();
+        QVERIFY(window);
+        window->resize(900, 720);
+        const QString dir =
+            qEnvironmentVariable("ORVEX_SCREENSHOT_DIR", QDir::tempPath() + "/orvex-settings");
+        QDir().mkpath(dir);
+        for (int tab = 0; tab < ORXSettingController::kTabCount; ++tab) {
+            window->changeViewController(tab);
+            QCOMPARE(window->lastSelectedTabIndex(), tab);
+            QWidget* page = window->targetController();
+            QCOMPARE(page->objectName() == "notAvailablePage", tab > 2);
+            QVERIFY(window->grab().save(QStringLiteral("%1/settings-tab%2.png").arg(dir).arg(tab)));
+            // Every control of the page fits the width of the window.
+            const auto* view = window->findChild<QScrollArea*>("targetView");
+            QVERIFY2(page->minimumSizeHint().width() <= view->viewport()->width(),
+                     qPrintable(QString::number(tab)));
+        }
+    }
+};
+
+ORVEX_TEST(ORXSettingControllerTest)
+#include "tst_ORXSettingController.moc"
