@@ -138,8 +138,10 @@ void ORXDriveLogViewController::displayFileData()
     m_firstLoad = false;
     // The settings window gives the record before it names itself as host: the first read
     // waits for the event loop, so it runs behind the host's loading panel all the same.
+    // The host names a path only when it found the file there (looking on the card off the
+    // GUI thread); a file gone since is reported by the read.
     QTimer::singleShot(0, this, [this] {
-        if (!m_FlashDataFilePath.isEmpty() && QFileInfo(m_FlashDataFilePath).isFile())
+        if (!m_FlashDataFilePath.isEmpty())
             loadFlashDataFile(m_FlashDataFilePath);
         else
             showAlert(QStringLiteral("Alarm"), ORXLocalizedString("setting.flashdata.warning"));

@@ -44,8 +44,7 @@ ORXDriveLogWindowController::ORXDriveLogWindowController(const QString& path, QW
     m_loadingPanel->hide();
 
     m_viewController->setMainController(this);
-    if (QFileInfo(path).isFile())
-        m_viewController->setFlashDataFilePath(path);
+    m_viewController->setFlashDataFilePath(path);
     m_viewController->setFileData(&m_fileData);
 }
 

@@ -795,6 +795,10 @@
             <source>This page is not available in this version yet.</source>
             <translation>This page is not available in this version yet.</translation>
         </message>
+        <message id="setting.obd">
+            <source>OBD</source>
+            <translation>OBD</translation>
+        </message>
         <message id="setting.obd.cutoff_guide1">
             <source>The camera switches off when the battery falls below this voltage, so the vehicle still starts.</source>
             <translation>The camera switches off when the battery falls below this voltage, so the vehicle still starts.</translation>
@@ -854,6 +858,14 @@
         <message id="setting.obd.weekly_alarm">
             <source>Weekly no-driving day</source>
             <translation>Weekly no-driving day</translation>
+        </message>
+        <message id="setting.obd_camera">
+            <source>OBD camera</source>
+            <translation>OBD camera</translation>
+        </message>
+        <message id="setting.obd_camera_tip">
+            <source>The camera has an OBD connection: tab 2 shows the OBD page and another tab the card's OBD log. A card with an OBD log always counts as an OBD camera's.</source>
+            <translation>The camera has an OBD connection: tab 2 shows the OBD page and another tab the card's OBD log. A card with an OBD log always counts as an OBD camera's.</translation>
         </message>
         <message id="setting.obdata.abt">
             <source>Outside temp.</source>
@@ -946,6 +958,10 @@
         <message id="setting.obdata.yoil">
             <source>Day</source>
             <translation>Day</translation>
+        </message>
+        <message id="setting.obdlog">
+            <source>OBD log</source>
+            <translation>OBD log</translation>
         </message>
         <message id="setting.rename_skipped">
             <source>The card is not renamed to ORVEX while a recording from it is playing.</source>
