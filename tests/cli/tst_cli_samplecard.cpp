@@ -55,10 +55,7 @@ private slots:
         const QString root = card;
         QCOMPARE(QFileInfo(root + QStringLiteral("/config.bin")).size(), 428);
         QCOMPARE(QFileInfo(root + QStringLiteral("/timeset.cfg")).size(), 19);
-        QCOMPARE(
-            runCli({QStringLiteral("config"), QStringLiteral("show"), root + QStringLiteral("/config.bin")})
-                .exitCode,
-            0);
+        QCOMPARE(runCli({QStringLiteral("config"), QStringLiteral("show"), root + QStringLiteral("/config.bin")}).exitCode, 0);
         // A GPS camera's card: the OBD log lies beside it, not in its DrvInfo folder.
         QVERIFY(!QFileInfo::exists(root + QStringLiteral("/DrvInfo/orvex_000.obd")));
         for (const QString& log :
