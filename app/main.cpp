@@ -79,6 +79,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvex"));
     QApplication::setApplicationDisplayName(QStringLiteral("ORVEX"));
+    QApplication::setApplicationVersion(QStringLiteral(ORVEX_VERSION));
     QApplication::setOrganizationName(QStringLiteral("ORVEX"));
     QApplication::setDesktopFileName(QStringLiteral("orvex"));
 

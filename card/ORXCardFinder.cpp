@@ -107,8 +107,7 @@ std::optional<TKUSBDiskEntity> ORXCardFinder::renameToCardName(const TKUSBDiskEn
     if (error.isNull() && !mountError.isNull()) {
         // Not mounted under the new name: the old name back, and mounted as it was.
         const QString labelError = m_udisks.setLabel(volume.key(), volume.volumeName());
-        mountError = m_udisks.mount(volume.key());
-        for (const QString& e : {labelError, mountError}) {
+        for (const QString& e : {labelError, m_udisks.mount(volume.key())}) {
             if (!e.isNull())
                 qCInfo(lcCard, "error=%s", qUtf8Printable(e));
         }

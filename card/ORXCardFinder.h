@@ -10,10 +10,10 @@
 #include <optional>
 
 // Chooses the camera's card among the mounted USB volumes. Four passes over the candidates
-// in their order (the UDisks2 variant sorts them by device name first, so the choice does not
-// depend on the order of the service's reply); the first that passes wins: named "ORVEX", writable and
-// holding "config.bin"; named "ORVEX" and writable; named "ORVEX"; writable. Otherwise the first candidate.
-// The name test is exact and case-sensitive.
+// in their order; the first that passes wins: named "ORVEX", writable and holding
+// "config.bin"; named "ORVEX" and writable; named "ORVEX"; writable. Otherwise the first
+// candidate. The name test is exact and case-sensitive. The UDisks2 variant takes the
+// volumes in device-name order, so the choice does not depend on the service's reply order.
 std::optional<TKUSBDiskEntity> findCardVolume(const QList<TKUSBDiskEntity>& candidates);
 std::optional<TKUSBDiskEntity> findCardVolume(const ORXUDisks& udisks);
 

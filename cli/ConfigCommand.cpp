@@ -1,17 +1,19 @@
 #include "ORXCliCommand.h"
 #include "ORXConfigFile.h"
 #include "ORXLocalizedString.h"
+#include "ORXSettingPageModels.h"
 
 #include <QLoggingCategory>
 
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 #include <limits>
 #include <optional>
 
-// orvex-cli config show FILE | defaults OUT | set FILE NAME=VALUE...
+// orvex-cli config show FILE | describe FILE | defaults OUT | set FILE NAME=VALUE...
 // Works on the camera's "config.bin" through the record's field table.
 namespace {
 
@@ -72,6 +74,22 @@ int show(const QStringList& args)
         text += QStringLiteral("    \"%1\": %2,\n").arg(QLatin1String(field.name), jsonValue(*record, field));
     text += QStringLiteral("    \"checksumComputed\": %1\n}\n").arg(configChecksum(*record));
     ORXCli::writeOut(text);
+    return ORXCli::Success;
+}
+
+// What each settings page shows for the record right after its tab is opened, through the
+// same page models as the settings window.
+int describe(const QStringList& args)
+{
+    if (args.size() != 1)
+        return ORXCli::failUsage(kCommand);
+    const std::optional<_FILEDATA> record = loadRecord(args.first());
+    if (!record)
+        return ORXCli::BadInput;
+    QJsonObject pages;
+    for (const ORXSettingPageModel* model : ORXSettingPageModels::all())
+        pages.insert(model->name(), model->display(*record).toJson());
+    ORXCli::writeOut(QJsonDocument(pages).toJson(QJsonDocument::Indented));
     return ORXCli::Success;
 }
 
@@ -177,6 +195,8 @@ int run(const QStringList& args)
     const QString sub = args.value(0);
     if (sub == QLatin1String("show"))
         return show(args.mid(1));
+    if (sub == QLatin1String("describe"))
+        return describe(args.mid(1));
     if (sub == QLatin1String("defaults"))
         return defaults(args.mid(1));
     if (sub == QLatin1String("set"))
@@ -186,4 +206,4 @@ int run(const QStringList& args)
 
 } // namespace
 
-static ORXCli::Registrar reg({"config", "config show FILE\nconfig defaults OUT\nconfig set FILE NAME=VALUE...", run});
+static ORXCli::Registrar reg({"config", "config show FILE\nconfig describe FILE\nconfig defaults OUT\nconfig set FILE NAME=VALUE...", run});

@@ -114,6 +114,7 @@ void ORXAppDelegate::setupInitialValues()
     setupButtons();
     setupShortcuts();
     layoutWindow();
+    readCardSettingsOnce();
 }
 
 // What the window follows of the play state: speed, scale, isPlaying and position (the
@@ -199,9 +200,8 @@ void ORXAppDelegate::setupButtons()
     button(m_ui->jumpForwardButton, "icon_jump_forward_n");
     button(m_ui->snapshotButton, "icon_snapshot_n");
     button(m_ui->printButton, "icon_print_n");
-    // The settings and clock windows are not part of this build yet.
-    for (TKImageButton* b : {m_ui->settingButton, m_ui->clockButton})
-        b->setEnabled(false);
+    // The clock window is not part of this build yet.
+    m_ui->clockButton->setEnabled(false);
     connect(m_ui->snapshotButton, &QAbstractButton::clicked, this, &ORXAppDelegate::captureVideo);
     connect(m_ui->printButton, &QAbstractButton::clicked, this, &ORXAppDelegate::print);
 
@@ -340,11 +340,6 @@ void ORXAppDelegate::closeWindow()
 void ORXAppDelegate::showTimeSetupPanel()
 {
     // The clock window comes with the card utilities' windows.
-}
-
-void ORXAppDelegate::showSettingPanel()
-{
-    // The settings window comes with the configuration editor.
 }
 
 void ORXAppDelegate::clickMediaListViewButton()

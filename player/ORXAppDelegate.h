@@ -138,6 +138,8 @@ private:
     void setupShortcuts();
     void setupTelemetry();
     QString playingRecordingPath() const;
+    void readCardSettingsOnce();
+    void settingsCardRemounted(const QString& oldMountPath, const QString& newMountPath);
     void observePlayState();
     void positionVideoViews();
     void setRightViewMode(int mode);

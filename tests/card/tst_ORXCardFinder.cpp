@@ -71,23 +71,17 @@ void ORXCardFinderTest::findUSBVolume_data()
     QTest::addColumn<QString>("path"); // relative to the mount root, empty when none is set
     QTest::addColumn<QStringList>("calls");
     const QStringList rename{"Unmount sdb1", "SetLabel sdb1 ORVEX", "Mount sdb1"};
-    QTest::newRow("card named ORVEX") << "ORVEX" << 428 << ""
-                                      << "ORVEX/config.bin" << QStringList{};
-    QTest::newRow("renamed") << "NO NAME" << 428 << ""
-                             << "ORVEX/config.bin" << rename;
-    QTest::newRow("short config.bin") << "NO NAME" << 427 << ""
-                                      << "" << QStringList{};
-    QTest::newRow("long config.bin") << "ORVEX" << 429 << ""
-                                     << "" << QStringList{};
-    QTest::newRow("no config.bin") << "ORVEX" << -1 << ""
-                                   << "" << QStringList{};
-    QTest::newRow("unmount refused: kept as it is") << "NO NAME" << 428 << "Unmount"
-                                                    << "NO NAME/config.bin" << QStringList{"Unmount sdb1"};
-    QTest::newRow("label refused: mounted again, old name") << "NO NAME" << 428 << "SetLabel"
-                                                            << "NO NAME/config.bin" << rename;
+    QTest::newRow("card named ORVEX") << "ORVEX" << 428 << "" << "ORVEX/config.bin" << QStringList{};
+    QTest::newRow("renamed") << "NO NAME" << 428 << "" << "ORVEX/config.bin" << rename;
+    QTest::newRow("short config.bin") << "NO NAME" << 427 << "" << "" << QStringList{};
+    QTest::newRow("long config.bin") << "ORVEX" << 429 << "" << "" << QStringList{};
+    QTest::newRow("no config.bin") << "ORVEX" << -1 << "" << "" << QStringList{};
+    QTest::newRow("unmount refused: kept as it is")
+        << "NO NAME" << 428 << "Unmount" << "NO NAME/config.bin" << QStringList{"Unmount sdb1"};
+    QTest::newRow("label refused: mounted again, old name")
+        << "NO NAME" << 428 << "SetLabel" << "NO NAME/config.bin" << rename;
     QTest::newRow("mount refused: old name back, mounted again")
-        << "NO NAME" << 428 << "Mount"
-        << "" << (rename + QStringList{"SetLabel sdb1 NO NAME", "Mount sdb1"});
+        << "NO NAME" << 428 << "Mount" << "" << (rename + QStringList{"SetLabel sdb1 NO NAME", "Mount sdb1"});
 }
 
 void ORXCardFinderTest::findUSBVolume()

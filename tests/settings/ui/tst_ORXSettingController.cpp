@@ -7,6 +7,7 @@
 #include "ORXSegmentedControl.h"
 #include "ORXSettingController.h"
 #include "ORXSettingPage.h"
+#include "ORXTheme.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -272,6 +273,7 @@ private slots:
     {
         FakeUDisksBus bus;
         QVERIFY(bus.start({}, {}));
+        ORXTheme::apply(qApp); // the program's own look for the pictures
         auto window = openWindow();
         QVERIFY(window);
         window->resize(900, 720);
