@@ -4,6 +4,7 @@
 
 #include "ORXMapPage.h"
 #include "ORXMapWindowController.h"
+#include "PageScript.h"
 
 #include <QDesktopServices>
 #include <QSignalSpy>
@@ -12,19 +13,6 @@
 namespace {
 const bool kPrepared = (ORXMapPage::prepareProcess(), true);
 
-// Evaluates an expression in the page and waits for its value.
-QVariant evaluate(QWebEnginePage* page, const QString& expression)
-{
-    QVariant result;
-    bool done = false;
-    page->runJavaScript(expression, [&](const QVariant& v) {
-        result = v;
-        done = true;
-    });
-    for (int i = 0; i < 200 && !done; ++i)
-        QTest::qWait(50);
-    return result;
-}
 } // namespace
 
 // Stands in for the system browser.

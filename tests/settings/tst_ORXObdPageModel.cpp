@@ -70,7 +70,6 @@ private slots:
         row("external power 2: not checked", {"sd_mem_event_reserved=2"}, "useExternalPowerChk", "false");
         row("eco drive 176 checked", {"MemConfig=176"}, "useEcoDriveChk", "true");
         row("eco drive 0", {"MemConfig=0"}, "useEcoDriveChk", "false");
-        row("day 8: none", {"nodriving_day=8"}, "drivingDaySeg", "-1");
     }
     void display()
     {
@@ -144,18 +143,6 @@ private slots:
         QVERIFY(obd()->store(state, r));
         for (const QString& f : fields)
             QCOMPARE(f.section('=', 0, 0) + '=' + QString::number(fieldValue(r, f.section('=', 0, 0))), f);
-    }
-
-    void externalPowerStoredOnClick()
-    {
-        _FILEDATA r = obdRecord({"sd_mem_event_reserved=0"});
-        ORXPageState state = obd()->display(r);
-        state.check("useExternalPowerChk", true);
-        obd()->clicked("useExternalPowerChk", state, r);
-        obd()->applyRules(state);
-        QCOMPARE(fieldValue(r, "sd_mem_event_reserved"), 1);
-        QVERIFY(!state.isEnabled("powerVoltageCombo"));
-        QVERIFY(!state.isEnabled("useObdParkingSeg"));
     }
 };
 

@@ -156,33 +156,30 @@ private slots:
     {
         QWidget window;
         auto* layout = new QVBoxLayout(&window);
-        auto* before = new QWidget;
-        before->setFocusPolicy(Qt::StrongFocus);
         auto* slider = new SMDoubleSlider;
         auto* after = new QWidget;
         after->setFocusPolicy(Qt::StrongFocus);
-        for (QWidget* w : {before, static_cast<QWidget*>(slider), after})
-            layout->addWidget(w);
+        layout->addWidget(slider);
+        layout->addWidget(after);
         slider->setDoubleHiValue(70);
         slider->setDoubleLoValue(30);
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        before->setFocus();
-        QTest::keyClick(before, Qt::Key_Tab);
-        QVERIFY(slider->hasFocus());
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        after->setFocus();
+        slider->setFocus(Qt::BacktabFocusReason); // arriving backwards: the high knob
+        QVERIFY(!slider->trackingLoKnob());
+        after->setFocus();
+        slider->setFocus(Qt::TabFocusReason);
         QVERIFY(slider->trackingLoKnob());
         QTest::keyClick(slider, Qt::Key_Right);
         QCOMPARE(slider->doubleLoValue(), 31.0);
-        QTest::keyClick(slider, Qt::Key_Tab);
-        QVERIFY(slider->hasFocus());
-        QVERIFY(!slider->trackingLoKnob());
+        QTest::keyClick(slider, Qt::Key_Tab); // to the high knob, focus stays
+        QVERIFY(slider->hasFocus() && !slider->trackingLoKnob());
         QTest::keyClick(slider, Qt::Key_PageUp);
         QCOMPARE(slider->doubleHiValue(), 80.0);
-        QTest::keyClick(slider, Qt::Key_Tab);
+        QTest::keyClick(slider, Qt::Key_Tab); // leaves the slider
         QVERIFY(after->hasFocus());
-        QTest::keyClick(after, Qt::Key_Backtab);
-        QVERIFY(slider->hasFocus());
-        QVERIFY(!slider->trackingLoKnob());
     }
 
     void axisTicksStandUnderTheTrack_data()

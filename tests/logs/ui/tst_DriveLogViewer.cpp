@@ -12,6 +12,7 @@
 #include "ORXSettingForFlashDataViewController.h"
 #include "ORXSettingForObdDriveInfoViewController.h"
 #include "ORXSimCardFiles.h"
+#include "PageScript.h"
 
 #include <QApplication>
 #include <QFile>
@@ -98,14 +99,9 @@ private slots:
         QFile theme(OrvexTest::sourceDir() + QStringLiteral("/player/theme/orvex.qss"));
         QVERIFY(theme.open(QIODevice::ReadOnly));
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QPalette palette;
-        palette.setColor(QPalette::Window, QColor(0x1e, 0x21, 0x26));
-        palette.setColor(QPalette::WindowText, QColor(0xd0, 0xd4, 0xda));
-        palette.setColor(QPalette::Base, QColor(0x22, 0x26, 0x2c));
-        palette.setColor(QPalette::Text, QColor(0xd0, 0xd4, 0xda));
-        palette.setColor(QPalette::ButtonText, QColor(0xd0, 0xd4, 0xda));
-        QApplication::setPalette(palette);
-        qApp->setStyleSheet(QString::fromUtf8(theme.readAll()));
+        // The program's look, with its surfaces dark as the window palette makes them.
+        qApp->setStyleSheet("QWidget { background: #1e2126; color: #d0d4da; }" +
+                            QString::fromUtf8(theme.readAll()));
     }
 
     void firstDisplay_data()
@@ -238,17 +234,7 @@ private slots:
         QCOMPARE(map->pos().y(), t.host.frameGeometry().top());
         QSignalSpy loaded(map->mapPage(), &ORXMapPage::mapLoaded);
         QVERIFY(map->mapPage()->isMapLoaded() || loaded.wait(30000));
-        const auto marker = [map] {
-            QVariant result;
-            bool done = false;
-            map->mapPage()->runJavaScript(QStringLiteral("ORXMarkerPosition()"), [&](const QVariant& v) {
-                result = v;
-                done = true;
-            });
-            for (int i = 0; i < 200 && !done; ++i)
-                QTest::qWait(50);
-            return result.toList();
-        };
+        const auto marker = [map] { return evaluate(map->mapPage(), "ORXMarkerPosition()").toList(); };
         QTRY_COMPARE(qRound(marker().value(0).toDouble() * 1e5), 3758539);
         QCOMPARE(qRound(marker().value(1).toDouble() * 1e5), 12702613);
         // A row with a zero coordinate shows the window and leaves the marker.

@@ -21,7 +21,8 @@ class ORXSettingForObdViewControllerTest : public QObject
 
     static void drag(SMDoubleSlider* s, double from, double to)
     {
-        const auto send = [s](QEvent::Type type, double value, Qt::MouseButton button, Qt::MouseButtons held) {
+        const auto send = [s](QEvent::Type type, double value, Qt::MouseButton button,
+                              Qt::MouseButtons held) {
             const QPointF at(s->positionForValue(value), s->height() / 2.0);
             QMouseEvent event(type, at, s->mapToGlobal(at), button, held, Qt::NoModifier);
             QApplication::sendEvent(s, &event);
@@ -86,15 +87,8 @@ private slots:
         QFile theme(OrvexTest::sourceDir() + "/player/theme/orvex.qss");
         QVERIFY(theme.open(QIODevice::ReadOnly));
         QApplication::setStyle(QStyleFactory::create("Fusion"));
-        QPalette palette;
-        palette.setColor(QPalette::Window, QColor(0x1e, 0x21, 0x26));
-        palette.setColor(QPalette::WindowText, QColor(0xd0, 0xd4, 0xda));
-        palette.setColor(QPalette::Base, QColor(0x22, 0x26, 0x2c));
-        palette.setColor(QPalette::Text, QColor(0xd0, 0xd4, 0xda));
-        palette.setColor(QPalette::Button, QColor(0x35, 0x3a, 0x42));
-        palette.setColor(QPalette::ButtonText, QColor(0xd0, 0xd4, 0xda));
-        QApplication::setPalette(palette);
-        qApp->setStyleSheet(QString::fromUtf8(theme.readAll()));
+        qApp->setStyleSheet("QWidget { background: #1e2126; color: #d0d4da; }" +
+                            QString::fromUtf8(theme.readAll()));
         _FILEDATA r = record();
         ORXSettingForObdViewController page;
         page.setFileData(&r);
