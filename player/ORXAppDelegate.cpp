@@ -4,6 +4,7 @@
 #include "GraphView.h"
 #include "ORXBlackBoxData.h"
 #include "ORXCFormat.h"
+#include "ORXDriveLogWindowController.h"
 #include "ORXImage.h"
 #include "ORXLocalizedString.h"
 #include "ORXMapPage.h"
@@ -219,6 +220,10 @@ void ORXAppDelegate::setupButtons()
     exportMenu->addAction(ORXLocalizedString("export.menu_telemetry"), this, [this] {
         m_trackExport->exportRecording(*m_blackBoxData, ORXTrackExport::Telemetry, playingRecordingPath());
     });
+    // A drive log copied anywhere, in a viewer window of its own.
+    exportMenu->addSeparator();
+    exportMenu->addAction(ORXLocalizedString("player.open_drive_log"), this,
+                          [this] { ORXDriveLogWindowController::openDriveLogDialog(m_window); });
     connect(exportButton, &QAbstractButton::clicked, this, [exportButton, exportMenu] {
         exportMenu->popup(exportButton->mapToGlobal(QPoint(0, exportButton->height())));
     });

@@ -5,6 +5,7 @@
 #include "ORXBasicPageModel.h"
 #include "ORXGpsPageModel.h"
 #include "ORXMotionPageModel.h"
+#include "ORXObdPageModel.h"
 #include "ORXVideoPageModel.h"
 
 #include <memory>
@@ -21,6 +22,7 @@ const std::vector<const ORXSettingPageModel*>& all()
         std::make_shared<ORXAuxPageModel>(),
         std::make_shared<ORXMotionPageModel>(),
         std::make_shared<ORXAudioPageModel>(),
+        std::make_shared<ORXObdPageModel>(),
     };
     static const std::vector<const ORXSettingPageModel*> models = [] {
         std::vector<const ORXSettingPageModel*> list;

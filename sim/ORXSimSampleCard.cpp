@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 // One moment the camera recorded: a front file, and a rear file unless the rear camera
@@ -104,7 +106,21 @@ bool ORXSimWriteSampleCard(const QString& dir, QString* error)
     // logs), along the first drive.
     if (!ORXSimWriteCardFiles(dir, route(0), error))
         return false;
+    // A GPS camera's card: the OBD log goes beside it, for "Open drive log…" and the OBD page.
+    const QString obdLog = ORXSimSampleCardObdLogPath(dir);
+    QFile::remove(obdLog);
+    if (!QDir().mkpath(QFileInfo(obdLog).absolutePath()) ||
+        !QFile::rename(card.filePath(QLatin1String(kORXSimObdLogPath)), obdLog)) {
+        if (error)
+            *error = QStringLiteral("%1: cannot write the OBD log").arg(obdLog);
+        return false;
+    }
 
     qCDebug(ORXSimLog, "sample card written to %s in %lld ms", qPrintable(dir), timer.elapsed());
     return true;
+}
+
+QString ORXSimSampleCardObdLogPath(const QString& dir)
+{
+    return QDir::cleanPath(dir) + QStringLiteral("-obd/orvex_000.obd");
 }

@@ -235,6 +235,62 @@
             <source>Default</source>
             <translation>Default</translation>
         </message>
+        <message id="drivelog.any_files">
+            <source>Drive logs</source>
+            <translation>Drive logs</translation>
+        </message>
+        <message id="drivelog.csv_files">
+            <source>CSV files</source>
+            <translation>CSV files</translation>
+        </message>
+        <message id="drivelog.drv_files">
+            <source>Flash data logs</source>
+            <translation>Flash data logs</translation>
+        </message>
+        <message id="drivelog.export_tip">
+            <source>Save the whole table as a CSV file (Ctrl+S)</source>
+            <translation>Save the whole table as a CSV file (Ctrl+S)</translation>
+        </message>
+        <message id="drivelog.flash_table">
+            <source>Flash data records</source>
+            <translation>Flash data records</translation>
+        </message>
+        <message id="drivelog.loading">
+            <source>Loading...</source>
+            <translation>Loading...</translation>
+        </message>
+        <message id="drivelog.obd_files">
+            <source>OBD drive logs</source>
+            <translation>OBD drive logs</translation>
+        </message>
+        <message id="drivelog.obd_table">
+            <source>OBD drive log records</source>
+            <translation>OBD drive log records</translation>
+        </message>
+        <message id="drivelog.open_tip">
+            <source>Open another drive log file (Ctrl+O)</source>
+            <translation>Open another drive log file (Ctrl+O)</translation>
+        </message>
+        <message id="drivelog.open_title">
+            <source>Open drive log</source>
+            <translation>Open drive log</translation>
+        </message>
+        <message id="drivelog.save_title">
+            <source>Export drive log as CSV</source>
+            <translation>Export drive log as CSV</translation>
+        </message>
+        <message id="drivelog.saving">
+            <source>Saving...</source>
+            <translation>Saving...</translation>
+        </message>
+        <message id="drivelog.window_title">
+            <source>Drive log – %1</source>
+            <translation>Drive log – %1</translation>
+        </message>
+        <message id="export">
+            <source>Export CSV…</source>
+            <translation>Export CSV…</translation>
+        </message>
         <message id="export.failed">
             <source>The file could not be written.</source>
             <translation>The file could not be written.</translation>
@@ -423,6 +479,14 @@
             <source>On</source>
             <translation>On</translation>
         </message>
+        <message id="open">
+            <source>Open…</source>
+            <translation>Open…</translation>
+        </message>
+        <message id="over">
+            <source>and above</source>
+            <translation>and above</translation>
+        </message>
         <message id="player.audio_front">
             <source>Front</source>
             <translation>Front</translation>
@@ -466,6 +530,10 @@
         <message id="player.map_tab">
             <source>Map</source>
             <translation>Map</translation>
+        </message>
+        <message id="player.open_drive_log">
+            <source>Open drive log…</source>
+            <translation>Open drive log…</translation>
         </message>
         <message id="player.open_folder">
             <source>Open a folder of recordings (Ctrl+O)</source>
@@ -923,6 +991,10 @@
             <source>GPS</source>
             <translation>GPS</translation>
         </message>
+        <message id="setting.flashdata.warning">
+            <source>No drive log was found on the card. Use Open… to choose a log file.</source>
+            <translation>No drive log was found on the card. Use Open… to choose a log file.</translation>
+        </message>
         <message id="setting.flashdata.yoil">
             <source>Day</source>
             <translation>Day</translation>
@@ -1010,6 +1082,78 @@
         <message id="setting.not_available">
             <source>This page is not available in this version yet.</source>
             <translation>This page is not available in this version yet.</translation>
+        </message>
+        <message id="setting.obd">
+            <source>OBD</source>
+            <translation>OBD</translation>
+        </message>
+        <message id="setting.obd.cutoff_guide1">
+            <source>The camera switches off when the battery falls below this voltage, so the vehicle still starts.</source>
+            <translation>The camera switches off when the battery falls below this voltage, so the vehicle still starts.</translation>
+        </message>
+        <message id="setting.obd.driving_route_info_saving_interval">
+            <source>Driving route saving interval</source>
+            <translation>Driving route saving interval</translation>
+        </message>
+        <message id="setting.obd.eco_drive_range">
+            <source>Eco-drive range</source>
+            <translation>Eco-drive range</translation>
+        </message>
+        <message id="setting.obd.eco_range">
+            <source>Eco-drive range: drag the knobs to set where normal driving begins and ends</source>
+            <translation>Eco-drive range: drag the knobs to set where normal driving begins and ends</translation>
+        </message>
+        <message id="setting.obd.obd_guide1">
+            <source>The camera shows the vehicle's own speed, read over OBD, on the video.</source>
+            <translation>The camera shows the vehicle's own speed, read over OBD, on the video.</translation>
+        </message>
+        <message id="setting.obd.obd_guide2">
+            <source>With OBD in parking mode the camera keeps reading the vehicle while it is parked.</source>
+            <translation>With OBD in parking mode the camera keeps reading the vehicle while it is parked.</translation>
+        </message>
+        <message id="setting.obd.obd_on_parking_mode">
+            <source>OBD in parking mode</source>
+            <translation>OBD in parking mode</translation>
+        </message>
+        <message id="setting.obd.obd_speed_guide1">
+            <source>Unit of the speed the camera shows and records.</source>
+            <translation>Unit of the speed the camera shows and records.</translation>
+        </message>
+        <message id="setting.obd.obd_time_guide1">
+            <source>The camera's clock follows this zone; tick summer time while it applies.</source>
+            <translation>The camera's clock follows this zone; tick summer time while it applies.</translation>
+        </message>
+        <message id="setting.obd.osd_speed_display">
+            <source>Speed on the video</source>
+            <translation>Speed on the video</translation>
+        </message>
+        <message id="setting.obd.speed_display">
+            <source>Speed unit</source>
+            <translation>Speed unit</translation>
+        </message>
+        <message id="setting.obd.timezone_setting">
+            <source>Time zone</source>
+            <translation>Time zone</translation>
+        </message>
+        <message id="setting.obd.use_ecodrive">
+            <source>Use the eco-drive scale</source>
+            <translation>Use the eco-drive scale</translation>
+        </message>
+        <message id="setting.obd.voltage_setting">
+            <source>Supply cut-off voltage</source>
+            <translation>Supply cut-off voltage</translation>
+        </message>
+        <message id="setting.obd.weekly_alarm">
+            <source>Weekly no-driving day</source>
+            <translation>Weekly no-driving day</translation>
+        </message>
+        <message id="setting.obd_camera">
+            <source>OBD camera</source>
+            <translation>OBD camera</translation>
+        </message>
+        <message id="setting.obd_camera_tip">
+            <source>The camera has an OBD connection: tab 2 shows the OBD page and another tab the card's OBD log. A card with an OBD log always counts as an OBD camera's.</source>
+            <translation>The camera has an OBD connection: tab 2 shows the OBD page and another tab the card's OBD log. A card with an OBD log always counts as an OBD camera's.</translation>
         </message>
         <message id="setting.obdata.abt">
             <source>Outside temp.</source>
@@ -1102,6 +1246,10 @@
         <message id="setting.obdata.yoil">
             <source>Day</source>
             <translation>Day</translation>
+        </message>
+        <message id="setting.obdlog">
+            <source>OBD log</source>
+            <translation>OBD log</translation>
         </message>
         <message id="setting.rename_skipped">
             <source>The card is not renamed to ORVEX while a recording from it is playing.</source>
@@ -1238,6 +1386,10 @@
         <message id="tue">
             <source>Tue</source>
             <translation>Tue</translation>
+        </message>
+        <message id="under">
+            <source>and below</source>
+            <translation>and below</translation>
         </message>
         <message id="unuse">
             <source>Off</source>

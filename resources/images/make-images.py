@@ -248,6 +248,24 @@ svg("barberProgress", 160, 16, f"""<rect x="0" y="5" width="160" height="11" fil
 {stripes}<rect x="0" y="5" width="160" height="1" fill="#ffe0a6" fill-opacity="0.6"/>""")
 
 
+# The eco-drive range slider: its bar and two knobs pointing down at the scale under it;
+# the left knob carries its grip lines towards the low end, the right one towards the high end.
+svg("eco_barFill", 12, 6, f"""<rect x="0.5" y="0.5" width="11" height="5" rx="2.5" fill="{BG_DARK}" stroke="#4a5059"/>""")
+
+
+def eco_knob(name, grip_x):
+    grad = f"""<defs><linearGradient id="k" x1="0" y1="0" x2="0" y2="1">
+<stop offset="0" stop-color="#e4e7eb"/><stop offset="1" stop-color="#a9b0ba"/></linearGradient></defs>"""
+    grips = "".join(f'<rect x="{x}" y="5" width="1" height="8" fill="{BG}"/>' for x in grip_x)
+    svg(name, 14, 22, f"""{grad}
+<path d="M2,0.5 H12 A1.5,1.5 0 0 1 13.5,2 V15 L7,21.5 L0.5,15 V2 A1.5,1.5 0 0 1 2,0.5 Z"
+ fill="url(#k)" stroke="{BG_DARK}"/>{grips}""")
+
+
+eco_knob("eco_knob_left", (4, 6))
+eco_knob("eco_knob_right", (8, 10))
+
+
 def main():
     for name, text in images.items():
         with open(os.path.join(HERE, name + ".svg"), "w", encoding="utf-8") as out:

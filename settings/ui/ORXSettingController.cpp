@@ -2,7 +2,11 @@
 
 #include "ORXConfigFile.h"
 #include "ORXLocalizedString.h"
+#include "ORXObdCameraChoice.h"
 #include "ORXSegmentedControl.h"
+#include "ORXSettingDriveLogPage.h"
+#include "ORXSettingForFlashDataViewController.h"
+#include "ORXSettingForObdDriveInfoViewController.h"
 #include "ORXSettingControllerDelegate.h"
 #include "ORXSettingFileLocator.h"
 #include "ORXSettingPageFactory.h"
@@ -10,9 +14,11 @@
 #include "PMProgressIndicator.h"
 #include "ui_ORXSettingController.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QLabel>
@@ -81,10 +87,14 @@ ORXSettingController::~ORXSettingController() = default;
 
 void ORXSettingController::setupTabs()
 {
-    QStringList labels;
-    for (const Tab& tab : kTabs)
-        labels << ORXLocalizedString(tab.label);
-    setSegmentLabels(m_ui->functionSegmentedControl, labels);
+    m_obdCameraChk = new QCheckBox(ORXLocalizedString("setting.obd_camera"), this);
+    m_obdCameraChk->setObjectName(QStringLiteral("obdCameraChk"));
+    m_obdCameraChk->setToolTip(ORXLocalizedString("setting.obd_camera_tip"));
+    m_obdCameraChk->setAccessibleName(m_obdCameraChk->text());
+    m_obdCameraChk->setChecked(ORXObdCameraChoice::chosen());
+    m_ui->buttonLayout->insertWidget(1, m_obdCameraChk);
+    connect(m_obdCameraChk, &QCheckBox::clicked, this, &ORXSettingController::chooseObdCamera);
+    updateTabs();
     connect(m_ui->functionSegmentedControl, &ORXSegmentedControl::segmentSelected, this,
             &ORXSettingController::changeViewController);
     const std::pair<QPushButton*, const char*> buttons[] = {
@@ -170,6 +180,7 @@ void ORXSettingController::loadSettingFile()
             page->setFileData(&m_FileData);
         if (!found.renamedFrom.isEmpty())
             emit cardRemounted(found.renamedFrom, found.renamedTo);
+        scanCardLogs();
         emit settingsLoaded();
     });
     watcher->setFuture(QtConcurrent::run([options] { return ORXSettingFileLocator::locate(options); }));
@@ -195,7 +206,7 @@ void ORXSettingController::selectTab(int index)
 
 void ORXSettingController::changeViewController(int index)
 {
-    if (index < 0 || index >= kTabCount || index == m_lastSelectedTabIndex)
+    if (index < 0 || index >= tabCount() || index == m_lastSelectedTabIndex)
         return;
     if (ORXSettingControllerDelegate* page = currentDelegate()) {
         const QString message = page->validateUserInput();
@@ -212,7 +223,7 @@ void ORXSettingController::changeViewController(int index)
     }
     // The drive-log page is kept for the life of the window; every other page goes.
     QWidget* previous = m_ui->targetView->takeWidget();
-    if (previous && previous != m_driveInfoController)
+    if (previous && previous != m_driveInfoController && previous != m_obdLogController)
         previous->deleteLater();
     else if (previous)
         previous->hide();
@@ -233,22 +244,92 @@ QWidget* ORXSettingController::createPage(int index)
 {
     if (index == kDriveInfoTab)
         return createDriveInfoController();
-    QWidget* page = ORXSettingPageFactory::createSettingPage(QLatin1String(kTabs[index].page));
+    if (index == kObdLogTab)
+        return createObdLogController();
+    // An OBD camera's tab 2 is the OBD page: it and the GPS page never both edit the record.
+    const bool obdPage = index == 2 && m_obdCamera;
+    QWidget* page =
+        ORXSettingPageFactory::createSettingPage(obdPage ? QStringLiteral("obd") : QLatin1String(kTabs[index].page));
     if (!page)
         page = notAvailablePage();
-    page->setWindowTitle(ORXLocalizedString(kTabs[index].title));
+    page->setWindowTitle(ORXLocalizedString(obdPage ? "setting.obd" : kTabs[index].title));
     return page;
 }
 
 QWidget* ORXSettingController::createDriveInfoController()
 {
-    // The flash data log viewer of the card ("DrvInfo/orvex_000.drv" under the card's mount
-    // path) comes with the drive-log viewers; until then the tab says it is not there yet.
-    if (!m_driveInfoController) {
-        m_driveInfoController = notAvailablePage();
-        m_driveInfoController->setWindowTitle(ORXLocalizedString("setting.information"));
-    }
+    // The flash data log of the card or card copy ("DrvInfo/orvex_000.drv"), when found there.
+    if (!m_driveInfoController)
+        m_driveInfoController = new ORXSettingDriveLogPage(new ORXSettingForFlashDataViewController, m_flashLogPath);
+    m_driveInfoController->setWindowTitle(ORXLocalizedString("setting.information"));
     return m_driveInfoController;
+}
+
+QWidget* ORXSettingController::createObdLogController()
+{
+    // The newest OBD log of the card ("DrvInfo/*.obd"), kept like the flash data page.
+    if (!m_obdLogController)
+        m_obdLogController = new ORXSettingDriveLogPage(new ORXSettingForObdDriveInfoViewController, m_obdLogPath);
+    m_obdLogController->setWindowTitle(ORXLocalizedString("setting.obdlog"));
+    return m_obdLogController;
+}
+
+// Which drive logs the card (or the copy) holds decides the OBD tabs; the card is read off
+// the GUI thread.
+void ORXSettingController::scanCardLogs()
+{
+    const QString root = m_SettingFilePath.isEmpty() ? QString() : QFileInfo(m_SettingFilePath).absolutePath();
+    auto* watcher = new QFutureWatcher<ORXObdCameraChoice::CardLogs>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        const ORXObdCameraChoice::CardLogs logs = watcher->result();
+        watcher->deleteLater();
+        m_flashLogPath = logs.flashLogPath;
+        m_obdLogPath = logs.obdLogPath;
+        const bool obd = !m_obdLogPath.isEmpty() || m_obdCameraChk->isChecked();
+        if (obd != m_obdCamera && (m_lastSelectedTabIndex == 2 || m_lastSelectedTabIndex == kObdLogTab))
+            changeViewController(0);
+        updateTabs();
+        emit cardLogsFound();
+    });
+    watcher->setFuture(QtConcurrent::run([root] { return ORXObdCameraChoice::findCardLogs(root); }));
+}
+
+void ORXSettingController::updateTabs()
+{
+    // A card with an OBD log is an OBD camera's card whatever the box said.
+    const bool cardIsObd = !m_obdLogPath.isEmpty();
+    m_obdCameraChk->setEnabled(!cardIsObd);
+    if (cardIsObd)
+        m_obdCameraChk->setChecked(true);
+    m_obdCamera = m_obdCameraChk->isChecked();
+    QStringList labels;
+    for (const Tab& tab : kTabs)
+        labels << ORXLocalizedString(tab.label);
+    if (m_obdCamera) {
+        labels[2] = ORXLocalizedString("setting.obd");
+        labels << ORXLocalizedString("setting.obdlog");
+    }
+    setSegmentLabels(m_ui->functionSegmentedControl, labels);
+    selectTab(m_lastSelectedTabIndex);
+}
+
+void ORXSettingController::chooseObdCamera(bool on)
+{
+    const int current = m_lastSelectedTabIndex;
+    const bool affected = current == 2 || current == kObdLogTab;
+    // Leave the page the change replaces first: it stores what it shows (or refuses).
+    if (affected && on != m_obdCamera) {
+        changeViewController(0);
+        if (m_lastSelectedTabIndex != 0) {
+            m_obdCameraChk->setChecked(m_obdCamera);
+            return;
+        }
+    }
+    m_obdCameraChk->setChecked(on);
+    ORXObdCameraChoice::setChosen(on);
+    updateTabs();
+    if (current == 2)
+        changeViewController(2);
 }
 
 bool ORXSettingController::populate()

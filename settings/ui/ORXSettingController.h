@@ -13,6 +13,7 @@
 
 class ORXSettingControllerDelegate;
 class PMProgressIndicator;
+class QCheckBox;
 class QDialog;
 class QLabel;
 class QTimer;
@@ -34,6 +35,8 @@ class ORXSettingController : public QWidget
 public:
     static constexpr int kTabCount = 7;
     static constexpr int kDriveInfoTab = 6;
+    // With an OBD camera: tab 2 is the OBD page and this extra tab shows the card's OBD log.
+    static constexpr int kObdLogTab = 7;
 
     // What the player tells the window before it opens: the folder it shows and the
     // recording it plays (the card of that recording is not renamed).
@@ -56,6 +59,10 @@ public:
     QWidget* targetController() const { return m_targetController; }
     double progress() const { return m_progress; }
     bool isLoading() const { return m_loading; }
+    int tabCount() const { return m_obdCamera ? kTabCount + 1 : kTabCount; }
+    bool isObdCamera() const { return m_obdCamera; }
+    // The "OBD camera" check box: tab 2 becomes the OBD page (or the GPS page again).
+    void chooseObdCamera(bool on);
 
     // The page switch of the tabs: leaving a page validates and stores it.
     void changeViewController(int index);
@@ -81,6 +88,8 @@ signals:
     void cardRemounted(const QString& oldMountPath, const QString& newMountPath);
     // A save ended: the path written, or the message shown.
     void saveFinished(bool saved, const QString& pathOrMessage);
+    // The card's drive logs were looked for; the tabs show whether it is an OBD camera's.
+    void cardLogsFound();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -93,6 +102,9 @@ private:
     void updateTitle();
     QWidget* createPage(int index);
     QWidget* createDriveInfoController();
+    QWidget* createObdLogController();
+    void scanCardLogs();
+    void updateTabs();
     ORXSettingControllerDelegate* currentDelegate() const;
     void selectTab(int index);
     void writeSettings(const QString& target);
@@ -109,6 +121,11 @@ private:
     int m_lastSelectedTabIndex = -1;
     QPointer<QWidget> m_targetController;
     QPointer<QWidget> m_driveInfoController;
+    QPointer<QWidget> m_obdLogController;
+    QCheckBox* m_obdCameraChk = nullptr;
+    QString m_flashLogPath; // found on the card (or copy) off the GUI thread
+    QString m_obdLogPath;
+    bool m_obdCamera = false;
     QPointer<QWidget> m_lastDialogController;
 
     QDialog* m_progressPanel = nullptr;

@@ -5,6 +5,7 @@
 #include "ORXSettingForBasicViewController.h"
 #include "ORXSettingForGpsViewController.h"
 #include "ORXSettingForMotionViewController.h"
+#include "ORXSettingForObdViewController.h"
 #include "ORXSettingForVideoViewController.h"
 
 #include <QWidget>
@@ -26,6 +27,8 @@ QWidget* createSettingPage(const QString& name, QWidget* parent)
         return new ORXSettingForMotionViewController(parent);
     if (name == QLatin1String("audio"))
         return new ORXSettingForAudioViewController(parent);
+    if (name == QLatin1String("obd"))
+        return new ORXSettingForObdViewController(parent);
     return nullptr;
 }
 

@@ -36,11 +36,12 @@ private slots:
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.err.isEmpty());
         const QJsonObject pages = QJsonDocument::fromJson(result.out).object();
-        for (const char* page : {"video", "basic", "gps"})
+        for (const char* page : {"video", "basic", "gps", "obd"})
             QVERIFY2(pages.value(page).isObject(), page);
         QCOMPARE(pages["video"]["videoEncodingBitrate"].toInt(), 1);
         QCOMPARE(pages["gps"]["timeGmtCombo"].toInt(), -1);
         QCOMPARE(pages["gps"]["summerTimeChk"].toBool(), false);
+        QCOMPARE(pages["obd"]["ecoSlider"].toArray().toVariantList(), QVariantList({40, 80}));
         const QJsonObject basic = pages["basic"].toObject();
         QCOMPARE(basic["gsensorSensitivityDrivingSeg"].toInt(), 5);
         QCOMPARE(basic["gsensorSensitivityThresholdXDrivingField"].toString(), QString("12.34"));

@@ -1,6 +1,8 @@
 #include "CliRunner.h"
 #include "OrvexTest.h"
 
+#include "ORXSimSampleCard.h"
+
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
@@ -54,8 +56,11 @@ private slots:
         QCOMPARE(QFileInfo(root + QStringLiteral("/config.bin")).size(), 428);
         QCOMPARE(QFileInfo(root + QStringLiteral("/timeset.cfg")).size(), 19);
         QCOMPARE(runCli({QStringLiteral("config"), QStringLiteral("show"), root + QStringLiteral("/config.bin")}).exitCode, 0);
-        for (const char* log : {"/DrvInfo/orvex_000.drv", "/DrvInfo/orvex_000.obd"}) {
-            const CliResult shown = runCli({QStringLiteral("log"), root + QLatin1String(log)});
+        // A GPS camera's card: the OBD log lies beside it, not in its DrvInfo folder.
+        QVERIFY(!QFileInfo::exists(root + QStringLiteral("/DrvInfo/orvex_000.obd")));
+        for (const QString& log :
+             {root + QStringLiteral("/DrvInfo/orvex_000.drv"), ORXSimSampleCardObdLogPath(root)}) {
+            const CliResult shown = runCli({QStringLiteral("log"), log});
             QCOMPARE(shown.exitCode, 0);
             QVERIFY(shown.out.count('\n') > 100);
         }

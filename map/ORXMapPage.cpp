@@ -1,16 +1,17 @@
 #include "ORXMapPage.h"
 
+#include "ORXCFormat.h"
 #include "ORXLocalizedString.h"
+#include "ORXMapLog.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLoggingCategory>
+#include <QTimer>
 #include <QWebEngineSettings>
 
 #include <unistd.h>
-
-Q_LOGGING_CATEGORY(lcMap, "orvex.player.map")
 
 #if defined(__SANITIZE_ADDRESS__)
 // Chromium inside Qt WebEngine 6.4 frees some of its own objects with a sized delete of
@@ -27,7 +28,28 @@ extern "C" const char* __lsan_default_suppressions()
 }
 #endif
 
-ORXMapPage::ORXMapPage(QObject* parent) : QWebEnginePage(parent)
+namespace {
+
+// A page that is never shown: a link the map asks to open in a new window lands here and
+// goes on to the system browser.
+class ORXExternalLinkPage : public QWebEnginePage
+{
+public:
+    using QWebEnginePage::QWebEnginePage;
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override
+    {
+        if (url.isValid() && !url.isEmpty())
+            QDesktopServices::openUrl(url);
+        deleteLater();
+        return false;
+    }
+};
+
+} // namespace
+
+ORXMapPage::ORXMapPage(QObject* parent) : QWebEnginePage(parent), m_url(pageUrl())
 {
     // The page comes from the resources; its tiles from the OpenStreetMap servers.
     settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
@@ -37,6 +59,11 @@ ORXMapPage::ORXMapPage(QObject* parent) : QWebEnginePage(parent)
 QUrl ORXMapPage::pageUrl()
 {
     return QUrl(QStringLiteral("qrc:/map/map2_eng.htm"));
+}
+
+QString ORXMapPage::setLatLagScript(double longitude, double latitude)
+{
+    return ORXCFormat("setLatLag('%lf','%lf')", longitude, latitude);
 }
 
 void ORXMapPage::prepareProcess()
@@ -49,7 +76,7 @@ void ORXMapPage::prepareProcess()
 void ORXMapPage::loadMap()
 {
     m_loaded = false;
-    load(pageUrl());
+    load(m_url);
 }
 
 void ORXMapPage::runScript(const QString& script)
@@ -63,15 +90,41 @@ void ORXMapPage::runScript(const QString& script)
     m_pending.append(script);
 }
 
+bool ORXMapPage::isOwnResource(const QUrl& url) const
+{
+    const QString folder = m_url.path().left(m_url.path().lastIndexOf(QLatin1Char('/')) + 1);
+    return url.scheme() == m_url.scheme() && url.path().startsWith(folder);
+}
+
+bool ORXMapPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
+{
+    if (isOwnResource(url))
+        return true;
+    qCInfo(lcMap, "not shown in the map: %s", qPrintable(url.toString()));
+    // A link the user followed goes to the browser; anything else is simply not loaded.
+    if (type == NavigationTypeLinkClicked && isMainFrame)
+        QDesktopServices::openUrl(url);
+    return false;
+}
+
+QWebEnginePage* ORXMapPage::createWindow(WebWindowType)
+{
+    return new ORXExternalLinkPage(profile(), this);
+}
+
 void ORXMapPage::didLoad(bool ok)
 {
     if (!ok) {
-        // A missing page leaves the view empty; calls keep waiting for a later load.
-        qCWarning(lcMap, "cannot load the map page %s", qPrintable(pageUrl().toString()));
+        // A refused navigation after the map is up leaves the map as it was.
+        if (m_loaded)
+            return;
+        qCWarning(lcMap, "cannot load the map page %s", qPrintable(m_url.toString()));
         emit mapLoaded(false);
+        retryLater();
         return;
     }
     m_loaded = true;
+    m_failures = 0;
     const QJsonObject texts{{QStringLiteral("tilesFailed"), ORXLocalizedString("map.tiles_failed")}};
     runJavaScript(QStringLiteral("ORXSetTexts(%1)")
                       .arg(QString::fromUtf8(QJsonDocument(texts).toJson(QJsonDocument::Compact))));
@@ -79,6 +132,20 @@ void ORXMapPage::didLoad(bool ok)
     for (const QString& script : pending)
         runJavaScript(script);
     emit mapLoaded(true);
+}
+
+void ORXMapPage::retryLater()
+{
+    if (m_retryPending || m_failures >= kMaxRetries)
+        return;
+    const int delay = kFirstRetryMs << m_failures;
+    ++m_failures;
+    m_retryPending = true;
+    QTimer::singleShot(delay, this, [this] {
+        m_retryPending = false;
+        if (!m_loaded)
+            loadMap();
+    });
 }
 
 void ORXMapPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,

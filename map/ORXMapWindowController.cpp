@@ -1,14 +1,11 @@
 #include "ORXMapWindowController.h"
 
+#include "ORXMapLog.h"
 #include "ORXMapPage.h"
-#include "ORXTelemetryPresenter.h"
 #include "ui_ORXMapWindowController.h"
 
 #include <QDebug>
-#include <QLoggingCategory>
 #include <QWebEngineView>
-
-Q_DECLARE_LOGGING_CATEGORY(lcMap)
 
 ORXMapWindowController::ORXMapWindowController(QWidget* parent)
     : QWidget(parent, Qt::Window), m_ui(std::make_unique<Ui::ORXMapWindowController>())
@@ -42,5 +39,5 @@ void ORXMapWindowController::moveWindowRightBy(const QRect& r)
 
 void ORXMapWindowController::updateMapLat(double lat, double lng)
 {
-    m_page->runScript(ORXTelemetryPresenter::setLatLagScript(lng, lat));
+    m_page->runScript(ORXMapPage::setLatLagScript(lng, lat));
 }

@@ -1,0 +1,3 @@
+#include "ORXMapLog.h"
+
+Q_LOGGING_CATEGORY(lcMap, "orvex.map")

@@ -1,0 +1,115 @@
+#include "OrvexTest.h"
+
+#include "FakeUDisksBus.h"
+#include "ORXDriveLogViewController.h"
+#include "ORXObdCameraChoice.h"
+#include "ORXSettingController.h"
+#include "ORXSettingDriveLogPage.h"
+#include "ORXSimCardFiles.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTableView>
+
+// Which page the settings window shows at tab 2 (GPS or OBD), its extra "OBD log" tab, and
+// the information tab on the card copy's flash log.
+class ORXSettingObdHostingTest : public QObject
+{
+    Q_OBJECT
+
+    // A card copy in the open folder (config.bin and DrvInfo), its window loaded.
+    static std::unique_ptr<ORXSettingController> openOnCopy(const QString& folder)
+    {
+        auto window = std::make_unique<ORXSettingController>(ORXSettingController::PlayerState{folder, {}});
+        QSignalSpy found(window.get(), &ORXSettingController::cardLogsFound);
+        window->show();
+        if (!found.wait(20000))
+            return nullptr;
+        QDialog* sheet = window->findChild<QDialog*>("progressPanel");
+        QTest::qWaitFor([sheet] { return !sheet->isVisible(); }, 3000);
+        return window;
+    }
+
+    static QString pageClass(ORXSettingController* window, int tab)
+    {
+        window->changeViewController(tab);
+        return QString::fromLatin1(window->targetController()->metaObject()->className());
+    }
+
+    static int rowsShown(ORXSettingController* window, int tab)
+    {
+        window->changeViewController(tab);
+        auto* page = qobject_cast<ORXSettingDriveLogPage*>(window->targetController());
+        if (!page)
+            return -1;
+        QTest::qWaitFor([page] { return page->viewController()->isFlashDataAccessed(); }, 10000);
+        return page->viewController()->tableView()->model()->rowCount();
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { ORXObdCameraChoice::setChosen(false); }
+
+    void gpsOrObdPage_data()
+    {
+        QTest::addColumn<bool>("obdLogOnCard");
+        QTest::addColumn<bool>("chosen");
+        QTest::addColumn<bool>("obd");
+        QTest::newRow("GPS camera's card") << false << false << false;
+        QTest::newRow("card with an OBD log") << true << false << true;
+        QTest::newRow("OBD camera chosen") << false << true << true;
+    }
+    void gpsOrObdPage()
+    {
+        QFETCH(bool, obdLogOnCard);
+        QFETCH(bool, chosen);
+        QFETCH(bool, obd);
+        FakeUDisksBus bus;
+        QVERIFY(bus.start({}, {}));
+        QTemporaryDir folder;
+        QString error;
+        QVERIFY2(ORXSimWriteCardFiles(folder.path(), ORXSimRoute(), &error), qPrintable(error));
+        if (!obdLogOnCard)
+            QVERIFY(QFile::remove(folder.filePath(kORXSimObdLogPath)));
+        ORXObdCameraChoice::setChosen(chosen);
+        auto window = openOnCopy(folder.path());
+        QVERIFY(window);
+        QCOMPARE(window->isObdCamera(), obd);
+        QCOMPARE(window->tabCount(), obd ? 8 : 7);
+        QCOMPARE(pageClass(window.get(), 2),
+                 obd ? QString("ORXSettingForObdViewController") : QString("ORXSettingForGpsViewController"));
+        QCOMPARE(rowsShown(window.get(), ORXSettingController::kDriveInfoTab), kORXSimLogRecords);
+        if (obdLogOnCard)
+            QCOMPARE(rowsShown(window.get(), ORXSettingController::kObdLogTab), kORXSimLogRecords);
+        if (obd)
+            QVERIFY(window->grab().save(QStringLiteral("/tmp/orvex-settings-obd-log-tab.png")));
+    }
+
+    void checkBoxSwitchesTheOpenPage()
+    {
+        FakeUDisksBus bus;
+        QVERIFY(bus.start({}, {}));
+        QTemporaryDir folder;
+        QString error;
+        QVERIFY2(ORXSimWriteCardFiles(folder.path(), ORXSimRoute(), &error), qPrintable(error));
+        QVERIFY(QFile::remove(folder.filePath(kORXSimObdLogPath)));
+        auto window = openOnCopy(folder.path());
+        QVERIFY(window);
+        window->changeViewController(2);
+        auto* box = window->findChild<QCheckBox*>("obdCameraChk");
+        box->click();
+        QVERIFY(ORXObdCameraChoice::chosen());
+        QCOMPARE(window->lastSelectedTabIndex(), 2);
+        QCOMPARE(QString(window->targetController()->metaObject()->className()),
+                 QString("ORXSettingForObdViewController"));
+        box->click();
+        QCOMPARE(window->tabCount(), 7);
+        QCOMPARE(QString(window->targetController()->metaObject()->className()),
+                 QString("ORXSettingForGpsViewController"));
+    }
+};
+
+ORVEX_TEST(ORXSettingObdHostingTest)
+#include "tst_ORXSettingObdHosting.moc"

@@ -1,0 +1,225 @@
+// The two-knob slider through the mouse and the keyboard on the real widget, and the axis
+// under it.
+#include "OrvexTest.h"
+
+#include "EcoSliderAxisView.h"
+#include "SMDoubleSlider.h"
+#include "WidgetTestSupport.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QVBoxLayout>
+
+namespace {
+void sendMouse(SMDoubleSlider& s, QEvent::Type type, double value, Qt::MouseButtons held)
+{
+    const QPointF at(s.positionForValue(value), s.height() / 2.0);
+    QMouseEvent event(type, at, s.mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      held, Qt::NoModifier);
+    QApplication::sendEvent(&s, &event);
+}
+
+struct Slider
+{
+    SMDoubleSlider s;
+    Slider(double lo, double hi, int width = 300)
+    {
+        s.setImageNames(QStringLiteral("eco_knob_left"), QStringLiteral("eco_knob_right"),
+                        QStringLiteral("eco_barFill"));
+        s.resize(width, 30);
+        s.setDoubleHiValue(hi);
+        s.setDoubleLoValue(lo);
+    }
+};
+} // namespace
+
+class SMDoubleSliderTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void valueRules_data()
+    {
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<double>("arg");
+        QTest::addColumn<double>("lo");
+        QTest::addColumn<double>("hi");
+        QTest::newRow("high below low is raised") << "hi" << 20.0 << 30.0 << 30.0;
+        QTest::newRow("low above high is cut") << "lo" << 90.0 << 70.0 << 70.0;
+        QTest::newRow("high past the maximum") << "hi" << 150.0 << 30.0 << 100.0;
+        QTest::newRow("low under the minimum") << "lo" << -5.0 << 0.0 << 70.0;
+        QTest::newRow("maximum cuts high") << "max" << 50.0 << 30.0 << 50.0;
+        QTest::newRow("maximum cuts both") << "max" << 20.0 << 20.0 << 20.0;
+        QTest::newRow("minimum raises low") << "min" << 40.0 << 40.0 << 70.0;
+        QTest::newRow("locking puts low on high") << "lock" << 1.0 << 70.0 << 70.0;
+    }
+    void valueRules()
+    {
+        QFETCH(QString, op);
+        QFETCH(double, arg);
+        Slider t(30, 70);
+        if (op == QLatin1String("hi"))
+            t.s.setDoubleHiValue(arg);
+        else if (op == QLatin1String("lo"))
+            t.s.setDoubleLoValue(arg);
+        else if (op == QLatin1String("max"))
+            t.s.setMaxValue(arg);
+        else if (op == QLatin1String("min"))
+            t.s.setMinValue(arg);
+        else
+            t.s.setLockedSliders(true);
+        QFETCH(double, lo);
+        QFETCH(double, hi);
+        QCOMPARE(t.s.doubleLoValue(), lo);
+        QCOMPARE(t.s.doubleHiValue(), hi);
+    }
+
+    // A press (at a value's place, a pixel either side) and a drag to a value.
+    void knobChoiceAndDrag_data()
+    {
+        QTest::addColumn<double>("lo0");
+        QTest::addColumn<double>("hi0");
+        QTest::addColumn<double>("press");
+        QTest::addColumn<int>("nudge");
+        QTest::addColumn<double>("dragTo");
+        QTest::addColumn<bool>("lowKnob");
+        QTest::addColumn<double>("lo");
+        QTest::addColumn<double>("hi");
+        QTest::newRow("low dragged past high stops there")
+            << 30.0 << 70.0 << 30.0 << -2 << 90.0 << true << 70.0 << 70.0;
+        QTest::newRow("high dragged below low stops there")
+            << 30.0 << 70.0 << 70.0 << 0 << 10.0 << false << 30.0 << 30.0;
+        QTest::newRow("stacked at the minimum: high moves")
+            << 0.0 << 0.0 << 0.0 << -2 << 40.0 << false << 0.0 << 40.0;
+        QTest::newRow("stacked above the minimum: low moves")
+            << 50.0 << 50.0 << 50.0 << -2 << 20.0 << true << 20.0 << 50.0;
+        QTest::newRow("right of low centre, left of high: high")
+            << 30.0 << 70.0 << 30.0 << 2 << 45.0 << false << 30.0 << 45.0;
+        QTest::newRow("press left of low brings low")
+            << 30.0 << 70.0 << 10.0 << 0 << -1.0 << true << 10.0 << 70.0;
+        QTest::newRow("press between moves high")
+            << 30.0 << 70.0 << 40.0 << 0 << -1.0 << false << 30.0 << 40.0;
+    }
+    void knobChoiceAndDrag()
+    {
+        QFETCH(double, lo0);
+        QFETCH(double, hi0);
+        QFETCH(double, press);
+        QFETCH(int, nudge);
+        QFETCH(double, dragTo);
+        QFETCH(bool, lowKnob);
+        Slider t(lo0, hi0);
+        const double pressAt = t.s.valueForPosition(t.s.positionForValue(press) + nudge);
+        sendMouse(t.s, QEvent::MouseButtonPress, pressAt, Qt::LeftButton);
+        QCOMPARE(t.s.trackingLoKnob(), lowKnob);
+        // The mouse keeps its place on the knob while it drags.
+        const double dragAt = t.s.valueForPosition(t.s.positionForValue(dragTo) + nudge);
+        if (dragTo >= 0)
+            sendMouse(t.s, QEvent::MouseMove, dragAt, Qt::LeftButton);
+        sendMouse(t.s, QEvent::MouseButtonRelease, dragTo >= 0 ? dragAt : pressAt, Qt::NoButton);
+        QFETCH(double, lo);
+        QFETCH(double, hi);
+        QVERIFY2(qAbs(t.s.doubleLoValue() - lo) < 1, qPrintable(QString::number(t.s.doubleLoValue())));
+        QVERIFY2(qAbs(t.s.doubleHiValue() - hi) < 1, qPrintable(QString::number(t.s.doubleHiValue())));
+    }
+
+    void boundValuesFollowDragOrRelease_data()
+    {
+        QTest::addColumn<bool>("continuous");
+        QTest::addColumn<int>("duringDrag");
+        QTest::newRow("continuous: every step") << true << 3;
+        QTest::newRow("not continuous: on release") << false << 0;
+    }
+    void boundValuesFollowDragOrRelease()
+    {
+        QFETCH(bool, continuous);
+        QFETCH(int, duringDrag);
+        Slider t(30, 70);
+        t.s.setContinuous(continuous);
+        QSignalSpy hi(&t.s, &SMDoubleSlider::objectHiValueChanged);
+        QSignalSpy lo(&t.s, &SMDoubleSlider::objectLoValueChanged);
+        sendMouse(t.s, QEvent::MouseButtonPress, 70, Qt::LeftButton);
+        for (double v : {75.0, 80.0, 85.0})
+            sendMouse(t.s, QEvent::MouseMove, v, Qt::LeftButton);
+        QCOMPARE(hi.size(), duringDrag);
+        sendMouse(t.s, QEvent::MouseButtonRelease, 85, Qt::NoButton);
+        QCOMPARE(hi.size(), duringDrag + 1);
+        QVERIFY(qAbs(hi.last().first().toDouble() - 85) < 0.5);
+        QCOMPARE(lo.size(), 0);
+        // Values set from code are not told back.
+        t.s.setDoubleHiValue(60);
+        QCOMPARE(hi.size(), duringDrag + 1);
+    }
+
+    void keyboardMovesAndSwitchesKnobs()
+    {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* slider = new SMDoubleSlider;
+        auto* after = new QWidget;
+        after->setFocusPolicy(Qt::StrongFocus);
+        layout->addWidget(slider);
+        layout->addWidget(after);
+        slider->setDoubleHiValue(70);
+        slider->setDoubleLoValue(30);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        after->setFocus();
+        slider->setFocus(Qt::BacktabFocusReason); // arriving backwards: the high knob
+        QVERIFY(!slider->trackingLoKnob());
+        after->setFocus();
+        slider->setFocus(Qt::TabFocusReason);
+        QVERIFY(slider->trackingLoKnob());
+        QTest::keyClick(slider, Qt::Key_Right);
+        QCOMPARE(slider->doubleLoValue(), 31.0);
+        QTest::keyClick(slider, Qt::Key_Tab); // to the high knob, focus stays
+        QVERIFY(slider->hasFocus() && !slider->trackingLoKnob());
+        QTest::keyClick(slider, Qt::Key_PageUp);
+        QCOMPARE(slider->doubleHiValue(), 80.0);
+        QTest::keyClick(slider, Qt::Key_Tab); // leaves the slider
+        QVERIFY(after->hasFocus());
+    }
+
+    void axisTicksStandUnderTheTrack_data()
+    {
+        QTest::addColumn<int>("width");
+        for (int w : {180, 400, 640, 849, 1400})
+            QTest::addRow("%d px", w) << w;
+    }
+    void axisTicksStandUnderTheTrack()
+    {
+        QFETCH(int, width);
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* slider = new SMDoubleSlider;
+        slider->setImageNames(QStringLiteral("eco_knob_left"), QStringLiteral("eco_knob_right"),
+                              QStringLiteral("eco_barFill"));
+        slider->setDoubleHiValue(70);
+        slider->setDoubleLoValue(30);
+        auto* axis = new EcoSliderAxisView;
+        axis->setSlider(slider);
+        layout->addWidget(slider);
+        layout->addWidget(axis);
+        window.resize(width, 80);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const double offset = slider->mapTo(&window, QPoint()).x() - axis->mapTo(&window, QPoint()).x();
+        for (int i = 0; i < EcoSliderAxisView::kTickCount; ++i) {
+            const QRectF tick = axis->tickRect(i);
+            QVERIFY2(tick.left() >= offset + slider->trackLeft() - 1 &&
+                         tick.right() <= offset + slider->trackRight() + 1,
+                     qPrintable(QStringLiteral("tick %1 at %2").arg(i).arg(tick.left())));
+            QCOMPARE(tick.height(), EcoSliderAxisView::isLongTick(i) ? 8.0 : 5.0);
+        }
+        QVERIFY(qAbs(axis->tickRect(21).center().x() - (offset + slider->trackRight())) <= 1);
+        if (width == 640) {
+            window.setStyleSheet(QStringLiteral("background: #2a2e35"));
+            WidgetTest::saveScreenshot(window.grab().toImage(), QStringLiteral("eco-slider"));
+        }
+    }
+};
+
+ORVEX_TEST(SMDoubleSliderTest)
+#include "tst_SMDoubleSlider.moc"
