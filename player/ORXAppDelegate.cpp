@@ -198,8 +198,8 @@ void ORXAppDelegate::setupButtons()
     button(m_ui->jumpForwardButton, "icon_jump_forward_n");
     button(m_ui->snapshotButton, "icon_snapshot_n");
     button(m_ui->printButton, "icon_print_n");
-    // The settings and clock windows are not part of this build yet.
-    for (TKImageButton* b : {m_ui->settingButton, m_ui->clockButton})
+    // The settings window is not part of this build yet.
+    for (TKImageButton* b : {m_ui->settingButton})
         b->setEnabled(false);
     connect(m_ui->snapshotButton, &QAbstractButton::clicked, this, &ORXAppDelegate::captureVideo);
     connect(m_ui->printButton, &QAbstractButton::clicked, this, &ORXAppDelegate::print);
@@ -219,6 +219,7 @@ void ORXAppDelegate::setupButtons()
     exportMenu->addAction(ORXLocalizedString("export.menu_telemetry"), this, [this] {
         m_trackExport->exportRecording(*m_blackBoxData, ORXTrackExport::Telemetry, playingRecordingPath());
     });
+    addCardMenuItems(exportMenu);
     connect(exportButton, &QAbstractButton::clicked, this, [exportButton, exportMenu] {
         exportMenu->popup(exportButton->mapToGlobal(QPoint(0, exportButton->height())));
     });
@@ -330,11 +331,6 @@ void ORXAppDelegate::toggleFullScreen()
 void ORXAppDelegate::closeWindow()
 {
     m_window->close();
-}
-
-void ORXAppDelegate::showTimeSetupPanel()
-{
-    // The clock window comes with the card utilities' windows.
 }
 
 void ORXAppDelegate::showSettingPanel()
