@@ -11,6 +11,9 @@
 #include <QFutureWatcher>
 #include <QKeySequence>
 #include <QLocale>
+#include <QPainter>
+#include <QTextCharFormat>
+#include <QToolButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -66,6 +69,7 @@ void ORXTimeSetupController::onInitDIalog()
     m_ui->timePicker->setAccessibleName(m_ui->timeLabel->text());
     m_ui->clockTimePicker->setAccessibleName(m_ui->timeLabel->text());
     m_ui->datePicker->setDateRange(kFirstDate, kLastDate);
+    styleDatePicker();
 
     const QDateTime now = QDateTime::currentDateTime();
     m_selectedDate = now.date();
@@ -96,6 +100,42 @@ void ORXTimeSetupController::onInitDIalog()
         nowDayChecked();
     });
     loadSettingFile();
+}
+
+// The calendar in the program's dark look: a charcoal head with light text and chevrons,
+// muted weekends, the amber accent only for the chosen day.
+void ORXTimeSetupController::styleDatePicker()
+{
+    QCalendarWidget* picker = m_ui->datePicker;
+    picker->setStyleSheet(QStringLiteral(
+        "QWidget#qt_calendar_navigationbar { background: #2a2e35; border-bottom: 1px solid #3a3f47; }"
+        "QCalendarWidget QToolButton { color: #e8eaed; background: transparent; border: none;"
+        " font-weight: 600; padding: 2px 6px; }"
+        "QCalendarWidget QToolButton:hover { color: #f5a623; }"
+        "QCalendarWidget QToolButton::menu-indicator { image: none; width: 0; }"
+        "QCalendarWidget QSpinBox { background: #1e2126; color: #e8eaed; }"
+        "QCalendarWidget QAbstractItemView:enabled { background: #22262c; color: #d0d4da;"
+        " selection-background-color: #f5a623; selection-color: #1e2126; }"
+        "QCalendarWidget QAbstractItemView:disabled { color: #5c626b; }"));
+    const auto chevron = [](bool left) {
+        QPixmap pixmap(QSize(16, 16) * 2);
+        pixmap.setDevicePixelRatio(2);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(0xd0, 0xd4, 0xda), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPolygonF arrow = left ? QPolygonF{{10, 3}, {5, 8}, {10, 13}} : QPolygonF{{6, 3}, {11, 8}, {6, 13}};
+        p.drawPolyline(arrow);
+        return QIcon(pixmap);
+    };
+    if (auto* previous = picker->findChild<QToolButton*>(QStringLiteral("qt_calendar_prevmonth")))
+        previous->setIcon(chevron(true));
+    if (auto* next = picker->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth")))
+        next->setIcon(chevron(false));
+    QTextCharFormat weekend;
+    weekend.setForeground(QColor(0x9a, 0xa1, 0xab));
+    picker->setWeekdayTextFormat(Qt::Saturday, weekend);
+    picker->setWeekdayTextFormat(Qt::Sunday, weekend);
 }
 
 void ORXTimeSetupController::showSelectedDate()

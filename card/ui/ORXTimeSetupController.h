@@ -56,6 +56,7 @@ private:
     void openSavePanel();
     void doWriteConfigFile(const QString& path);
     void writeFinished(const QString& path, const QString& error);
+    void styleDatePicker();
     void showSelectedDate();
     void setBusy(bool busy);
 

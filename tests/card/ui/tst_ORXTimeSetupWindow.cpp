@@ -211,7 +211,7 @@ void ORXTimeSetupWindowTest::failedWriteKeepsWindow()
     QTRY_VERIFY(CardUi::openBox(&window));
     QMessageBox* alert = CardUi::openBox(&window);
     QCOMPARE(alert->text(), ORXLocalizedString("time.write_failed"));
-    CardUi::saveShot(&window, "clock-write-failed");
+    CardUi::saveShot(alert, "clock-write-failed");
     alert->buttons().constFirst()->click();
     QTest::qWait(50);
     QVERIFY(window.isVisible());
