@@ -13,6 +13,8 @@ QMessageBox* showCardAlert(QWidget* window, const QString& message, const QStrin
     box->setIcon(QMessageBox::NoIcon);
     box->setText(message);
     box->setInformativeText(informative);
+    // Room for a disk's description on one line.
+    box->setStyleSheet(QStringLiteral("QLabel#qt_msgbox_informativelabel { min-width: 340px; }"));
     QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     ok->setAccessibleName(QStringLiteral("OK"));
     box->setDefaultButton(ok);
