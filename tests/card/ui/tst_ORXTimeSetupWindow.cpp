@@ -19,10 +19,9 @@ class ORXTimeSetupWindowTest : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { CardUi::applyTheme(); }
-    void pickersKeptEqual();
+    void pickersAndToday();
     void clockHandsDragged_data();
     void clockHandsDragged();
-    void todayShortcut();
     void writesClockFile_data();
     void writesClockFile();
     void failedWriteKeepsWindow();
@@ -46,21 +45,18 @@ void ORXTimeSetupWindowTest::startBus(FakeUDisksBus& bus, bool cardHoldsFile)
 
 void ORXTimeSetupWindowTest::drag(QWidget* widget, QPointF from, QPointF to)
 {
-    QMouseEvent press(QEvent::MouseButtonPress, from, widget->mapToGlobal(from), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &press);
-    for (int i = 1; i <= 8; ++i) {
-        const QPointF at = from + (to - from) * (i / 8.0);
-        QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(widget, &move);
+    for (int i = 0; i <= 9; ++i) {
+        const QPointF at = from + (to - from) * (std::clamp(i, 1, 8) - 1) / 7.0;
+        const auto type = i == 0   ? QEvent::MouseButtonPress
+                          : i == 9 ? QEvent::MouseButtonRelease
+                                   : QEvent::MouseMove;
+        QMouseEvent event(type, at, widget->mapToGlobal(at), i == 0 || i == 9 ? Qt::LeftButton : Qt::NoButton,
+                          i == 9 ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
     }
-    QMouseEvent release(QEvent::MouseButtonRelease, to, widget->mapToGlobal(to), Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(widget, &release);
 }
 
-void ORXTimeSetupWindowTest::pickersKeptEqual()
+void ORXTimeSetupWindowTest::pickersAndToday()
 {
     FakeUDisksBus bus;
     startBus(bus, false);
@@ -82,6 +78,15 @@ void ORXTimeSetupWindowTest::pickersKeptEqual()
     QCOMPARE(ui->datePicker->maximumDate(), QDate(9999, 12, 31));
     QTRY_VERIFY(!window.isBusy());
     CardUi::saveShot(&window, "clock-window");
+
+    // "Today" sets the date only, and unticks itself.
+    ui->nowDaySettingChk->click();
+    QVERIFY(ui->nowDaySettingChk->isChecked());
+    QCOMPARE(ui->datePicker->selectedDate(), QDate::currentDate());
+    QCOMPARE(ui->dateField->text(), QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
+    QCOMPARE(window.selectedTime(), QTime(15, 3, 9));
+    QVERIFY(ui->nowDaySettingChk->text().contains(ORXLocalizedString("today")));
+    QTRY_VERIFY_WITH_TIMEOUT(!ui->nowDaySettingChk->isChecked(), 1000);
 }
 
 void ORXTimeSetupWindowTest::clockHandsDragged_data()
@@ -123,24 +128,6 @@ void ORXTimeSetupWindowTest::clockHandsDragged()
     QCOMPARE(face->time(), expected);
     QCOMPARE(window.ui()->timePicker->time(), expected);
     QCOMPARE(window.selectedTime(), expected);
-}
-
-void ORXTimeSetupWindowTest::todayShortcut()
-{
-    FakeUDisksBus bus;
-    startBus(bus, false);
-    ORXTimeSetupController window;
-    window.show();
-    window.ui()->datePicker->setSelectedDate(QDate(2001, 2, 3));
-    window.ui()->timePicker->setTime(QTime(6, 7, 8));
-    window.ui()->nowDaySettingChk->click();
-    QVERIFY(window.ui()->nowDaySettingChk->isChecked());
-    QCOMPARE(window.ui()->datePicker->selectedDate(), QDate::currentDate());
-    QCOMPARE(window.selectedDate(), QDate::currentDate());
-    QCOMPARE(window.ui()->dateField->text(), QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
-    QCOMPARE(window.selectedTime(), QTime(6, 7, 8)); // the time is left alone
-    QVERIFY(window.ui()->nowDaySettingChk->text().contains(ORXLocalizedString("today")));
-    QTRY_VERIFY_WITH_TIMEOUT(!window.ui()->nowDaySettingChk->isChecked(), 1000);
 }
 
 void ORXTimeSetupWindowTest::writesClockFile_data()
