@@ -26,6 +26,7 @@ void ORXAppDelegate::showTimeSetupPanel()
     // The folder open in the player may be the card itself, read through a card reader
     // that UDisks2 does not list as USB.
     auto* controller = new ORXTimeSetupController(m_window, m_mediaList->directoryPath());
+    controller->setAttribute(Qt::WA_DeleteOnClose);
     m_lastDialogController = controller;
     controller->show();
 }

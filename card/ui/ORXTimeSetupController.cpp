@@ -44,7 +44,6 @@ ORXTimeSetupController::ORXTimeSetupController(QWidget* parent, const QString& p
       m_playerFolder(playerFolder)
 {
     m_ui->setupUi(this);
-    setAttribute(Qt::WA_DeleteOnClose);
     onInitDIalog();
     // Centred on the screen's free area.
     if (const QScreen* s = parent ? parent->screen() : screen())

@@ -159,6 +159,7 @@ void ORXTimeSetupWindowTest::writesClockFile()
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
     QPointer<ORXTimeSetupController> window = new ORXTimeSetupController(nullptr, folder.path());
+    window->setAttribute(Qt::WA_DeleteOnClose); // as the player opens it
     window->show();
     QTRY_VERIFY(!window->isBusy());
     window->ui()->datePicker->setSelectedDate(QDate(2023, 1, 5));
