@@ -12,11 +12,11 @@
 #include <QKeySequence>
 #include <QLocale>
 #include <QPainter>
-#include <QTextCharFormat>
-#include <QToolButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTextCharFormat>
 #include <QTimer>
+#include <QToolButton>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
@@ -123,7 +123,8 @@ void ORXTimeSetupController::styleDatePicker()
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(QPen(QColor(0xd0, 0xd4, 0xda), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        const QPolygonF arrow = left ? QPolygonF{{10, 3}, {5, 8}, {10, 13}} : QPolygonF{{6, 3}, {11, 8}, {6, 13}};
+        const QPolygonF arrow =
+            left ? QPolygonF{{10, 3}, {5, 8}, {10, 13}} : QPolygonF{{6, 3}, {11, 8}, {6, 13}};
         p.drawPolyline(arrow);
         return QIcon(pixmap);
     };
