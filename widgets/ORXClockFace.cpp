@@ -128,7 +128,14 @@ void ORXClockFace::paintEvent(QPaintEvent*)
     digits.setFamily(QStringLiteral("DejaVu Sans Mono"));
     p.setFont(digits);
     p.setPen(kTick);
-    p.drawText(QRectF(c.x() - r / 2, c.y() + r * 0.28, r, r * 0.2), Qt::AlignCenter,
+    // The digits go below the centre, or above it when more hands point down than up.
+    int down = 0;
+    for (Hand h : {HourHand, MinuteHand}) {
+        const double a = handAngle(h);
+        down += a > 120 && a < 240 ? 1 : (a < 60 || a > 300 ? -1 : 0);
+    }
+    const double digitsTop = down > 0 ? c.y() - r * 0.48 : c.y() + r * 0.28;
+    p.drawText(QRectF(c.x() - r / 2, digitsTop, r, r * 0.2), Qt::AlignCenter,
                m_time.toString(QStringLiteral("HH:mm:ss")));
 
     const auto hand = [&](Hand which, const QColor& colour, double width) {
