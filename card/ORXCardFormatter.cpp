@@ -198,8 +198,9 @@ ORXFormatResult ORXCardFormatter::run(const TKUSBDiskEntity& chosen)
         // mkfs.fat exits with 1 for every error (busy, too small, read-only): its own words
         // say which.
         const QString detail =
-            error.number == 1 ? QStringLiteral("%1\n%2").arg(text("msg.write_protected_disk"), error.message)
-                              : QStringLiteral("Error:%1").arg(error.message);
+            error.number == 1
+                ? QStringLiteral("%1\n%2").arg(text("msg.format_write_protected"), error.message)
+                : QStringLiteral("Error:%1").arg(error.message);
         return failure(text("msg.cannot_format"), QStringLiteral("%1\n%2").arg(disk.displayString(), detail));
     }
     emit progressMessage(QStringLiteral("try mount..."));

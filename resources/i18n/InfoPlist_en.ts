@@ -255,6 +255,10 @@ Everything on this card will be erased.</translation>
             <source>An SD card is being formatted. Wait until it is done.</source>
             <translation>An SD card is being formatted. Wait until it is done.</translation>
         </message>
+        <message id="msg.format_write_protected">
+            <source>The card may be write-protected (see the lock switch on its side) or in use by another program.</source>
+            <translation>The card may be write-protected (see the lock switch on its side) or in use by another program.</translation>
+        </message>
         <message id="msg.log_count_too_large">
             <source>The drive log is damaged: it announces %1 records, far more than a log can hold.</source>
             <translation>The drive log is damaged: it announces %1 records, far more than a log can hold.</translation>

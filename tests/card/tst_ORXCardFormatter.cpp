@@ -222,7 +222,7 @@ void ORXCardFormatterTest::formatterFails_data()
                                     << "Error:Error executing command as another user: Not authorized";
     // mkfs.fat's status 1 covers every error; its own words say which.
     QTest::newRow("formatter status 1") << "pkexec-readonly"
-                                        << ORXLocalizedString("msg.write_protected_disk") +
+                                        << ORXLocalizedString("msg.format_write_protected") +
                                                "\nmkfs.fat: unable to open /dev/sdz: Read-only file system";
 }
 
