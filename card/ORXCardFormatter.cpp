@@ -1,5 +1,6 @@
 #include "ORXCardFormatter.h"
 
+#include "ORXCFormat.h"
 #include "ORXCardLog.h"
 #include "ORXConfigRestore.h"
 #include "ORXLocalizedString.h"
@@ -46,6 +47,12 @@ bool isPlainDeviceName(const QString& name)
 qint64 clusterSizeByVolumeSizeInKB(quint64 volumeSize)
 {
     return volumeSize / (quint64(1) << 30) < 7 ? 32 : 128;
+}
+
+QString allocationUnitText(qint64 sectorsPerCluster)
+{
+    // mkfs.fat -s counts logical sectors; SD card readers report 512-byte sectors.
+    return ORXCFormat("%lld KB", static_cast<long long>(sectorsPerCluster * 512 / 1024));
 }
 
 ORXCardFormatter::ORXCardFormatter(QObject* parent)
@@ -134,43 +141,81 @@ bool ORXCardFormatter::start(const TKUSBDiskEntity& disk, bool confirmed)
     return true;
 }
 
+std::optional<ORXFormatResult> ORXCardFormatter::checkMedium(const TKUSBDiskEntity& chosen,
+                                                             bool mounted) const
+{
+    // Mounted: the disk as the listing shows it. Unmounted (just before mkfs.fat): the block.
+    std::optional<TKUSBDiskEntity> now;
+    if (mounted) {
+        now = findUSBDiskByDevice(chosen.deviceFilePath(), m_udisks);
+    } else if (const auto block = m_udisks.blockDevice(chosen.deviceFilePath())) {
+        now = diskEntity(*block);
+    }
+    if (!now || !isPlainDeviceName(now->deviceFilePath()))
+        return failure(QStringLiteral("ORVEX"),
+                       QStringLiteral("%1\n%2").arg(chosen.displayString(), text("msg.format_disk_gone")));
+    if (!now->isSameMedium(chosen)) {
+        qCInfo(lcCard, "card in %s changed: %s %s -> %s %s", qUtf8Printable(chosen.deviceFilePath()),
+               qUtf8Printable(chosen.volumeUUID()), qUtf8Printable(QString::number(chosen.mediaDetected())),
+               qUtf8Printable(now->volumeUUID()), qUtf8Printable(QString::number(now->mediaDetected())));
+        return failure(QStringLiteral("ORVEX"),
+                       QStringLiteral("%1\n%2").arg(now->displayString(), text("msg.format_card_changed")));
+    }
+    if (!now->writable())
+        return failure(text("msg.cannot_format"),
+                       QStringLiteral("%1\n%2").arg(now->displayString(), text("msg.write_protected_disk")));
+    return std::nullopt;
+}
+
 ORXFormatResult ORXCardFormatter::run(const TKUSBDiskEntity& chosen)
 {
     emit progressMessage(QStringLiteral("Formatting..."));
-    // The disk must still be there, as a USB disk of the listing, at this moment.
-    std::optional<TKUSBDiskEntity> disk = findUSBDiskByDevice(chosen.deviceFilePath(), m_udisks);
-    if (!disk || disk->key() != chosen.key() || !isPlainDeviceName(disk->deviceFilePath()))
-        return failure(QStringLiteral("ORVEX"),
-                       QStringLiteral("%1\n%2").arg(chosen.displayString(), text("msg.format_disk_gone")));
-    if (!disk->writable())
-        return failure(text("msg.cannot_format"),
-                       QStringLiteral("%1\n%2").arg(disk->displayString(), text("msg.write_protected_disk")));
+    if (auto refused = checkMedium(chosen, true))
+        return *refused;
+    const TKUSBDiskEntity& disk = chosen;
 
     // Without a safe copy of the card's settings the card is not erased.
     QString savedPath;
-    if (const QString error = ORXConfigRestore::saveFromVolume(disk->mountPath(), &savedPath);
+    if (const QString error = ORXConfigRestore::saveFromVolume(disk.mountPath(), &savedPath);
         !error.isNull()) {
         qCInfo(lcCard, "error=%s", qUtf8Printable(error));
         return failure(QStringLiteral("config.bin copy fail"), error);
     }
 
+    const auto anyFilesystem = [](const ORXBlockDevice& d) { return d.hasFilesystem; };
     emit progressMessage(QStringLiteral("unmount disk..."));
-    unmountMedium(*disk);
+    unmountMedium(disk);
+    // The last moment before erasing: the card must still be the one confirmed.
+    if (auto refused = checkMedium(chosen, false)) {
+        mountAgain(disk.deviceFilePath(), anyFilesystem);
+        return *refused;
+    }
     emit progressMessage(QStringLiteral("formatting..."));
-    const ORXShellError error = m_runner.runShellScript(formatterProgram(), formatArguments(*disk), true);
+    const ORXShellError error = m_runner.runShellScript(formatterProgram(), formatArguments(disk), true);
     if (!error.isEmpty()) {
-        mountAgain(disk->deviceFilePath());
+        mountAgain(disk.deviceFilePath(), anyFilesystem);
         emit progressMessage(QStringLiteral("Disk searching..."));
-        const QString detail = error.number == 1 ? text("msg.write_protected_disk")
-                                                 : QStringLiteral("Error:%1").arg(error.message);
-        return failure(text("msg.cannot_format"),
-                       QStringLiteral("%1\n%2").arg(disk->displayString(), detail));
+        // mkfs.fat exits with 1 for every error (busy, too small, read-only): its own words
+        // say which.
+        const QString detail =
+            error.number == 1
+                ? QStringLiteral("%1\n%2").arg(text("msg.format_write_protected"), error.message)
+                : QStringLiteral("Error:%1").arg(error.message);
+        return failure(text("msg.cannot_format"), QStringLiteral("%1\n%2").arg(disk.displayString(), detail));
     }
     emit progressMessage(QStringLiteral("try mount..."));
-    mountAgain(disk->deviceFilePath());
+    // A vfat-to-vfat format keeps the Filesystem interface; only a new serial under the new
+    // label shows that the service has probed the new file system.
+    const QString oldUUID = disk.volumeUUID();
+    const bool back = mountAgain(disk.deviceFilePath(), [&oldUUID](const ORXBlockDevice& d) {
+        return d.hasFilesystem && !d.uuid.isEmpty() && d.uuid != oldUUID && d.label == QLatin1String("ORVEX");
+    });
+    if (!back)
+        return failure(QStringLiteral("ORVEX"),
+                       QStringLiteral("%1\n%2").arg(disk.displayString(), text("msg.format_disk_lost")));
     emit progressMessage(QStringLiteral("Format completed!"));
     emit progressMessage(QStringLiteral("Disk searching..."));
-    return putConfigBack(*disk, savedPath);
+    return putConfigBack(disk, savedPath);
 }
 
 void ORXCardFormatter::unmountMedium(const TKUSBDiskEntity& disk) const
@@ -195,28 +240,31 @@ void ORXCardFormatter::unmountMedium(const TKUSBDiskEntity& disk) const
     }
 }
 
-void ORXCardFormatter::mountAgain(const QString& deviceName) const
+bool ORXCardFormatter::mountAgain(const QString& deviceName,
+                                  const std::function<bool(const ORXBlockDevice&)>& accept) const
 {
-    // After mkfs the system probes the medium again; its file system may be missing for a
-    // moment. Wait for it (bounded), then mount it unless something else already did.
+    // After mkfs the system probes the medium again; its file system may be missing or still
+    // the old one for a moment.
     QElapsedTimer waited;
     waited.start();
     std::optional<ORXBlockDevice> device;
     for (;;) {
         device = m_udisks.blockDevice(deviceName);
-        if ((device && device->hasFilesystem) || waited.elapsed() >= m_mountWaitMs)
+        if ((device && accept(*device)) || waited.elapsed() >= m_mountWaitMs)
             break;
         QThread::msleep(250);
     }
-    if (!device || !device->hasFilesystem) {
-        qCInfo(lcCard, "error=no file system on %s", qUtf8Printable(deviceName));
-        return;
+    if (!device || !accept(*device)) {
+        qCInfo(lcCard, "error=no new file system on %s within %d ms", qUtf8Printable(deviceName),
+               m_mountWaitMs);
+        return false;
     }
     if (device->isMounted())
-        return;
+        return true;
     const QString error = m_udisks.mount(device->objectPath);
     if (!error.isNull() && !error.startsWith(ORXUDisks::alreadyMountedError))
         qCInfo(lcCard, "error=%s", qUtf8Printable(error));
+    return true;
 }
 
 ORXFormatResult ORXCardFormatter::putConfigBack(const TKUSBDiskEntity& disk, const QString& savedPath)

@@ -42,6 +42,14 @@ QList<QUrl> listUSBVolumes(const ORXUDisks& udisks)
     return urls(removableVolumes(udisks, true));
 }
 
+TKUSBDiskEntity diskEntity(const ORXBlockDevice& device)
+{
+    return TKUSBDiskEntity(device.label,
+                           device.mountPath.isEmpty() ? QUrl() : QUrl::fromLocalFile(device.mountPath),
+                           device.deviceName, device.model, device.size, !device.readOnly, device.whole,
+                           device.objectPath, device.uuid, device.timeMediaDetected);
+}
+
 QList<TKUSBDiskEntity> listUSBDisks(const ORXUDisks& udisks)
 {
     QList<TKUSBDiskEntity> disks;
@@ -49,9 +57,7 @@ QList<TKUSBDiskEntity> listUSBDisks(const ORXUDisks& udisks)
         if (volume.deviceName.isEmpty())
             continue;
         qCInfo(lcCard, "%s", qUtf8Printable(volume.mountPath));
-        disks.append(TKUSBDiskEntity(volume.label, QUrl::fromLocalFile(volume.mountPath), volume.deviceName,
-                                     volume.model, volume.size, !volume.readOnly, volume.whole,
-                                     volume.objectPath));
+        disks.append(diskEntity(volume));
     }
     return disks;
 }

@@ -16,6 +16,8 @@
 QList<QUrl> listRemovableVolumes(const ORXUDisks& udisks = ORXUDisks());
 // Of those, the volumes whose drive is attached by USB.
 QList<QUrl> listUSBVolumes(const ORXUDisks& udisks = ORXUDisks());
+// The entity of one block device (mounted or not).
+TKUSBDiskEntity diskEntity(const ORXBlockDevice& device);
 // One entity for each volume of listUSBVolumes that has a device name.
 QList<TKUSBDiskEntity> listUSBDisks(const ORXUDisks& udisks = ORXUDisks());
 // The first volume of listUSBVolumes in whose root the file exists.

@@ -119,6 +119,9 @@ bool joinDrive(ORXBlockDevice& device, const QHash<QString, QVariantMap>& drives
     const QString vendor = readString(drive, QStringLiteral("Vendor")).trimmed();
     const QString model = readString(drive, QStringLiteral("Model")).trimmed();
     device.model = QStringList({vendor, model}).join(QLatin1Char(' ')).trimmed();
+    const QVariant detected = drive.value(QStringLiteral("TimeMediaDetected"));
+    if (detected.typeId() == QMetaType::ULongLong)
+        device.timeMediaDetected = detected.toULongLong();
     return true;
 }
 
@@ -140,6 +143,7 @@ std::optional<ORXBlockDevice> readBlock(const ManagedObject& object,
     if (!readBool(block, QStringLiteral("ReadOnly"), &device.readOnly))
         return std::nullopt;
     device.label = readString(block, QStringLiteral("IdLabel"));
+    device.uuid = readString(block, QStringLiteral("IdUUID"));
     device.drivePath = readObjectPath(block, QStringLiteral("Drive"));
     device.whole = !object.interfaces.contains(kPartition);
     device.hasFilesystem = object.interfaces.contains(kFilesystem);

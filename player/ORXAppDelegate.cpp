@@ -200,8 +200,6 @@ void ORXAppDelegate::setupButtons()
     button(m_ui->jumpForwardButton, "icon_jump_forward_n");
     button(m_ui->snapshotButton, "icon_snapshot_n");
     button(m_ui->printButton, "icon_print_n");
-    // The clock window is not part of this build yet.
-    m_ui->clockButton->setEnabled(false);
     connect(m_ui->snapshotButton, &QAbstractButton::clicked, this, &ORXAppDelegate::captureVideo);
     connect(m_ui->printButton, &QAbstractButton::clicked, this, &ORXAppDelegate::print);
 
@@ -224,6 +222,7 @@ void ORXAppDelegate::setupButtons()
     exportMenu->addSeparator();
     exportMenu->addAction(ORXLocalizedString("player.open_drive_log"), this,
                           [this] { ORXDriveLogWindowController::openDriveLogDialog(m_window); });
+    addCardMenuItems(exportMenu);
     connect(exportButton, &QAbstractButton::clicked, this, [exportButton, exportMenu] {
         exportMenu->popup(exportButton->mapToGlobal(QPoint(0, exportButton->height())));
     });
@@ -335,11 +334,6 @@ void ORXAppDelegate::toggleFullScreen()
 void ORXAppDelegate::closeWindow()
 {
     m_window->close();
-}
-
-void ORXAppDelegate::showTimeSetupPanel()
-{
-    // The clock window comes with the card utilities' windows.
 }
 
 void ORXAppDelegate::clickMediaListViewButton()

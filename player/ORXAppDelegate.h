@@ -24,6 +24,7 @@ class ORXPrinting;
 class ORXSnapshot;
 class ORXTelemetryPresenter;
 class ORXTrackExport;
+class QMenu;
 class QWidget;
 class VLCMediaPlayer;
 class VLCVideoView;
@@ -70,7 +71,8 @@ public:
     // --- actions -----------------------------------------------------------------------------
     void toggleFullScreen();
     void closeWindow();
-    void showTimeSetupPanel();
+    void showTimeSetupPanel(); // ORXAppDelegateCard.cpp, with the format window
+    void showFormatWindow();
     void showSettingPanel();
     void clickMediaListViewButton();
     void clickMapViewButton();
@@ -137,6 +139,7 @@ private:
     void setupButtons();
     void setupShortcuts();
     void setupTelemetry();
+    void addCardMenuItems(QMenu* menu);
     QString playingRecordingPath() const;
     void readCardSettingsOnce();
     void settingsCardRemounted(const QString& oldMountPath, const QString& newMountPath);

@@ -335,6 +335,62 @@
             <source>Time</source>
             <translation>Time</translation>
         </message>
+        <message id="format.cancel_tip">
+            <source>Close this window</source>
+            <translation>Close this window</translation>
+        </message>
+        <message id="format.confirm_button">
+            <source>Erase and format</source>
+            <translation>Erase and format</translation>
+        </message>
+        <message id="format.confirm_details">
+            <source>%1
+
+Device: %2
+Size: %3 (%4 bytes)
+Volume name: %5
+
+Everything on this card will be erased.</source>
+            <translation>%1
+
+Device: %2
+Size: %3 (%4 bytes)
+Volume name: %5
+
+Everything on this card will be erased.</translation>
+        </message>
+        <message id="format.confirm_title">
+            <source>Erase this SD card?</source>
+            <translation>Erase this SD card?</translation>
+        </message>
+        <message id="format.disk">
+            <source>SD card</source>
+            <translation>SD card</translation>
+        </message>
+        <message id="format.format_tip">
+            <source>Erase the chosen card and format it for the camera</source>
+            <translation>Erase the chosen card and format it for the camera</translation>
+        </message>
+        <message id="format.intro">
+            <source>Formatting prepares the SD card for the camera (FAT32, volume name ORVEX) and erases everything on it. The camera's settings (config.bin) are put back afterwards.</source>
+            <translation>Formatting prepares the SD card for the camera (FAT32, volume name ORVEX) and erases everything on it. The camera's settings (config.bin) are put back afterwards.</translation>
+        </message>
+        <message id="format.keep_tip">
+            <source>Keep the card as it is</source>
+            <translation>Keep the card as it is</translation>
+        </message>
+        <message id="format.path">
+            <source>Device</source>
+            <translation>Device</translation>
+        </message>
+        <message id="format.progress">
+            <source>Progress</source>
+            <translation>Progress</translation>
+        </message>
+        <message id="format.title">
+            <source>Format SD card</source>
+            <translation>Format SD card</translation>
+        </message>
         <message id="fri">
             <source>Fri</source>
             <translation>Fri</translation>
@@ -383,6 +439,10 @@
             <source>The file could not be written. Check that the card is inserted and not locked.</source>
             <translation>The file could not be written. Check that the card is inserted and not locked.</translation>
         </message>
+        <message id="msg.format_card_changed">
+            <source>The card in the reader is not the one you confirmed, so nothing was formatted. Check the card and format again.</source>
+            <translation>The card in the reader is not the one you confirmed, so nothing was formatted. Check the card and format again.</translation>
+        </message>
         <message id="msg.format_complete">
             <source>The SD card has been formatted.</source>
             <translation>The SD card has been formatted.</translation>
@@ -402,6 +462,10 @@
         <message id="msg.format_running">
             <source>An SD card is being formatted. Wait until it is done.</source>
             <translation>An SD card is being formatted. Wait until it is done.</translation>
+        </message>
+        <message id="msg.format_write_protected">
+            <source>The card may be write-protected (see the lock switch on its side) or in use by another program.</source>
+            <translation>The card may be write-protected (see the lock switch on its side) or in use by another program.</translation>
         </message>
         <message id="msg.gsensor_outofrange_fmt">
             <source>Enter a value from %1 to %2.</source>
@@ -506,6 +570,10 @@
         <message id="player.export">
             <source>Export</source>
             <translation>Export</translation>
+        </message>
+        <message id="player.format_card">
+            <source>Format card…</source>
+            <translation>Format card…</translation>
         </message>
         <message id="player.fullscreen">
             <source>Full screen (F)</source>
@@ -999,6 +1067,18 @@
             <source>Day</source>
             <translation>Day</translation>
         </message>
+        <message id="setting.format.allocation_unit_size">
+            <source>Cluster size</source>
+            <translation>Cluster size</translation>
+        </message>
+        <message id="setting.format.filesystem">
+            <source>File system</source>
+            <translation>File system</translation>
+        </message>
+        <message id="setting.format.format">
+            <source>Format…</source>
+            <translation>Format…</translation>
+        </message>
         <message id="setting.format_not_available">
             <source>Formatting the card is not available in this version yet.</source>
             <translation>Formatting the card is not available in this version yet.</translation>
@@ -1379,9 +1459,69 @@
             <source>Thu</source>
             <translation>Thu</translation>
         </message>
+        <message id="time.cancel_tip">
+            <source>Close without saving</source>
+            <translation>Close without saving</translation>
+        </message>
+        <message id="time.clock_tip">
+            <source>Drag the hands to set the time</source>
+            <translation>Drag the hands to set the time</translation>
+        </message>
+        <message id="time.date">
+            <source>Date</source>
+            <translation>Date</translation>
+        </message>
+        <message id="time.file_type">
+            <source>Clock files (*.cfg)</source>
+            <translation>Clock files (*.cfg)</translation>
+        </message>
         <message id="time.filesave">
             <source>The clock file has been saved. Put the card into the camera to set its clock.</source>
             <translation>The clock file has been saved. Put the card into the camera to set its clock.</translation>
+        </message>
+        <message id="time.intro">
+            <source>Pick the date and time the camera should start from. Saving writes the camera's clock file; the camera sets its clock the next time it starts with the card.</source>
+            <translation>Pick the date and time the camera should start from. Saving writes the camera's clock file; the camera sets its clock the next time it starts with the card.</translation>
+        </message>
+        <message id="time.looking">
+            <source>Looking for the card…</source>
+            <translation>Looking for the card…</translation>
+        </message>
+        <message id="time.save_tip">
+            <source>Write the clock file</source>
+            <translation>Write the clock file</translation>
+        </message>
+        <message id="time.save_title">
+            <source>Save the clock file</source>
+            <translation>Save the clock file</translation>
+        </message>
+        <message id="time.target_ask">
+            <source>No card holds a timeset.cfg: you will choose where to save it.</source>
+            <translation>No card holds a timeset.cfg: you will choose where to save it.</translation>
+        </message>
+        <message id="time.target_card">
+            <source>Will be written to %1</source>
+            <translation>Will be written to %1</translation>
+        </message>
+        <message id="time.time">
+            <source>Time</source>
+            <translation>Time</translation>
+        </message>
+        <message id="time.title">
+            <source>Camera clock</source>
+            <translation>Camera clock</translation>
+        </message>
+        <message id="time.today_tip">
+            <source>Set today's date</source>
+            <translation>Set today's date</translation>
+        </message>
+        <message id="time.write_failed">
+            <source>The clock file could not be written.</source>
+            <translation>The clock file could not be written.</translation>
+        </message>
+        <message id="today">
+            <source>Today</source>
+            <translation>Today</translation>
         </message>
         <message id="tue">
             <source>Tue</source>

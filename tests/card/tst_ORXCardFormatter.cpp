@@ -28,6 +28,10 @@ private slots:
     void secondRunRefused();
     void diskDoesNotComeBack();
     void unmountsWholeMedium();
+    void swappedCardRefused();
+    void newFilesystemNeverSeen();
+    void allocationUnit_data();
+    void allocationUnit();
 
 private:
     struct Card
@@ -137,8 +141,10 @@ void ORXCardFormatterTest::formatsImage_data()
     QTest::addColumn<bool>("whole");
     QTest::addColumn<bool>("hasConfig");
     QTest::addColumn<int>("sectorsPerCluster");
-    QTest::newRow("4 GiB partition with config.bin") << (quint64(4) << 30) << false << true << 32;
-    QTest::newRow("7.4 GB whole card without config.bin") << quint64(7948206080) << true << false << 128;
+    QTest::addColumn<int>("probeDelayMs"); // until the service reports the new file system
+    QTest::newRow("4 GiB partition with config.bin") << (quint64(4) << 30) << false << true << 32 << 0;
+    QTest::newRow("7.4 GB whole card without config.bin, slow probe")
+        << quint64(7948206080) << true << false << 128 << 1500;
 }
 
 void ORXCardFormatterTest::formatsImage()
@@ -147,8 +153,10 @@ void ORXCardFormatterTest::formatsImage()
     QFETCH(bool, whole);
     QFETCH(bool, hasConfig);
     QFETCH(int, sectorsPerCluster);
-    // The file system disappears for a moment after the unmount, as when udev probes anew.
-    Card card = makeCard(size, whole, {{"hideFilesystemMs", 700}});
+    QFETCH(int, probeDelayMs);
+    // The file system disappears for a moment after the unmount, as when udev probes anew;
+    // the old one is still reported until the probe has seen the new one.
+    Card card = makeCard(size, whole, {{"hideFilesystemMs", 700}, {"probeDelayMs", probeDelayMs}});
     QVERIFY(!card.image.isEmpty());
     QByteArray original(428, '\0');
     for (int i = 0; i < original.size(); ++i)
@@ -212,8 +220,10 @@ void ORXCardFormatterTest::formatterFails_data()
         << "Error:Error executing command as another user: Request dismissed";
     QTest::newRow("not authorised") << "pkexec-denied"
                                     << "Error:Error executing command as another user: Not authorized";
-    QTest::newRow("formatter status 1")
-        << "pkexec-readonly" << ORXLocalizedString("msg.write_protected_disk");
+    // mkfs.fat's status 1 covers every error; its own words say which.
+    QTest::newRow("formatter status 1") << "pkexec-readonly"
+                                        << ORXLocalizedString("msg.format_write_protected") +
+                                               "\nmkfs.fat: unable to open /dev/sdz: Read-only file system";
 }
 
 void ORXCardFormatterTest::formatterFails()
@@ -269,7 +279,7 @@ void ORXCardFormatterTest::refusals()
              gone.displayString() + '\n' + ORXLocalizedString("msg.format_disk_gone"));
     const TKUSBDiskEntity swapped("ORVEX", card.mountedURL(), "sdb1", "", 8e9, true, false, "/other/medium");
     QCOMPARE(formatter.format(swapped, true).informativeText,
-             swapped.displayString() + '\n' + ORXLocalizedString("msg.format_disk_gone"));
+             card.displayString() + '\n' + ORXLocalizedString("msg.format_card_changed"));
     QVERIFY(bus.calls().isEmpty()); // nothing was unmounted
 }
 
@@ -328,6 +338,70 @@ void ORXCardFormatterTest::unmountsWholeMedium()
     formatter.setMountWaitMs(0);
     QVERIFY(!formatter.format(*findUSBDiskByDevice("sdb"), true).success);
     QCOMPARE(bus.calls(), (QStringList{"Unmount sdb", "Unmount sdb2", "Mount sdb"}));
+}
+
+void ORXCardFormatterTest::swappedCardRefused()
+{
+    // Another card put into the reader while the run unmounts (the window's test swaps it
+    // before the start): the last check before mkfs.fat refuses it.
+    Card card = makeCard(quint64(4) << 30, false);
+    QVERIFY(!card.image.isEmpty());
+    ORXCardFormatter formatter;
+    setUp(formatter, card, "pkexec");
+    const TKUSBDiskEntity confirmed = *findUSBDiskByDevice("sdz");
+    QCOMPARE(confirmed.volumeUUID(), FakeUDisksBus::serialOf("sdz"));
+    QVERIFY(confirmed.mediaDetected() > 0);
+    connect(
+        &formatter, &ORXCardFormatter::progressMessage, this,
+        [&](const QString& t) {
+            if (t == "unmount disk...")
+                QVERIFY(card.bus->control("SwapCard", {"sdz", "0A0B-0C0D"}));
+        },
+        Qt::DirectConnection);
+    const ORXFormatResult result = formatter.format(confirmed, true);
+    QVERIFY(!result.success);
+    QVERIFY2(result.informativeText.endsWith(ORXLocalizedString("msg.format_card_changed")),
+             qPrintable(result.informativeText));
+    QVERIFY(!m_progress.contains("formatting..."));
+    QFile image(card.image);
+    QVERIFY(image.open(QIODevice::ReadOnly));
+    QCOMPARE(image.read(512), QByteArray(512, '\0')); // nothing erased
+}
+
+void ORXCardFormatterTest::newFilesystemNeverSeen()
+{
+    // mkfs.fat succeeded but the service keeps reporting the old file system: no mount of
+    // a stale description, no config.bin written anywhere.
+    Card card = makeCard(quint64(4) << 30, false, {{"probeDelayMs", 600000}});
+    QVERIFY(!card.image.isEmpty());
+    ORXCardFormatter formatter;
+    setUp(formatter, card, "pkexec");
+    formatter.setMountWaitMs(1500);
+    const TKUSBDiskEntity disk = *findUSBDiskByDevice("sdz");
+    const ORXFormatResult result = formatter.format(disk, true);
+    QVERIFY(!result.success);
+    QCOMPARE(result.informativeText,
+             disk.displayString() + '\n' + ORXLocalizedString("msg.format_disk_lost"));
+    QCOMPARE(card.bus->calls(), QStringList{"Unmount sdz"});
+    QCOMPARE(m_writerCalls, 0);
+}
+
+void ORXCardFormatterTest::allocationUnit_data()
+{
+    QTest::addColumn<quint64>("size");
+    QTest::addColumn<QString>("text");
+    // mkfs.fat -s counts 512-byte sectors: 32 of them are 16 KB, 128 are 64 KB.
+    QTest::newRow("3.7 GB") << quint64(3972844748) << "16 KB";
+    QTest::newRow("one byte below 7 GiB") << quint64(7516192767) << "16 KB";
+    QTest::newRow("exactly 7516192768 bytes") << quint64(7516192768) << "64 KB";
+    QTest::newRow("7.4 GB") << quint64(7948206080) << "64 KB";
+}
+
+void ORXCardFormatterTest::allocationUnit()
+{
+    QFETCH(quint64, size);
+    QFETCH(QString, text);
+    QCOMPARE(allocationUnitText(clusterSizeByVolumeSizeInKB(size)), text);
 }
 
 ORVEX_TEST(ORXCardFormatterTest)

@@ -4,6 +4,8 @@
 // on it. The environment variable ORVEX_UDISKS_BUS is pointed at it while the object lives,
 // so the discovery code talks real D-Bus to it.
 
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -109,11 +111,42 @@ public:
     QJsonObject volume(const QString& id, const QString& driveId, const QString& label, double size,
                        bool partition = true, bool readOnly = false) const
     {
-        return {{"id", id},           {"device", QStringLiteral("/dev/") + id},
-                {"size", size},       {"readOnly", readOnly},
-                {"drive", driveId},   {"label", label},
-                {"filesystem", true}, {"partition", partition},
-                {"mounted", true},    {"backing", backing(id)}};
+        return {{"id", id},
+                {"device", QStringLiteral("/dev/") + id},
+                {"size", size},
+                {"readOnly", readOnly},
+                {"drive", driveId},
+                {"label", label},
+                {"filesystem", true},
+                {"partition", partition},
+                {"mounted", true},
+                {"backing", backing(id)},
+                {"uuid", serialOf(id)}};
+    }
+
+    // A FAT serial in blkid's form made from the id, the same in every run.
+    static QString serialOf(const QString& id)
+    {
+        quint32 n = 0x5EED0000;
+        for (const QChar c : id)
+            n = n * 31 + c.unicode();
+        return QStringLiteral("%1-%2")
+            .arg(n >> 16, 4, 16, QLatin1Char('0'))
+            .arg(n & 0xffff, 4, 16, QLatin1Char('0'))
+            .toUpper();
+    }
+
+    // Test interface of the service: "SwapCard" (id, new serial), "RemoveCard" (id),
+    // "InsertCard" (id). True when the service answered.
+    bool control(const QString& method, const QVariantList& args) const
+    {
+        QDBusConnection bus =
+            QDBusConnection::connectToBus(m_address, QStringLiteral("fake-control:") + m_address);
+        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.UDisks2"),
+                                                           QStringLiteral("/org/freedesktop/UDisks2"),
+                                                           QStringLiteral("org.orvex.FakeUDisks"), method);
+        call.setArguments(args);
+        return bus.call(call, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
     }
 
 private:

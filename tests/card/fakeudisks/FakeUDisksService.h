@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QDBusVirtualObject>
 #include <QElapsedTimer>
 #include <QJsonObject>
@@ -11,6 +12,12 @@
 // drives and blocks described by a JSON file, and Mount/Unmount/SetLabel on filesystems.
 // A mount is a symbolic link <mountRoot>/<label> to the block's backing folder, so the
 // files of a volume survive an unmount and a rename. Every call is appended to the log file.
+//
+// Like the daemon, it reports a block's IdUUID (for a FAT32 image the volume serial) and the
+// drive's TimeMediaDetected, and probes an image file again after it changed (after
+// "probeDelayMs", as udev would after its change event). The test interface
+// "org.orvex.FakeUDisks" swaps, removes and inserts cards and announces it with
+// InterfacesRemoved / InterfacesAdded, as the daemon does.
 class FakeUDisksService : public QDBusVirtualObject
 {
     Q_OBJECT
@@ -25,6 +32,7 @@ private:
     {
         QString id;
         QJsonObject json;
+        qulonglong mediaDetected = 0;
     };
     struct Block
     {
@@ -35,15 +43,23 @@ private:
         QString backing;
         QString image;
         QByteArray serial;
+        QString uuid;
+        bool present = true;
+        QByteArray pendingBoot; // a changed boot sector not yet probed
+        QElapsedTimer pendingSince;
     };
 
     QVariantMap driveProperties(const Drive& drive) const;
     QVariantMap blockProperties(const Block& block) const;
     bool filesystemVisible(const Block& block) const;
-    QDBusMessage managedObjects(const QDBusMessage& message) const;
+    QDBusMessage managedObjects(const QDBusMessage& message);
     QDBusMessage filesystemCall(const QDBusMessage& message);
     QString mountBlock(Block& block);
     void probeImage(Block& block, bool clearOnNewFilesystem);
+    void refreshProbe(Block& block);
+    QMap<QString, QVariantMap> interfaces(const Block& block) const;
+    QDBusMessage testCall(const QDBusMessage& message);
+    void announce(const Block& block, bool added);
     void log(const QString& line) const;
 
     QList<Drive> m_drives;
@@ -52,5 +68,7 @@ private:
     QString m_logPath;
     QSet<QString> m_failing;
     int m_hideFilesystemMs = 0;
+    int m_probeDelayMs = 0;
+    QDBusConnection m_connection{QString()};
     QElapsedTimer m_sinceUnmount;
 };

@@ -1,0 +1,210 @@
+#include "CardUiSupport.h"
+#include "FakeUDisksBus.h"
+#include "ORXClockFace.h"
+#include "ORXLocalizedString.h"
+#include "ORXTimeSetupController.h"
+#include "ui_ORXTimeSetupController.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QLocale>
+#include <QPushButton>
+#include <QTimeEdit>
+
+// The clock window offscreen: its pickers, the "today" shortcut, and where it writes
+// "timeset.cfg" (the card, the folder open in the player, or a file the user picks).
+class ORXTimeSetupWindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { CardUi::applyTheme(); }
+    void pickersAndToday();
+    void clockHandsDragged_data();
+    void clockHandsDragged();
+    void writesClockFile_data();
+    void writesClockFile();
+    void failedWriteKeepsWindow();
+
+private:
+    // A USB card whose root holds a timeset.cfg of 25 bytes when `cardHoldsFile`.
+    void startBus(FakeUDisksBus& bus, bool cardHoldsFile);
+    static void drag(QWidget* widget, QPointF from, QPointF to);
+};
+
+void ORXTimeSetupWindowTest::startBus(FakeUDisksBus& bus, bool cardHoldsFile)
+{
+    QVERIFY(
+        bus.start({FakeUDisksBus::drive("r", "usb", false, true)}, {bus.volume("sdb1", "r", "ORVEX", 8e9)}));
+    if (cardHoldsFile) {
+        QFile file(bus.backing("sdb1") + "/timeset.cfg");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("2020/01/01 00:00:00\r\nxxxx"); // 25 bytes
+    }
+}
+
+void ORXTimeSetupWindowTest::drag(QWidget* widget, QPointF from, QPointF to)
+{
+    for (int i = 0; i <= 9; ++i) {
+        const QPointF at = from + (to - from) * (std::clamp(i, 1, 8) - 1) / 7.0;
+        const auto type = i == 0   ? QEvent::MouseButtonPress
+                          : i == 9 ? QEvent::MouseButtonRelease
+                                   : QEvent::MouseMove;
+        QMouseEvent event(type, at, widget->mapToGlobal(at), i == 0 || i == 9 ? Qt::LeftButton : Qt::NoButton,
+                          i == 9 ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+}
+
+void ORXTimeSetupWindowTest::pickersAndToday()
+{
+    FakeUDisksBus bus;
+    startBus(bus, false);
+    ORXTimeSetupController window;
+    window.show();
+    Ui::ORXTimeSetupController* ui = window.ui();
+    ui->datePicker->setSelectedDate(QDate(2023, 1, 5));
+    QCOMPARE(window.selectedDate(), QDate(2023, 1, 5));
+    QCOMPARE(ui->dateField->text(), QLocale().toString(QDate(2023, 1, 5), QLocale::LongFormat));
+    ui->timePicker->setTime(QTime(14, 3, 9));
+    QCOMPARE(ui->clockTimePicker->time(), QTime(14, 3, 9));
+    QCOMPARE(window.selectedTime(), QTime(14, 3, 9));
+    ui->clockTimePicker->setFocus();
+    QTest::keyClick(ui->clockTimePicker, Qt::Key_PageUp); // an hour on, by keyboard
+    QCOMPARE(ui->timePicker->time(), QTime(15, 3, 9));
+    QCOMPARE(window.selectedTime(), QTime(15, 3, 9));
+    // The year stays within four digits, so the file stays 19 bytes.
+    QCOMPARE(ui->datePicker->minimumDate(), QDate(1, 1, 1));
+    QCOMPARE(ui->datePicker->maximumDate(), QDate(9999, 12, 31));
+    QTRY_VERIFY(!window.isBusy());
+    CardUi::saveShot(&window, "clock-window");
+
+    // "Today" sets the date only, and unticks itself.
+    ui->nowDaySettingChk->click();
+    QVERIFY(ui->nowDaySettingChk->isChecked());
+    QCOMPARE(ui->datePicker->selectedDate(), QDate::currentDate());
+    QCOMPARE(ui->dateField->text(), QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
+    QCOMPARE(window.selectedTime(), QTime(15, 3, 9));
+    QVERIFY(ui->nowDaySettingChk->text().contains(ORXLocalizedString("today")));
+    QTRY_VERIFY_WITH_TIMEOUT(!ui->nowDaySettingChk->isChecked(), 1000);
+}
+
+void ORXTimeSetupWindowTest::clockHandsDragged_data()
+{
+    QTest::addColumn<QTime>("start");
+    QTest::addColumn<int>("hand");
+    QTest::addColumn<double>("toDegrees"); // where the hand is dropped, clockwise from twelve
+    QTest::addColumn<QTime>("expected");
+    QTest::newRow("minute hand to a quarter past")
+        << QTime(14, 3, 9) << int(ORXClockFace::MinuteHand) << 90.0 << QTime(14, 15, 9);
+    QTest::newRow("minute hand past twelve carries the hour")
+        << QTime(14, 50, 0) << int(ORXClockFace::MinuteHand) << 30.0 << QTime(15, 5, 0);
+    QTest::newRow("hour hand keeps the afternoon")
+        << QTime(14, 0, 0) << int(ORXClockFace::HourHand) << 150.0 << QTime(17, 0, 0);
+    QTest::newRow("hour hand back past twelve into the morning")
+        << QTime(14, 0, 0) << int(ORXClockFace::HourHand) << 330.0 << QTime(11, 0, 0);
+    QTest::newRow("second hand") << QTime(8, 30, 0) << int(ORXClockFace::SecondHand) << 180.0
+                                 << QTime(8, 30, 30);
+}
+
+void ORXTimeSetupWindowTest::clockHandsDragged()
+{
+    QFETCH(QTime, start);
+    QFETCH(int, hand);
+    QFETCH(double, toDegrees);
+    QFETCH(QTime, expected);
+    FakeUDisksBus bus;
+    startBus(bus, false);
+    ORXTimeSetupController window;
+    window.show();
+    ORXClockFace* face = window.ui()->clockTimePicker;
+    window.ui()->timePicker->setTime(start);
+    const auto hand_ = ORXClockFace::Hand(hand);
+    const QPointF centre = QRectF(face->rect()).center();
+    const QPointF from = centre + (face->handTip(hand_) - centre) * 0.85;
+    const double length = std::hypot(from.x() - centre.x(), from.y() - centre.y());
+    const double a = qDegreesToRadians(toDegrees);
+    drag(face, from, centre + QPointF(std::sin(a), -std::cos(a)) * length);
+    QCOMPARE(face->time(), expected);
+    QCOMPARE(window.ui()->timePicker->time(), expected);
+    QCOMPARE(window.selectedTime(), expected);
+}
+
+void ORXTimeSetupWindowTest::writesClockFile_data()
+{
+    QTest::addColumn<bool>("cardHoldsFile");
+    QTest::addColumn<bool>("folderHoldsFile");
+    QTest::addColumn<QString>("typedName"); // in the save dialog; empty: no dialog expected
+    QTest::addColumn<QString>("written");   // relative to the card's root or the folder
+    QTest::newRow("card holds one") << true << true << QString() << "card:timeset.cfg";
+    QTest::newRow("folder open in the player holds one")
+        << false << true << QString() << "folder:timeset.cfg";
+    QTest::newRow("neither: save dialog adds .cfg") << false << false << "mytime"
+                                                    << "folder:mytime.cfg";
+    QTest::newRow("neither: name with a suffix kept") << false << false << "clock.txt"
+                                                      << "folder:clock.txt";
+}
+
+void ORXTimeSetupWindowTest::writesClockFile()
+{
+    QFETCH(bool, cardHoldsFile);
+    QFETCH(bool, folderHoldsFile);
+    QFETCH(QString, typedName);
+    QFETCH(QString, written);
+    FakeUDisksBus bus;
+    startBus(bus, cardHoldsFile);
+    QTemporaryDir folder;
+    if (folderHoldsFile) {
+        QFile file(folder.filePath("timeset.cfg"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QPointer<ORXTimeSetupController> window = new ORXTimeSetupController(nullptr, folder.path());
+    window->setAttribute(Qt::WA_DeleteOnClose); // as the player opens it
+    window->show();
+    QTRY_VERIFY(!window->isBusy());
+    window->ui()->datePicker->setSelectedDate(QDate(2023, 1, 5));
+    window->ui()->timePicker->setTime(QTime(14, 3, 9));
+    window->ui()->saveButton->click();
+    if (!typedName.isEmpty()) {
+        QFileDialog* panel = window->savePanel();
+        QVERIFY(panel);
+        // Proposes "timeset" of the type cfg.
+        QCOMPARE(panel->selectedFiles().value(0).section('/', -1), QStringLiteral("timeset.cfg"));
+        CardUi::saveShot(panel, "clock-save-dialog");
+        panel->setDirectory(folder.path());
+        panel->selectFile(typedName);
+        static_cast<QDialog*>(panel)->accept(); // as the Save button does
+    }
+    QTRY_VERIFY(CardUi::openBox(window));
+    QMessageBox* done = CardUi::openBox(window);
+    QCOMPARE(done->informativeText(), ORXLocalizedString("time.filesave"));
+    const QString root = written.startsWith("card:") ? bus.backing("sdb1") : folder.path();
+    QFile file(root + '/' + written.section(':', 1));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("2023/01/05 14:03:09"));
+    done->buttons().constFirst()->click();
+    QTRY_VERIFY(!window); // closes (and goes) once the user has read the message
+}
+
+void ORXTimeSetupWindowTest::failedWriteKeepsWindow()
+{
+    // The card's "timeset.cfg" is a folder: the file cannot be written.
+    FakeUDisksBus bus;
+    startBus(bus, false);
+    QVERIFY(QDir().mkpath(bus.backing("sdb1") + "/timeset.cfg"));
+    ORXTimeSetupController window;
+    window.show();
+    QTRY_VERIFY(!window.isBusy());
+    window.ui()->saveButton->click();
+    QTRY_VERIFY(CardUi::openBox(&window));
+    QMessageBox* alert = CardUi::openBox(&window);
+    QCOMPARE(alert->text(), ORXLocalizedString("time.write_failed"));
+    CardUi::saveShot(alert, "clock-write-failed");
+    alert->buttons().constFirst()->click();
+    QTest::qWait(50);
+    QVERIFY(window.isVisible());
+    QVERIFY(window.ui()->saveButton->isEnabled()); // the user can try again
+}
+
+ORVEX_TEST(ORXTimeSetupWindowTest)
+#include "tst_ORXTimeSetupWindow.moc"
