@@ -1079,10 +1079,6 @@ Everything on this card will be erased.</translation>
             <source>Format…</source>
             <translation>Format…</translation>
         </message>
-        <message id="setting.format_not_available">
-            <source>Formatting the card is not available in this version yet.</source>
-            <translation>Formatting the card is not available in this version yet.</translation>
-        </message>
         <message id="setting.gps">
             <source>GPS</source>
             <translation>GPS</translation>

@@ -1,6 +1,7 @@
 #include "ORXSettingController.h"
 
 #include "ORXConfigFile.h"
+#include "ORXFormatWindowController.h"
 #include "ORXLocalizedString.h"
 #include "ORXObdCameraChoice.h"
 #include "ORXSegmentedControl.h"
@@ -353,10 +354,18 @@ void ORXSettingController::onSaveDefaultSetting()
 
 void ORXSettingController::onFormat()
 {
-    // The format window (with this window as its sender, kept in m_lastDialogController
-    // while it is open) comes with the card windows; after a format it calls
-    // findCardAgain(). Until then the button says it is not there yet.
-    showAlert(this, QStringLiteral("ORVEX"), ORXLocalizedString("setting.format_not_available"));
+    // One format window at a time, kept while it is open. A format moves the card's mount
+    // path (and may have written a new config.bin), so the card is looked for again after it.
+    if (auto* open = qobject_cast<ORXFormatWindowController*>(m_lastDialogController.data())) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* window = new ORXFormatWindowController(this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &ORXFormatWindowController::formatFinished, this, &ORXSettingController::findCardAgain);
+    m_lastDialogController = window;
+    window->show();
 }
 
 void ORXSettingController::onCloseCmd()
