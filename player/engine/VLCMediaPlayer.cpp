@@ -4,6 +4,7 @@
 #include "VLCVideoView.h"
 
 #include <QFile>
+#include <QImage>
 #include <QLoggingCategory>
 #include <QMetaObject>
 
@@ -209,10 +210,14 @@ bool VLCMediaPlayer::hasEnded() const
 
 void VLCMediaPlayer::reloadMedia()
 {
-    // An ended libVLC player has no input left to seek in: load the file again and start it.
+    // An ended libVLC player has no input left to seek in: load the file again, start it and
+    // pause it at once. A seek at the end thus lands paused at the place asked for, as a seek
+    // in a paused recording does; play() goes on from there.
     loadMedia();
-    if (m_player && m_media)
+    if (m_player && m_media) {
         libvlc_media_player_play(m_player);
+        libvlc_media_player_set_pause(m_player, 1);
+    }
 }
 
 void VLCMediaPlayer::play()
@@ -390,9 +395,18 @@ QSize VLCMediaPlayer::videoSize() const
 
 bool VLCMediaPlayer::saveVideoSnapshotAt(const QString& path, int width, int height)
 {
-    if (!m_player || !hasVideoOut())
+    if (!m_player || !m_media)
         return false;
     const QByteArray file = QFile::encodeName(path);
-    return libvlc_video_take_snapshot(m_player, 0, file.constData(), unsigned(std::max(0, width)),
-                                      unsigned(std::max(0, height))) == 0;
+    if (hasVideoOut() && libvlc_video_take_snapshot(m_player, 0, file.constData(), unsigned(std::max(0, width)),
+                                                    unsigned(std::max(0, height))) == 0)
+        return true;
+    // At the end of a file libVLC has closed its video output, but the last frame is still
+    // on screen: that is the picture the user asked for.
+    const QImage shown = m_view ? m_view->currentFrame() : QImage();
+    if (shown.isNull())
+        return false;
+    const QSize size = width > 0 && height > 0 ? QSize(width, height) : shown.size();
+    return (size == shown.size() ? shown : shown.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+        .save(path, "JPEG", 92);
 }

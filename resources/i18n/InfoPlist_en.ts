@@ -263,9 +263,17 @@
             <source>Recordings</source>
             <translation>Recordings</translation>
         </message>
+        <message id="player.loading">
+            <source>Loading the recording</source>
+            <translation>Loading the recording</translation>
+        </message>
         <message id="player.map_tab">
             <source>Map</source>
             <translation>Map</translation>
+        </message>
+        <message id="player.muted">
+            <source>No sound</source>
+            <translation>No sound</translation>
         </message>
         <message id="player.open_folder">
             <source>Open a folder of recordings (Ctrl+O)</source>
@@ -275,9 +283,13 @@
             <source>Play or pause (Space)</source>
             <translation>Play or pause (Space)</translation>
         </message>
+        <message id="player.position">
+            <source>Play position</source>
+            <translation>Play position</translation>
+        </message>
         <message id="player.print">
-            <source>Print a picture of the video</source>
-            <translation>Print a picture of the video</translation>
+            <source>Print a picture of the video (Ctrl+P)</source>
+            <translation>Print a picture of the video (Ctrl+P)</translation>
         </message>
         <message id="player.quit">
             <source>Quit (Ctrl+Q)</source>
@@ -292,12 +304,16 @@
             <translation>Camera settings</translation>
         </message>
         <message id="player.size">
-            <source>Window size</source>
-            <translation>Window size</translation>
+            <source>Window size: a bigger window (+)</source>
+            <translation>Window size: a bigger window (+)</translation>
+        </message>
+        <message id="player.size_down">
+            <source>A smaller window (-)</source>
+            <translation>A smaller window (-)</translation>
         </message>
         <message id="player.snapshot">
-            <source>Save a picture of the video</source>
-            <translation>Save a picture of the video</translation>
+            <source>Save a picture of the video (Ctrl+S)</source>
+            <translation>Save a picture of the video (Ctrl+S)</translation>
         </message>
         <message id="player.speed">
             <source>Play speed (] faster, [ slower)</source>
@@ -306,6 +322,22 @@
         <message id="player.speed_title">
             <source>Speed</source>
             <translation>Speed</translation>
+        </message>
+        <message id="player.swap">
+            <source>Swap the large and the small picture (S or Tab)</source>
+            <translation>Swap the large and the small picture (S or Tab)</translation>
+        </message>
+        <message id="player.time">
+            <source>Play time</source>
+            <translation>Play time</translation>
+        </message>
+        <message id="player.volume">
+            <source>Volume (Up, Down)</source>
+            <translation>Volume (Up, Down)</translation>
+        </message>
+        <message id="player.volume_level">
+            <source>Volume %1 %</source>
+            <translation>Volume %1 %</translation>
         </message>
         <message id="print.failed">
             <source>The picture could not be printed.</source>
@@ -532,8 +564,8 @@
             <translation>The picture could not be saved.</translation>
         </message>
         <message id="snapshot.save_title">
-            <source>Save Settings</source>
-            <translation>Save Settings</translation>
+            <source>Save Snapshot</source>
+            <translation>Save Snapshot</translation>
         </message>
         <message id="telemetry.error.missing">
             <source>no such file</source>
