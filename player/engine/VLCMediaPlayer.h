@@ -78,7 +78,8 @@ private:
     void handleTimeEvent();
     void handleLengthEvent(qint64 length);
     bool hasEnded() const;
-    void reloadMedia();
+    void seekEnded(qint64 milliseconds);
+    void finishReload();
     void loadMedia();
     void applySound();
 
@@ -99,5 +100,9 @@ private:
     // The sound settings are kept here and applied again whenever libVLC creates a new
     // audio output (each media start), since libVLC 3 forgets them with the old one.
     bool m_muted = false;
+    // A seek in an ended file: the place it goes to once the reloaded file plays (-1: none),
+    // and whether it plays on from there.
+    qint64 m_reloadSeekMs = -1;
+    bool m_playAfterReload = false;
     int m_volume = 100;
 };
