@@ -4,6 +4,7 @@
 
 #include "CustomWindow.h"
 #include "ORXAppDelegate.h"
+#include "ORXControlIcons.h"
 #include "ORXMediaList.h"
 #include "ORXMediaListTableModel.h"
 #include "ORXPlayInfo.h"
@@ -16,6 +17,8 @@
 #include "TKImageButton.h"
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QSlider>
 
 #include <QFile>
 #include <QImage>
@@ -101,6 +104,108 @@ private slots:
         QCOMPARE(right.left() - left.right() - 1, 10);
         QCOMPARE(child<QWidget>(delegate, "bodyBox")->width() - right.right() - 1, 10);
         QCOMPARE(child<QWidget>(delegate, "bodyBox")->height() - left.bottom() - 1, 8);
+    }
+
+    // Before a recording is chosen: no loading bar, transport disabled, and every button and
+    // slider named on the accessibility bus with a tooltip.
+    void idleWindowOffersOnlyWhatWorks_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("enabled");
+        for (const char* name : {"playButton", "jumpBackwardButton", "jumpForwardButton", "speedTextButton",
+                                 "sizeTextButton", "sizeDownButton", "swapButton", "snapshotButton", "printButton",
+                                 "videoPositionSlider"})
+            QTest::newRow(name) << name << false;
+        for (const char* name : {"openFolderButton", "fullScreenButton", "closeButton", "volumeSlider"})
+            QTest::newRow(name) << name << true;
+    }
+    void idleWindowOffersOnlyWhatWorks()
+    {
+        QFETCH(QString, control);
+        QFETCH(bool, enabled);
+        ORXAppDelegate delegate;
+        delegate.window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
+        QVERIFY(!child<QWidget>(delegate, "progressIndicator")->isVisible());
+        auto* widget = delegate.window()->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        QCOMPARE(widget->isEnabled(), enabled);
+        QVERIFY(!widget->accessibleName().isEmpty());
+        QVERIFY(!widget->toolTip().isEmpty());
+        QVERIFY(!widget->accessibleName().contains(QLatin1Char('(')));
+        QCOMPARE(child<QLabel>(delegate, "timeLabel")->text(), QStringLiteral("00:00 / 00:00"));
+    }
+
+    // A click on a slider's track puts the handle there; for the volume slider that is the
+    // volume, and it stays.
+    void clickOnTheTrackJumps_data()
+    {
+        QTest::addColumn<QString>("slider");
+        QTest::addColumn<double>("at");
+        QTest::newRow("volume, three quarters") << "volumeSlider" << 0.75;
+        QTest::newRow("volume, a quarter") << "volumeSlider" << 0.25;
+    }
+    void clickOnTheTrackJumps()
+    {
+        QFETCH(QString, slider);
+        QFETCH(double, at);
+        ORXAppDelegate delegate;
+        delegate.window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
+        auto* widget = delegate.window()->findChild<QSlider*>(slider);
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(int(widget->width() * at), widget->height() / 2));
+        const double share = double(widget->value()) / widget->maximum();
+        QVERIFY2(qAbs(share - at) < 0.1, qPrintable(QString::number(share)));
+        QCOMPARE(delegate.playback()->volume(), widget->value());
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(int(widget->width() * at), widget->height() / 2));
+        QCOMPARE(delegate.playback()->volume(), widget->value());
+    }
+
+    // Resizing the borderless window by its edges: never below the minimum, never past the
+    // screen's available area.
+    void resizedFrameStaysWithinBounds_data()
+    {
+        QTest::addColumn<int>("edges");
+        QTest::addColumn<QPoint>("delta");
+        QTest::addColumn<QRect>("expected");
+        const int right = Qt::RightEdge, bottomRight = Qt::RightEdge | Qt::BottomEdge;
+        QTest::newRow("wider") << right << QPoint(100, 0) << QRect(100, 100, 1120, 640);
+        QTest::newRow("not below the minimum") << right << QPoint(-500, 0) << QRect(100, 100, 1020, 640);
+        QTest::newRow("corner, cut at the area") << bottomRight << QPoint(2000, 2000) << QRect(100, 100, 1820, 950);
+        QTest::newRow("left edge outwards") << int(Qt::LeftEdge) << QPoint(-150, 0) << QRect(0, 100, 1120, 640);
+        QTest::newRow("top edge inwards") << int(Qt::TopEdge) << QPoint(0, 50) << QRect(100, 100, 1020, 640);
+    }
+    void resizedFrameStaysWithinBounds()
+    {
+        QFETCH(int, edges);
+        QFETCH(QPoint, delta);
+        QFETCH(QRect, expected);
+        const QRect available(0, 0, 1920, 1050);
+        QCOMPARE(CustomWindow::resizedFrame(QRect(100, 100, 1020, 640), Qt::Edges(edges), delta, QSize(1020, 640),
+                                            available),
+                 expected);
+        QCOMPARE(CustomWindow::boundedFrame(QRect(1500, 900, 2500, 700), available), QRect(0, 350, 1920, 700));
+        QCOMPARE(CustomWindow::edgesAt(QPoint(2, 300), QSize(1020, 640)), Qt::Edges(Qt::LeftEdge));
+        QCOMPARE(CustomWindow::edgesAt(QPoint(500, 300), QSize(1020, 640)), Qt::Edges());
+    }
+
+    void volumeIconFollowsLevelAndMute_data()
+    {
+        QTest::addColumn<int>("volume");
+        QTest::addColumn<bool>("muted");
+        QTest::addColumn<int>("level");
+        QTest::newRow("zero") << 0 << false << 0;
+        QTest::newRow("muted") << 150 << true << 0;
+        QTest::newRow("low") << 10 << false << 1;
+        QTest::newRow("start") << 70 << false << 2;
+        QTest::newRow("full") << 200 << false << 3;
+    }
+    void volumeIconFollowsLevelAndMute()
+    {
+        QFETCH(int, volume);
+        QFETCH(bool, muted);
+        QFETCH(int, level);
+        QCOMPARE(ORXControlIcons::volumeLevel(volume, muted), level);
     }
 
     void fullScreenShowsOnlyTheVideoAndItsBar()

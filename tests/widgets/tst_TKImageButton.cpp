@@ -64,8 +64,7 @@ private slots:
         QFETCH(bool, pressed);
         QFETCH(QString, shown);
         TKImageButton button;
-        button.setImageName(QStringLiteral("icon_pause_n"));
-        button.setInactiveImage(ORXImage::pixmap(QStringLiteral("icon_pause_d")));
+        button.setImageName(QStringLiteral("icon_pause_n")); // the "_d" image comes with the name
         button.resize(button.sizeHint());
         QCOMPARE(button.sizeHint(), QSize(48, 48));
         button.setEnabled(enabled);
@@ -80,6 +79,33 @@ private slots:
         button.setDown(false);
         button.setEnabled(true);
         QCOMPARE(button.displayedImage().toImage(), named(mouseOver ? "icon_pause_f" : "icon_pause_n"));
+    }
+
+    // The play button is told its image on every play-state change: the same name again
+    // renders nothing, a name seen before comes from the cache, only a new size renders.
+    void imagesRenderOnlyWhenNew_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<int>("renders");
+        QTest::newRow("same name again") << QStringList{"icon_play_n", "icon_play_n", "icon_play_n"} << 0;
+        QTest::newRow("back and forth") << QStringList{"icon_pause_n", "icon_play_n", "icon_pause_n"} << 0;
+    }
+    void imagesRenderOnlyWhenNew()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(int, renders);
+        TKImageButton button;
+        for (const QString& name : {QStringLiteral("icon_play_n"), QStringLiteral("icon_pause_n")})
+            button.setImageName(name); // both seen once
+        const quint64 before = ORXImage::renderCount();
+        for (const QString& name : names)
+            button.setImageName(name);
+        QCOMPARE(ORXImage::renderCount() - before, quint64(renders));
+        QCOMPARE(button.imageName(), names.last());
+        static int newSize = 30;
+        ++newSize; // a size not drawn before
+        ORXImage::image(QStringLiteral("icon_play_n"), QSize(newSize, newSize), 1.0);
+        QCOMPARE(ORXImage::renderCount() - before, quint64(renders + 1));
     }
 
     void capturesNeverNegative_data()
