@@ -62,8 +62,8 @@ Qt::Edges CustomWindow::edgesAt(const QPoint& pos, const QSize& size)
     return edges;
 }
 
-QRect CustomWindow::resizedFrame(const QRect& start, Qt::Edges edges, const QPoint& delta, const QSize& minimum,
-                                 const QRect& available)
+QRect CustomWindow::resizedFrame(const QRect& start, Qt::Edges edges, const QPoint& delta,
+                                 const QSize& minimum, const QRect& available)
 {
     const QRect area = available.isEmpty() ? QRect(-100000, -100000, 200000, 200000) : available;
     int left = start.left(), top = start.top(), right = start.right(), bottom = start.bottom();
@@ -147,8 +147,9 @@ void CustomWindow::mouseMoveEvent(QMouseEvent* event)
 {
     if (m_resizeEdges && (event->buttons() & Qt::LeftButton)) {
         const QScreen* screen = this->screen();
-        setGeometry(resizedFrame(m_resizeStart, m_resizeEdges, event->globalPosition().toPoint() - m_resizePress,
-                                 m_minimumFrameSize, screen ? screen->availableGeometry() : QRect()));
+        setGeometry(resizedFrame(m_resizeStart, m_resizeEdges,
+                                 event->globalPosition().toPoint() - m_resizePress, m_minimumFrameSize,
+                                 screen ? screen->availableGeometry() : QRect()));
         return;
     }
     if (!m_dragging || !(event->buttons() & Qt::LeftButton)) {

@@ -235,7 +235,8 @@ void ORXAppDelegate::setupButtons()
             m_playback->decreaseSpeed();
     });
     connect(m_ui->sizeTextButton, &QAbstractButton::clicked, m_playback, &ORXPlaybackController::sizeUp);
-    connect(m_ui->audioToggleButton, &QAbstractButton::clicked, m_playback, &ORXPlaybackController::toggleAudioChoice);
+    connect(m_ui->audioToggleButton, &QAbstractButton::clicked, m_playback,
+            &ORXPlaybackController::toggleAudioChoice);
     connect(m_ui->mediaListTableView, &QAbstractItemView::doubleClicked, m_playback,
             &ORXPlaybackController::changeAndPlay);
     m_ui->recordButtonImageView->installEventFilter(this);

@@ -36,7 +36,8 @@ QString withoutKey(const QString& tip)
 QString clock(qint64 milliseconds)
 {
     const qint64 seconds = std::max<qint64>(0, milliseconds / 1000);
-    return ORXCFormat("%02lld:%02lld", static_cast<long long>(seconds / 60), static_cast<long long>(seconds % 60));
+    return ORXCFormat("%02lld:%02lld", static_cast<long long>(seconds / 60),
+                      static_cast<long long>(seconds % 60));
 }
 } // namespace
 
@@ -76,6 +77,7 @@ void ORXAppDelegate::setupSliders()
     }
     QSlider* volume = m_ui->volumeSlider;
     volume->setStyle(style);
+    volume->setMinimumWidth(72); // room for the sound toggle beside it
     volume->setSingleStep(kVolumeSingleStep);
     volume->setPageStep(ORXPlaybackController::kVolumeStep);
     // Every way the knob moves (drag, click on the track, wheel) sets the volume.
@@ -87,7 +89,8 @@ void ORXAppDelegate::setupSliders()
 
 bool ORXAppDelegate::isDraggingPosition() const
 {
-    return m_ui->videoPositionSlider->isSliderDown() || m_ui->videoPositionSliderForFullScreen->isSliderDown();
+    return m_ui->videoPositionSlider->isSliderDown() ||
+           m_ui->videoPositionSliderForFullScreen->isSliderDown();
 }
 
 void ORXAppDelegate::onSliderMoved(int value)
@@ -122,7 +125,7 @@ void ORXAppDelegate::setupSizeAndSwap()
         auto* button = new QPushButton(text, m_ui->sizeTextButton->parentWidget());
         button->setObjectName(QLatin1String(name));
         button->setFocusPolicy(Qt::NoFocus);
-        button->setFixedSize(28, 26);
+        button->setFixedSize(22, 26);
         return button;
     };
     m_sizeDownButton = makeButton("sizeDownButton", QStringLiteral("\u2212"));
@@ -134,11 +137,14 @@ void ORXAppDelegate::setupSizeAndSwap()
     connect(m_swapButton, &QAbstractButton::clicked, m_playback, &ORXPlaybackController::swapPlayer);
 
     const qreal dpr = m_window->devicePixelRatioF();
+    m_ui->timeLabel->setMinimumWidth(
+        m_ui->timeLabel->fontMetrics().horizontalAdvance(QStringLiteral("00:00 / 00:00")));
     m_ui->speedTextButton->setIcon(ORXControlIcons::speed(QSize(14, 12), dpr));
     m_ui->sizeTextButton->setIcon(ORXControlIcons::windowSize(QSize(14, 12), dpr));
     for (QPushButton* b : {m_ui->speedTextButton, m_ui->sizeTextButton}) {
         b->setIconSize(QSize(14, 12));
-        b->setFixedWidth(72);
+        b->setStyleSheet(QStringLiteral("QPushButton { padding-left: 3px; padding-right: 3px; }"));
+        b->setFixedWidth(62);
     }
 
     struct Key
@@ -185,8 +191,7 @@ void ORXAppDelegate::setupAccessibility()
     }
     m_ui->progressIndicator->setAccessibleName(ORXLocalizedString("player.loading"));
     m_ui->mediaListTableView->setAccessibleName(ORXLocalizedString("player.list_tab"));
-    m_ui->volumeIconLabel->setAccessibleName(ORXLocalizedString("player.volume"));
-    m_ui->timeLabel->setAccessibleName(ORXLocalizedString("player.time"));
+    m_ui->volumeIconLabel->setAccessibleName(withoutKey(ORXLocalizedString("player.volume")));
     const std::pair<QLabel*, const char*> tabs[] = {{m_ui->recordButtonImageView, "player.list_tab"},
                                                     {m_ui->informationButtonImageView, "player.map_tab"}};
     for (const auto& [tab, key] : tabs) {
@@ -199,10 +204,12 @@ void ORXAppDelegate::setupAccessibility()
 void ORXAppDelegate::setTransportEnabled(bool loaded)
 {
     // Before a recording is chosen these controls have nothing to act on.
-    QWidget* const controls[] = {m_ui->playButton,       m_ui->playButtonForFullScreen, m_ui->jumpBackwardButton,
-                                 m_ui->jumpForwardButton, m_ui->speedTextButton,        m_ui->sizeTextButton,
-                                 m_sizeDownButton,       m_swapButton,                  m_ui->snapshotButton,
-                                 m_ui->printButton,      m_ui->videoPositionSlider,     m_ui->videoPositionSliderForFullScreen};
+    QWidget* const controls[] = {m_ui->playButton,          m_ui->playButtonForFullScreen,
+                                 m_ui->jumpBackwardButton,  m_ui->jumpForwardButton,
+                                 m_ui->speedTextButton,     m_ui->sizeTextButton,
+                                 m_sizeDownButton,          m_swapButton,
+                                 m_ui->snapshotButton,      m_ui->printButton,
+                                 m_ui->videoPositionSlider, m_ui->videoPositionSliderForFullScreen};
     for (QWidget* control : controls) {
         if (auto* image = qobject_cast<TKImageButton*>(control))
             image->setEnabled(loaded);
@@ -228,8 +235,8 @@ void ORXAppDelegate::updateVolumeIcon()
 {
     const int volume = m_playback->volume();
     const bool muted = m_playInfo->audioMediaDirection() == 2;
-    m_ui->volumeIconLabel->setPixmap(ORXControlIcons::volume(volume, muted, QSize(kVolumeIconSize, kVolumeIconSize),
-                                                             m_window->devicePixelRatioF()));
+    m_ui->volumeIconLabel->setPixmap(ORXControlIcons::volume(
+        volume, muted, QSize(kVolumeIconSize, kVolumeIconSize), m_window->devicePixelRatioF()));
     m_ui->volumeIconLabel->setToolTip(muted ? ORXLocalizedString("player.muted")
                                             : ORXLocalizedString("player.volume_level").arg(volume));
 }

@@ -88,7 +88,8 @@ void ORXAppDelegate::updateSideViewImages()
     const qreal dpr = m_window->devicePixelRatioF();
     const std::pair<QLabel*, QString> tabs[] = {
         {m_ui->recordButtonImageView, list ? QStringLiteral("record_p.png") : QStringLiteral("record_n.png")},
-        {m_ui->informationButtonImageView, list ? QStringLiteral("information_n.png") : QStringLiteral("information_p.png")},
+        {m_ui->informationButtonImageView,
+         list ? QStringLiteral("information_n.png") : QStringLiteral("information_p.png")},
     };
     for (const auto& [tab, name] : tabs) {
         // The picture keeps its proportions inside the tab's laid-out box.

@@ -69,7 +69,8 @@ QPixmap ORXControlIcons::speed(QSize size, qreal dpr)
         const qreal top = r.center().y() - h / 2;
         for (int i = 0; i < 2; ++i) {
             const qreal left = r.left() + 1 + i * h * 0.6;
-            p.drawPolygon(QPolygonF({QPointF(left, top), QPointF(left + h * 0.6, top + h / 2), QPointF(left, top + h)}));
+            p.drawPolygon(QPolygonF(
+                {QPointF(left, top), QPointF(left + h * 0.6, top + h / 2), QPointF(left, top + h)}));
         }
     });
 }

@@ -26,14 +26,10 @@ constexpr int kPausedState = ORXPlaybackEngine::kStatePaused;
 
 ORXPlaybackController::ORXPlaybackController(ORXPlaybackEngine* player1, ORXPlaybackEngine* player2,
                                              ORXPlayInfo* playInfo, ORXMediaList* mediaList,
-                                             ORXBlackBoxData* blackBoxData, ORXPlayerView* view, QObject* parent)
-    : QObject(parent)
-    , m_player1(player1)
-    , m_player2(player2)
-    , m_playInfo(playInfo)
-    , m_mediaList(mediaList)
-    , m_blackBoxData(blackBoxData)
-    , m_view(view)
+                                             ORXBlackBoxData* blackBoxData, ORXPlayerView* view,
+                                             QObject* parent)
+    : QObject(parent), m_player1(player1), m_player2(player2), m_playInfo(playInfo), m_mediaList(mediaList),
+      m_blackBoxData(blackBoxData), m_view(view)
 {
     Q_ASSERT(player1 && player2 && playInfo && mediaList && blackBoxData && view);
     for (ORXPlaybackEngine* engine : {m_player1, m_player2}) {
@@ -177,8 +173,9 @@ void ORXPlaybackController::startExtraction(const QString& frontPath)
     m_extraction = QtConcurrent::run(QThreadPool::globalInstance(), [this, extracted, frontPath, generation] {
         if (!extracted->ExtractStreamInformation(frontPath) && !frontPath.isEmpty())
             qCWarning(lcPlayback, "no telemetry read from %s; playing without it", qPrintable(frontPath));
-        QMetaObject::invokeMethod(this, [this, extracted, generation] { didExtract(extracted, generation); },
-                                  Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, extracted, generation] { didExtract(extracted, generation); },
+            Qt::BlockingQueuedConnection);
     });
 }
 
@@ -338,8 +335,8 @@ void ORXPlaybackController::didFinishPlay()
 
 bool ORXPlaybackController::isPlaying(const ORXPlaybackEngine* engine) const
 {
-    return engine && engine->media() && engine->isPlaying()
-           && engine->remainingTime().stringValue() != QLatin1String("00:00");
+    return engine && engine->media() && engine->isPlaying() &&
+           engine->remainingTime().stringValue() != QLatin1String("00:00");
 }
 
 bool ORXPlaybackController::hasAudio(const ORXPlaybackEngine* engine) const
@@ -370,8 +367,8 @@ void ORXPlaybackController::stopPlay()
 void ORXPlaybackController::changeAndPlay()
 {
     const int row = m_view->selectedRow();
-    qCDebug(lcPlaybackDebug, "selectedRow=%ld,mediaIndex=%ld,isPlaying=%d,count=%ld", long(row), long(m_mediaIndex),
-           int(m_player1->isPlaying()), long(m_mediaList->count()));
+    qCDebug(lcPlaybackDebug, "selectedRow=%ld,mediaIndex=%ld,isPlaying=%d,count=%ld", long(row),
+            long(m_mediaIndex), int(m_player1->isPlaying()), long(m_mediaList->count()));
     if (row != m_mediaIndex) {
         playAtIndex(row);
         return;
@@ -441,6 +438,10 @@ void ORXPlaybackController::timerPlayNext()
         return;
     m_preparingPlayNext = true;
     later(1000, [this] {
+        if (m_player1->state() != kPausedState || m_player1->position() < kEndPosition) {
+            m_preparingPlayNext = false; // the user went back meanwhile: no advance
+            return;
+        }
         if (m_bPlayNext)
             return;
         m_bPlayNext = true;
@@ -511,6 +512,7 @@ void ORXPlaybackController::closeRecording()
     m_view->setPositionSliderValue(0);
     m_view->setVideoViewVisible(1, false);
     m_view->setVideoViewVisible(2, false);
+    m_view->setAudioToggleVisible(false);
     m_view->setBackgroundLogos(QStringLiteral("v1_front_logo"), QStringLiteral("v2_rear_logo"));
     m_view->setGraphData({});
     m_view->resetTelemetryReadouts();

@@ -8,8 +8,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 #include <QPolygonF>
+#include <QRadialGradient>
 
 #include <cmath>
 

@@ -9,10 +9,10 @@
 struct ORXSimFrameState
 {
     int frameNumber = 0;
-    QString overlayTop;        // channel, date and time, as the camera burns them in
-    QString overlayBottom;     // speed and position
-    double distanceMetres = 0; // odometer: moves the lane marks and roadside posts
-    double turnDegPerSec = 0;  // bends the road
+    QString overlayTop;           // channel, date and time, as the camera burns them in
+    QString overlayBottom;        // speed and position
+    double distanceMetres = 0;    // odometer: moves the lane marks and roadside posts
+    double turnDegPerSec = 0;     // bends the road
     bool frameNumberStrip = true; // else the camera's own look: bonnet or rear window frame
 };
 

@@ -4,11 +4,11 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QMutex>
-#include <QPixmapCache>
-#include <QThread>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QRegularExpression>
 #include <QSvgRenderer>
+#include <QThread>
 
 #include <algorithm>
 #include <atomic>
@@ -43,8 +43,8 @@ QString baseName(const QString& name)
 
 bool usableSize(QSize size, qreal dpr)
 {
-    return size.width() > 0 && size.height() > 0 && std::isfinite(dpr) && dpr > 0
-           && size.width() * dpr <= ORXImage::kMaxEdge && size.height() * dpr <= ORXImage::kMaxEdge;
+    return size.width() > 0 && size.height() > 0 && std::isfinite(dpr) && dpr > 0 &&
+           size.width() * dpr <= ORXImage::kMaxEdge && size.height() * dpr <= ORXImage::kMaxEdge;
 }
 } // namespace
 

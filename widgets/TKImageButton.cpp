@@ -7,8 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TKImageButton::TKImageButton(QWidget* parent)
-    : QAbstractButton(parent)
+TKImageButton::TKImageButton(QWidget* parent) : QAbstractButton(parent)
 {
     // Momentary, borderless, no title; the images carry every state.
     setCheckable(false);

@@ -11,8 +11,8 @@
 #include <vlc/vlc.h>
 
 #include <algorithm>
-#include <utility>
 #include <cstring>
+#include <utility>
 
 Q_DECLARE_LOGGING_CATEGORY(lcEngine)
 
@@ -237,7 +237,6 @@ bool VLCMediaPlayer::hasEnded() const
     return m_player && libvlc_media_player_get_state(m_player) == libvlc_Ended;
 }
 
-
 void VLCMediaPlayer::play()
 {
     if (!m_player || !m_media)
@@ -439,8 +438,9 @@ bool VLCMediaPlayer::saveVideoSnapshotAt(const QString& path, int width, int hei
     if (!m_player || !m_media)
         return false;
     const QByteArray file = QFile::encodeName(path);
-    if (hasVideoOut() && libvlc_video_take_snapshot(m_player, 0, file.constData(), unsigned(std::max(0, width)),
-                                                    unsigned(std::max(0, height))) == 0)
+    if (hasVideoOut() &&
+        libvlc_video_take_snapshot(m_player, 0, file.constData(), unsigned(std::max(0, width)),
+                                   unsigned(std::max(0, height))) == 0)
         return true;
     // At the end of a file libVLC has closed its video output, but the last frame is still
     // on screen: that is the picture the user asked for.
@@ -448,6 +448,7 @@ bool VLCMediaPlayer::saveVideoSnapshotAt(const QString& path, int width, int hei
     if (shown.isNull())
         return false;
     const QSize size = width > 0 && height > 0 ? QSize(width, height) : shown.size();
-    return (size == shown.size() ? shown : shown.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+    return (size == shown.size() ? shown
+                                 : shown.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
         .save(path, "JPEG", 92);
 }

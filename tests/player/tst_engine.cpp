@@ -129,7 +129,8 @@ private slots:
             engine.player.setTime(VLCTime::timeWithInt(length / 2));
         else
             engine.player.setPosition(0.5f);
-        QTRY_VERIFY_WITH_TIMEOUT(engine.player.position() < 0.9f && engine.player.time().intValue() > 0, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(engine.player.position() < 0.9f && engine.player.time().intValue() > 0,
+                                 10000);
         QTest::qWait(1000);
         QVERIFY(!engine.player.isPlaying());
         QCOMPARE(engine.player.state(), int(ORXPlaybackEngine::kStatePaused));

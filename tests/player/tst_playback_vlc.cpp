@@ -153,7 +153,8 @@ private slots:
         QVERIFY(!p.view.audioToggleVisible);
         QVERIFY(p.player1.isMuted());
         QVERIFY(p.player2.isMuted());
-        QCOMPARE(p.view.logos, QStringList({QStringLiteral("v1_rear_logo"), QStringLiteral("v2_front_logo")}));
+        QCOMPARE(p.view.logos,
+                 QStringList({QStringLiteral("v1_rear_logo"), QStringLiteral("v2_front_logo")}));
     }
 };
 

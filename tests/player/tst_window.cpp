@@ -13,8 +13,8 @@
 #include "ORXScreen.h"
 #include "ORXSimRecording.h"
 #include "PMProgressIndicator.h"
-#include "VLCVideoView.h"
 #include "TKImageButton.h"
+#include "VLCVideoView.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -112,9 +112,9 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("enabled");
-        for (const char* name : {"playButton", "jumpBackwardButton", "jumpForwardButton", "speedTextButton",
-                                 "sizeTextButton", "sizeDownButton", "swapButton", "snapshotButton", "printButton",
-                                 "videoPositionSlider"})
+        for (const char* name :
+             {"playButton", "jumpBackwardButton", "jumpForwardButton", "speedTextButton", "sizeTextButton",
+              "sizeDownButton", "swapButton", "snapshotButton", "printButton", "videoPositionSlider"})
             QTest::newRow(name) << name << false;
         for (const char* name : {"openFolderButton", "fullScreenButton", "closeButton", "volumeSlider"})
             QTest::newRow(name) << name << true;
@@ -153,11 +153,13 @@ private slots:
         delegate.window()->show();
         QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
         auto* widget = delegate.window()->findChild<QSlider*>(slider);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(int(widget->width() * at), widget->height() / 2));
+        QTest::mouseClick(widget, Qt::LeftButton, {},
+                          QPoint(int(widget->width() * at), widget->height() / 2));
         const double share = double(widget->value()) / widget->maximum();
         QVERIFY2(qAbs(share - at) < 0.1, qPrintable(QString::number(share)));
         QCOMPARE(delegate.playback()->volume(), widget->value());
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(int(widget->width() * at), widget->height() / 2));
+        QTest::mouseClick(widget, Qt::LeftButton, {},
+                          QPoint(int(widget->width() * at), widget->height() / 2));
         QCOMPARE(delegate.playback()->volume(), widget->value());
     }
 
@@ -171,8 +173,10 @@ private slots:
         const int right = Qt::RightEdge, bottomRight = Qt::RightEdge | Qt::BottomEdge;
         QTest::newRow("wider") << right << QPoint(100, 0) << QRect(100, 100, 1120, 640);
         QTest::newRow("not below the minimum") << right << QPoint(-500, 0) << QRect(100, 100, 1020, 640);
-        QTest::newRow("corner, cut at the area") << bottomRight << QPoint(2000, 2000) << QRect(100, 100, 1820, 950);
-        QTest::newRow("left edge outwards") << int(Qt::LeftEdge) << QPoint(-150, 0) << QRect(0, 100, 1120, 640);
+        QTest::newRow("corner, cut at the area")
+            << bottomRight << QPoint(2000, 2000) << QRect(100, 100, 1820, 950);
+        QTest::newRow("left edge outwards")
+            << int(Qt::LeftEdge) << QPoint(-150, 0) << QRect(0, 100, 1120, 640);
         QTest::newRow("top edge inwards") << int(Qt::TopEdge) << QPoint(0, 50) << QRect(100, 100, 1020, 640);
     }
     void resizedFrameStaysWithinBounds()
@@ -181,10 +185,11 @@ private slots:
         QFETCH(QPoint, delta);
         QFETCH(QRect, expected);
         const QRect available(0, 0, 1920, 1050);
-        QCOMPARE(CustomWindow::resizedFrame(QRect(100, 100, 1020, 640), Qt::Edges(edges), delta, QSize(1020, 640),
-                                            available),
+        QCOMPARE(CustomWindow::resizedFrame(QRect(100, 100, 1020, 640), Qt::Edges(edges), delta,
+                                            QSize(1020, 640), available),
                  expected);
-        QCOMPARE(CustomWindow::boundedFrame(QRect(1500, 900, 2500, 700), available), QRect(0, 350, 1920, 700));
+        QCOMPARE(CustomWindow::boundedFrame(QRect(1500, 900, 2500, 700), available),
+                 QRect(0, 350, 1920, 700));
         QCOMPARE(CustomWindow::edgesAt(QPoint(2, 300), QSize(1020, 640)), Qt::Edges(Qt::LeftEdge));
         QCOMPARE(CustomWindow::edgesAt(QPoint(500, 300), QSize(1020, 640)), Qt::Edges());
     }

@@ -25,11 +25,21 @@ private slots:
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QString>("variant");
         QTest::addColumn<bool>("found");
-        QTest::newRow("play roll-over") << "icon_play_n" << "_f" << "icon_play_f" << true;
-        QTest::newRow("pause pressed") << "icon_pause_n" << "_p" << "icon_pause_p" << true;
-        QTest::newRow("with extension") << "record_p.png" << "_n" << "record_n.png" << true;
-        QTest::newRow("no such variant") << "orvex" << "_f" << "orv_f" << false;
-        QTest::newRow("name too short") << "x" << "_f" << "" << false;
+        QTest::newRow("play roll-over") << "icon_play_n"
+                                        << "_f"
+                                        << "icon_play_f" << true;
+        QTest::newRow("pause pressed") << "icon_pause_n"
+                                       << "_p"
+                                       << "icon_pause_p" << true;
+        QTest::newRow("with extension") << "record_p.png"
+                                        << "_n"
+                                        << "record_n.png" << true;
+        QTest::newRow("no such variant") << "orvex"
+                                         << "_f"
+                                         << "orv_f" << false;
+        QTest::newRow("name too short") << "x"
+                                        << "_f"
+                                        << "" << false;
     }
 
     void variantNames()
@@ -73,7 +83,8 @@ private slots:
         button.setDown(pressed);
         const QImage drawn = render(button);
         QCOMPARE(drawn, named(shown).convertToFormat(drawn.format()));
-        saveScreenshot(drawn.scaled(96, 96), QStringLiteral("button-") + QString::fromLatin1(QTest::currentDataTag()));
+        saveScreenshot(drawn.scaled(96, 96),
+                       QStringLiteral("button-") + QString::fromLatin1(QTest::currentDataTag()));
 
         // Enabling again shows the active image (or the roll-over one with the mouse over it).
         button.setDown(false);
@@ -204,7 +215,8 @@ private slots:
         {
             QPoint pos;
             qint64 captures;
-        } steps[] = {{{20, 70}, 0}, {{47, 70}, 1}, {{70, 70}, 1}, {{100, 70}, 1}, {{110, 70}, 0}, {{70, 48}, 1}, {{70, 150}, 0}};
+        } steps[] = {{{20, 70}, 0},  {{47, 70}, 1}, {{70, 70}, 1}, {{100, 70}, 1},
+                     {{110, 70}, 0}, {{70, 48}, 1}, {{70, 150}, 0}};
         for (const auto& step : steps) {
             QTest::mouseMove(&parent, step.pos);
             QCoreApplication::processEvents();
@@ -241,7 +253,8 @@ private slots:
         const QImage drawn = render(button);
         QVERIFY(near(drawn.pixel(40, 0), rim));
         QVERIFY(near(drawn.pixel(40, 23), rim));
-        saveScreenshot(drawn.scaled(160, 48), QStringLiteral("bezel-") + QString::fromLatin1(QTest::currentDataTag()));
+        saveScreenshot(drawn.scaled(160, 48),
+                       QStringLiteral("bezel-") + QString::fromLatin1(QTest::currentDataTag()));
     }
 };
 
