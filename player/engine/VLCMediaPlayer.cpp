@@ -4,6 +4,7 @@
 #include "VLCVideoView.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLoggingCategory>
 #include <QMetaObject>
@@ -440,7 +441,8 @@ bool VLCMediaPlayer::saveVideoSnapshotAt(const QString& path, int width, int hei
     const QByteArray file = QFile::encodeName(path);
     if (hasVideoOut() &&
         libvlc_video_take_snapshot(m_player, 0, file.constData(), unsigned(std::max(0, width)),
-                                   unsigned(std::max(0, height))) == 0)
+                                   unsigned(std::max(0, height))) == 0 &&
+        QFileInfo(path).size() > 0)
         return true;
     // At the end of a file libVLC has closed its video output, but the last frame is still
     // on screen: that is the picture the user asked for.
