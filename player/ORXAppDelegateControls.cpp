@@ -17,6 +17,8 @@
 #include "ui_CustomWindow.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QShortcut>
 #include <QTimer>
@@ -31,6 +33,21 @@ QString withoutKey(const QString& tip)
 {
     static const QRegularExpression key(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
     return QString(tip).remove(key);
+}
+
+// The glyph as it is, and faded while its button is disabled.
+QIcon glyphIcon(const QPixmap& glyph)
+{
+    QPixmap faded(glyph.size());
+    faded.setDevicePixelRatio(glyph.devicePixelRatio());
+    faded.fill(Qt::transparent);
+    QPainter painter(&faded);
+    painter.setOpacity(0.35);
+    painter.drawPixmap(0, 0, glyph);
+    painter.end();
+    QIcon icon(glyph);
+    icon.addPixmap(faded, QIcon::Disabled);
+    return icon;
 }
 
 QString clock(qint64 milliseconds)
@@ -125,22 +142,25 @@ void ORXAppDelegate::setupSizeAndSwap()
         auto* button = new QPushButton(text, m_ui->sizeTextButton->parentWidget());
         button->setObjectName(QLatin1String(name));
         button->setFocusPolicy(Qt::NoFocus);
-        button->setFixedSize(22, 26);
+        button->setFixedSize(24, 26);
+        button->setIconSize(QSize(14, 12));
         return button;
     };
-    m_sizeDownButton = makeButton("sizeDownButton", QStringLiteral("\u2212"));
-    m_swapButton = makeButton("swapButton", QStringLiteral("\u21c4"));
+    const qreal dpr = m_window->devicePixelRatioF();
+    m_sizeDownButton = makeButton("sizeDownButton", QString());
+    m_sizeDownButton->setIcon(glyphIcon(ORXControlIcons::smallerWindow(QSize(14, 12), dpr)));
+    m_swapButton = makeButton("swapButton", QString());
+    m_swapButton->setIcon(glyphIcon(ORXControlIcons::swap(QSize(14, 12), dpr)));
     QHBoxLayout* row = m_ui->mediaButtonLayout;
     row->insertWidget(row->indexOf(m_ui->sizeTextButton) + 1, m_sizeDownButton);
     row->insertWidget(row->indexOf(m_sizeDownButton) + 1, m_swapButton);
     connect(m_sizeDownButton, &QAbstractButton::clicked, m_playback, &ORXPlaybackController::sizeDown);
     connect(m_swapButton, &QAbstractButton::clicked, m_playback, &ORXPlaybackController::swapPlayer);
 
-    const qreal dpr = m_window->devicePixelRatioF();
     m_ui->timeLabel->setMinimumWidth(
         m_ui->timeLabel->fontMetrics().horizontalAdvance(QStringLiteral("00:00 / 00:00")));
-    m_ui->speedTextButton->setIcon(ORXControlIcons::speed(QSize(14, 12), dpr));
-    m_ui->sizeTextButton->setIcon(ORXControlIcons::windowSize(QSize(14, 12), dpr));
+    m_ui->speedTextButton->setIcon(glyphIcon(ORXControlIcons::speed(QSize(14, 12), dpr)));
+    m_ui->sizeTextButton->setIcon(glyphIcon(ORXControlIcons::windowSize(QSize(14, 12), dpr)));
     for (QPushButton* b : {m_ui->speedTextButton, m_ui->sizeTextButton}) {
         b->setIconSize(QSize(14, 12));
         b->setStyleSheet(QStringLiteral("QPushButton { padding-left: 3px; padding-right: 3px; }"));

@@ -87,3 +87,28 @@ QPixmap ORXControlIcons::windowSize(QSize size, qreal dpr)
         p.drawLine(corner, corner + QPointF(0, 3.5));
     });
 }
+
+QPixmap ORXControlIcons::smallerWindow(QSize size, qreal dpr)
+{
+    return draw(size, dpr, [](QPainter& p, const QRectF& r) {
+        const QRectF frame = r.adjusted(1.5, 2.5, -1.5, -2.5);
+        p.drawRect(frame);
+        const QPointF tip = frame.center() + QPointF(0, 0);
+        const QPointF from = frame.topRight() + QPointF(-2, 2);
+        p.drawLine(from, tip);
+        p.drawLine(tip, tip + QPointF(3.5, 0));
+        p.drawLine(tip, tip + QPointF(0, -3.5));
+    });
+}
+
+QPixmap ORXControlIcons::swap(QSize size, qreal dpr)
+{
+    return draw(size, dpr, [](QPainter& p, const QRectF& r) {
+        const qreal left = r.left() + 1.5, right = r.right() - 1.5;
+        const qreal upper = r.top() + r.height() * 0.32, lower = r.top() + r.height() * 0.68;
+        p.drawLine(QPointF(left, upper), QPointF(right, upper));
+        p.drawLine(QPointF(right, upper), QPointF(right - 3, upper - 3));
+        p.drawLine(QPointF(left, lower), QPointF(right, lower));
+        p.drawLine(QPointF(left, lower), QPointF(left + 3, lower + 3));
+    });
+}

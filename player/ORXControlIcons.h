@@ -16,4 +16,8 @@ public:
     // arrow out of its corner), so that the two "x" numbers are told apart at a glance.
     static QPixmap speed(QSize size, qreal dpr);
     static QPixmap windowSize(QSize size, qreal dpr);
+    // A frame with an arrow into its corner (a smaller window) and two opposed arrows (the
+    // two pictures change places).
+    static QPixmap smallerWindow(QSize size, qreal dpr);
+    static QPixmap swap(QSize size, qreal dpr);
 };
