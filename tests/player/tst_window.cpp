@@ -136,6 +136,26 @@ private slots:
         QCOMPARE(child<QLabel>(delegate, "timeLabel")->text(), QStringLiteral("00:00 / 00:00"));
     }
 
+    // The tab pictures are drawn at the size the layout gave the tabs, not stretched.
+    void tabPicturesFitTheirLaidOutTabs_data()
+    {
+        QTest::addColumn<QString>("tab");
+        QTest::newRow("recordings") << "recordButtonImageView";
+        QTest::newRow("map") << "informationButtonImageView";
+    }
+    void tabPicturesFitTheirLaidOutTabs()
+    {
+        QFETCH(QString, tab);
+        ORXAppDelegate delegate;
+        delegate.window()->show();
+        delegate.applicationDidFinishLaunching();
+        QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
+        auto* label = delegate.window()->findChild<QLabel*>(tab);
+        const QSize picture = label->pixmap().deviceIndependentSize().toSize();
+        QVERIFY(picture.width() == label->width() || picture.height() == label->height());
+        QVERIFY(picture.width() <= label->width() && picture.height() <= label->height());
+    }
+
     // A click on a slider's track puts the handle there; for the volume slider that is the
     // volume, and it stays.
     void clickOnTheTrackJumps_data()
