@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
+
 CustomWindow::CustomWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -28,7 +30,52 @@ QRect CustomWindow::frame() const
 
 void CustomWindow::setFrame(const QRect& frame, bool)
 {
-    setGeometry(frame);
+    const QScreen* screen = this->screen();
+    if (m_isFullScreen || !screen) {
+        setGeometry(frame);
+        return;
+    }
+    setGeometry(boundedFrame(frame, screen->availableGeometry()));
+}
+
+QRect CustomWindow::boundedFrame(const QRect& frame, const QRect& available)
+{
+    if (available.isEmpty())
+        return frame;
+    QRect bounded(frame.topLeft(), frame.size().boundedTo(available.size()));
+    bounded.moveLeft(std::clamp(bounded.left(), available.left(), available.right() + 1 - bounded.width()));
+    bounded.moveTop(std::clamp(bounded.top(), available.top(), available.bottom() + 1 - bounded.height()));
+    return bounded;
+}
+
+Qt::Edges CustomWindow::edgesAt(const QPoint& pos, const QSize& size)
+{
+    Qt::Edges edges;
+    if (pos.x() < kResizeMargin)
+        edges |= Qt::LeftEdge;
+    if (pos.x() >= size.width() - kResizeMargin)
+        edges |= Qt::RightEdge;
+    if (pos.y() < kResizeMargin)
+        edges |= Qt::TopEdge;
+    if (pos.y() >= size.height() - kResizeMargin)
+        edges |= Qt::BottomEdge;
+    return edges;
+}
+
+QRect CustomWindow::resizedFrame(const QRect& start, Qt::Edges edges, const QPoint& delta,
+                                 const QSize& minimum, const QRect& available)
+{
+    const QRect area = available.isEmpty() ? QRect(-100000, -100000, 200000, 200000) : available;
+    int left = start.left(), top = start.top(), right = start.right(), bottom = start.bottom();
+    if (edges & Qt::LeftEdge)
+        left = std::clamp(left + delta.x(), area.left(), right + 1 - minimum.width());
+    if (edges & Qt::RightEdge)
+        right = std::clamp(right + delta.x(), left + minimum.width() - 1, area.right());
+    if (edges & Qt::TopEdge)
+        top = std::clamp(top + delta.y(), area.top(), bottom + 1 - minimum.height());
+    if (edges & Qt::BottomEdge)
+        bottom = std::clamp(bottom + delta.y(), top + minimum.height() - 1, area.bottom());
+    return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 void CustomWindow::enterFullscreen()
@@ -78,6 +125,16 @@ void CustomWindow::mousePressEvent(QMouseEvent* event)
         return;
     }
     m_initialLocation = event->position().toPoint();
+    const Qt::Edges edges = m_isFullScreen ? Qt::Edges() : edgesAt(m_initialLocation, size());
+    if (edges) {
+        // A press on the edge resizes: the window manager does it where it can, we otherwise.
+        if (windowHandle() && windowHandle()->startSystemResize(edges))
+            return;
+        m_resizeEdges = edges;
+        m_resizeStart = frame();
+        m_resizePress = event->globalPosition().toPoint();
+        return;
+    }
     m_dragging = !m_isFullScreen;
     // Where the compositor owns window placement (Wayland), hand the move to it.
     if (m_dragging && ORXScreen::compositorPlacesWindows() && windowHandle()) {
@@ -88,6 +145,13 @@ void CustomWindow::mousePressEvent(QMouseEvent* event)
 
 void CustomWindow::mouseMoveEvent(QMouseEvent* event)
 {
+    if (m_resizeEdges && (event->buttons() & Qt::LeftButton)) {
+        const QScreen* screen = this->screen();
+        setGeometry(resizedFrame(m_resizeStart, m_resizeEdges,
+                                 event->globalPosition().toPoint() - m_resizePress, m_minimumFrameSize,
+                                 screen ? screen->availableGeometry() : QRect()));
+        return;
+    }
     if (!m_dragging || !(event->buttons() & Qt::LeftButton)) {
         QWidget::mouseMoveEvent(event);
         return;
@@ -100,6 +164,7 @@ void CustomWindow::mouseMoveEvent(QMouseEvent* event)
 void CustomWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     m_dragging = false;
+    m_resizeEdges = {};
     QWidget::mouseReleaseEvent(event);
 }
 

@@ -30,8 +30,21 @@ public:
     QPoint draggedOrigin(const QPoint& globalPos, const QRect& mainScreenAvailable) const;
 
     // Moves and resizes the window (frame geometry); animate is honoured as an immediate
-    // change here: window managers animate on their own.
+    // change here: window managers animate on their own. Out of full screen the frame is kept
+    // within the available area of the window's screen.
     void setFrame(const QRect& frame, bool animate);
+
+    // Pressing within this many pixels of an edge or corner resizes the borderless window.
+    static constexpr int kResizeMargin = 6;
+    // Which edges a press at pos (window coordinates) grabs in a window of size.
+    static Qt::Edges edgesAt(const QPoint& pos, const QSize& size);
+    // The frame after dragging edges of start by delta: never below minimum, never beyond
+    // available (the screen's available area).
+    static QRect resizedFrame(const QRect& start, Qt::Edges edges, const QPoint& delta, const QSize& minimum,
+                              const QRect& available);
+    // frame moved and cut so that it lies within available.
+    static QRect boundedFrame(const QRect& frame, const QRect& available);
+    void setMinimumFrameSize(const QSize& size) { m_minimumFrameSize = size; }
     QRect frame() const;
 
 signals:
@@ -52,4 +65,8 @@ private:
     QRect m_initialFrame;
     bool m_isFullScreen = false;
     bool m_dragging = false;
+    Qt::Edges m_resizeEdges;
+    QRect m_resizeStart;
+    QPoint m_resizePress;
+    QSize m_minimumFrameSize{1020, 640};
 };

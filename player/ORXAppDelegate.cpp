@@ -93,7 +93,6 @@ void ORXAppDelegate::setupInitialValues()
     for (QSlider* slider : {m_ui->videoPositionSlider, m_ui->videoPositionSliderForFullScreen}) {
         slider->setRange(0, kSliderSteps);
         slider->setFocusPolicy(Qt::NoFocus);
-        connect(slider, &QSlider::valueChanged, this, &ORXAppDelegate::onSliderMoved);
     }
     m_ui->volumeSlider->setRange(0, ORXPlaybackController::kMaxVolume);
     m_ui->volumeSlider->setFocusPolicy(Qt::NoFocus);
@@ -113,6 +112,7 @@ void ORXAppDelegate::setupInitialValues()
     m_video2View->hide();
     setupButtons();
     setupShortcuts();
+    setupControls();
     layoutWindow();
     readCardSettingsOnce();
 }
@@ -136,8 +136,11 @@ void ORXAppDelegate::observePlayState()
 
 void ORXAppDelegate::onPositionChanged(double position)
 {
-    // The sliders are bound to the position; at the end they stand at 1.0.
-    setPositionSliderValue(position >= 1.0 ? 1.0 : position);
+    // The sliders are bound to the position; at the end they stand at 1.0. A handle the user
+    // holds stays under the hand.
+    if (!isDraggingPosition())
+        setPositionSliderValue(position >= 1.0 ? 1.0 : position);
+    updateTimeLabel();
     m_telemetry->updateGsensorUIByPlayPositon(position, m_player1 ? m_player1->position() : position);
     m_telemetry->updateGpsUIByPlayPosition(position);
 }
@@ -174,16 +177,6 @@ void ORXAppDelegate::captureVideo()
 void ORXAppDelegate::print()
 {
     m_printing->print(m_player1);
-}
-
-void ORXAppDelegate::onSliderMoved(int value)
-{
-    if (m_sliderFollowsPlayInfo)
-        return; // our own update from the play state, not the user's
-    const double position = double(value) / kSliderSteps;
-    setPositionSliderValue(position);
-    m_playInfo->setPosition(position);
-    m_playback->videoPositionSliderMoved();
 }
 
 void ORXAppDelegate::setupButtons()
@@ -246,8 +239,8 @@ void ORXAppDelegate::setupButtons()
             m_playback->decreaseSpeed();
     });
     connect(m_ui->sizeTextButton, &QAbstractButton::clicked, m_playback, &ORXPlaybackController::sizeUp);
-    connect(m_ui->audioToggleButton, &QAbstractButton::clicked, m_playback, &ORXPlaybackController::toggleAudioChoice);
-    connect(m_ui->volumeSlider, &QSlider::sliderMoved, m_playback, &ORXPlaybackController::volumeSliderMoved);
+    connect(m_ui->audioToggleButton, &QAbstractButton::clicked, m_playback,
+            &ORXPlaybackController::toggleAudioChoice);
     connect(m_ui->mediaListTableView, &QAbstractItemView::doubleClicked, m_playback,
             &ORXPlaybackController::changeAndPlay);
     m_ui->recordButtonImageView->installEventFilter(this);

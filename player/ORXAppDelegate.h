@@ -25,6 +25,8 @@ class ORXSnapshot;
 class ORXTelemetryPresenter;
 class ORXTrackExport;
 class QMenu;
+class QPushButton;
+class QTimer;
 class QWidget;
 class VLCMediaPlayer;
 class VLCVideoView;
@@ -39,8 +41,9 @@ class CustomWindow;
 // window it needs (ORXPlayerView). Playback itself is ORXPlaybackController's.
 //
 // The work is split by concern over ORXAppDelegate.cpp (start-up, actions, observation),
-// ORXAppDelegateLayout.cpp (layout, full screen, the view operations of the controller) and
-// ORXAppDelegateList.cpp (table, folders, loading indicator).
+// ORXAppDelegateLayout.cpp (layout, full screen, the view operations of the controller),
+// ORXAppDelegateList.cpp (table, folders, loading indicator) and ORXAppDelegateControls.cpp
+// (sliders, readouts and names of the transport controls).
 class ORXAppDelegate : public QObject, public ORXPlayerView, public ORXMediaListDelegate
 {
     Q_OBJECT
@@ -140,11 +143,21 @@ private:
     void setupShortcuts();
     void setupTelemetry();
     void addCardMenuItems(QMenu* menu);
+    void setupControls(); // ORXAppDelegateControls.cpp
+    void setupSliders();
+    void setupSizeAndSwap();
+    void setupAccessibility();
+    void setTransportEnabled(bool loaded);
+    void updateTimeLabel();
+    void updateVolumeIcon();
+    bool isDraggingPosition() const;
+    void seekToSlider();
     QString playingRecordingPath() const;
     void readCardSettingsOnce();
     void settingsCardRemounted(const QString& oldMountPath, const QString& newMountPath);
     void observePlayState();
     void positionVideoViews();
+    void updateSideViewImages();
     void setRightViewMode(int mode);
     void onPositionChanged(double position);
     void onSliderMoved(int value);
@@ -173,5 +186,11 @@ private:
     double m_progress = 0;
     bool m_animatingSwap = false;
     bool m_sliderFollowsPlayInfo = false;
+    bool m_volumeFollowsPlayback = false;
+    QTimer* m_seekPreview = nullptr;
+    bool m_previewPending = false;
+    int m_lastSeekValue = -1;
+    QPushButton* m_sizeDownButton = nullptr;
+    QPushButton* m_swapButton = nullptr;
     std::atomic<bool> m_closing{false}; // read by the list's worker
 };

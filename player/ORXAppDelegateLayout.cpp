@@ -76,16 +76,26 @@ void ORXAppDelegate::layoutMapContainer()
 
 void ORXAppDelegate::updateSideViewButton()
 {
-    const bool list = m_rightViewMode == 0;
-    const QSize size = m_ui->recordButtonImageView->size().boundedTo(QSize(166, 32));
-    const qreal dpr = m_window->devicePixelRatioF();
-    m_ui->recordButtonImageView->setPixmap(
-        ORXImage::pixmap(list ? QStringLiteral("record_p.png") : QStringLiteral("record_n.png"), size, dpr));
-    m_ui->informationButtonImageView->setPixmap(
-        ORXImage::pixmap(list ? QStringLiteral("information_n.png") : QStringLiteral("information_p.png"), size, dpr));
+    updateSideViewImages();
     m_ui->mapContainerView->setVisible(m_rightViewMode == 1);
     m_ui->mediaListScrollView->setVisible(m_rightViewMode == 0);
     layoutMapContainer();
+}
+
+void ORXAppDelegate::updateSideViewImages()
+{
+    const bool list = m_rightViewMode == 0;
+    const qreal dpr = m_window->devicePixelRatioF();
+    const std::pair<QLabel*, QString> tabs[] = {
+        {m_ui->recordButtonImageView, list ? QStringLiteral("record_p.png") : QStringLiteral("record_n.png")},
+        {m_ui->informationButtonImageView,
+         list ? QStringLiteral("information_n.png") : QStringLiteral("information_p.png")},
+    };
+    for (const auto& [tab, name] : tabs) {
+        // The picture keeps its proportions inside the tab's laid-out box.
+        const QSize size = ORXImage::naturalSize(name).scaled(tab->size(), Qt::KeepAspectRatio);
+        tab->setPixmap(size.isEmpty() ? QPixmap() : ORXImage::pixmap(name, size, dpr));
+    }
 }
 
 void ORXAppDelegate::showFrameIfDebugging()
@@ -111,6 +121,8 @@ bool ORXAppDelegate::eventFilter(QObject* watched, QEvent* event)
             positionVideoViews();
         else if (watched == m_window)
             contentResized();
+        else if (watched == m_ui->recordButtonImageView || watched == m_ui->informationButtonImageView)
+            updateSideViewImages(); // drawn at the size the layout gave them
         break;
     case QEvent::MouseButtonRelease:
         if (watched == m_ui->recordButtonImageView)
@@ -191,7 +203,9 @@ bool ORXAppDelegate::isAudioToggleOn() const
 
 void ORXAppDelegate::setVolumeSliderValue(int volume)
 {
+    m_volumeFollowsPlayback = true;
     m_ui->volumeSlider->setValue(volume);
+    m_volumeFollowsPlayback = false;
 }
 
 double ORXAppDelegate::positionSliderValue() const

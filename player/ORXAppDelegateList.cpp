@@ -85,8 +85,8 @@ void ORXAppDelegate::openDirectory(const QString& path)
     const QFileInfo info(path);
     if (!info.isDir())
         return;
-    m_playback->player1()->stop();
-    m_playback->player2()->stop();
+    // The old folder's recording is over: no row, not playing, no telemetry, no map route.
+    m_playback->closeRecording();
     ORXPlayerDefaults::settings().setValue(QLatin1String(ORXPlayerDefaults::kLastFolder), info.absoluteFilePath());
     m_mediaList->setDirectoryPath(info.absoluteFilePath());
 }

@@ -16,6 +16,9 @@
 #include <cmath>
 
 Q_LOGGING_CATEGORY(lcPlayback, "orvex.player")
+// Step-by-step lines for following the controller; quiet unless enabled through
+// QT_LOGGING_RULES="orvex.player.debug=true".
+Q_LOGGING_CATEGORY(lcPlaybackDebug, "orvex.player.debug", QtInfoMsg)
 
 namespace {
 constexpr int kPausedState = ORXPlaybackEngine::kStatePaused;
@@ -23,14 +26,10 @@ constexpr int kPausedState = ORXPlaybackEngine::kStatePaused;
 
 ORXPlaybackController::ORXPlaybackController(ORXPlaybackEngine* player1, ORXPlaybackEngine* player2,
                                              ORXPlayInfo* playInfo, ORXMediaList* mediaList,
-                                             ORXBlackBoxData* blackBoxData, ORXPlayerView* view, QObject* parent)
-    : QObject(parent)
-    , m_player1(player1)
-    , m_player2(player2)
-    , m_playInfo(playInfo)
-    , m_mediaList(mediaList)
-    , m_blackBoxData(blackBoxData)
-    , m_view(view)
+                                             ORXBlackBoxData* blackBoxData, ORXPlayerView* view,
+                                             QObject* parent)
+    : QObject(parent), m_player1(player1), m_player2(player2), m_playInfo(playInfo), m_mediaList(mediaList),
+      m_blackBoxData(blackBoxData), m_view(view)
 {
     Q_ASSERT(player1 && player2 && playInfo && mediaList && blackBoxData && view);
     for (ORXPlaybackEngine* engine : {m_player1, m_player2}) {
@@ -48,6 +47,12 @@ ORXPlaybackController::ORXPlaybackController(ORXPlaybackEngine* player1, ORXPlay
     connect(m_startWatchdog, &QTimer::timeout, this, [this] {
         if (!m_waitingForPlayStart || isExtracting())
             return;
+        if (m_player2->media() && engineHasMediaAndPlays(m_player1)) {
+            // The front plays but its partner never got going: play the one that works.
+            dropFailedPartner();
+            mediaPlayerStateChanged(m_player1);
+            return;
+        }
         qCWarning(lcPlayback, "mediaIndex=%lld did not start playing; new starts allowed again",
                   static_cast<long long>(m_mediaIndex));
         m_waitingForPlayStart = false;
@@ -69,6 +74,11 @@ ORXPlaybackController::~ORXPlaybackController()
 void ORXPlaybackController::setStartTimeout(int milliseconds)
 {
     m_startWatchdog->setInterval(std::max(0, milliseconds));
+}
+
+bool ORXPlaybackController::hasRecording() const
+{
+    return m_player1->media() != nullptr;
 }
 
 bool ORXPlaybackController::isExtracting() const
@@ -93,6 +103,13 @@ bool ORXPlaybackController::playAtIndex(qint64 index)
         return false;
     index = std::clamp<qint64>(index, 0, count - 1);
 
+    // A new generation: delayed steps of the recording before (swap, resume, catch-up,
+    // advance) find it changed and do nothing.
+    ++m_generation;
+    m_moving = false;
+    m_swapping = false;
+    m_preparingPlayNext = false;
+    m_pendingSeek = -1;
     m_waitingForPlayStart = true;
     for (ORXPlaybackEngine* engine : {m_player1, m_player2}) {
         engine->stop();
@@ -102,6 +119,7 @@ bool ORXPlaybackController::playAtIndex(qint64 index)
     m_view->selectRow(int(index));
     updateVideoUI(*contents);
     m_view->showLoading(QStringLiteral("Loading..."));
+    emit recordingChanged(m_player1->media() != nullptr);
 
     // The telemetry always comes from the front file of the pair.
     std::shared_ptr<VLCMedia> front = m_player1->media();
@@ -151,19 +169,23 @@ void ORXPlaybackController::startExtraction(const QString& frontPath)
     // holder that is half refilled. The copy keeps the holder's settings (wait, trace).
     auto extracted = std::make_shared<ORXBlackBoxData>(*m_blackBoxData);
     m_extracting = true;
-    m_extraction = QtConcurrent::run(QThreadPool::globalInstance(), [this, extracted, frontPath] {
+    const quint64 generation = m_generation;
+    m_extraction = QtConcurrent::run(QThreadPool::globalInstance(), [this, extracted, frontPath, generation] {
         if (!extracted->ExtractStreamInformation(frontPath) && !frontPath.isEmpty())
             qCWarning(lcPlayback, "no telemetry read from %s; playing without it", qPrintable(frontPath));
-        QMetaObject::invokeMethod(this, [this, extracted] { didExtract(extracted); },
-                                  Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, extracted, generation] { didExtract(extracted, generation); },
+            Qt::BlockingQueuedConnection);
     });
 }
 
-void ORXPlaybackController::didExtract(const std::shared_ptr<ORXBlackBoxData>& extracted)
+void ORXPlaybackController::didExtract(const std::shared_ptr<ORXBlackBoxData>& extracted, quint64 generation)
 {
     if (m_destroying.load())
         return;
     m_extracting = false;
+    if (generation != m_generation)
+        return; // the recording was closed while its telemetry was read
     *m_blackBoxData = std::move(*extracted);
     m_view->setGraphData(m_blackBoxData->m_GSensors());
     initMediaControlView();
@@ -213,8 +235,31 @@ void ORXPlaybackController::updateVideoViewsVisibility(bool p1, bool p2)
     m_view->setVideoViewVisible(2, p2 || m_player2->state() == kPausedState);
 }
 
+bool ORXPlaybackController::partnerFailed() const
+{
+    if (!m_player2->media())
+        return false;
+    const int state = m_player2->state();
+    // An error, or an end before it ever played (a file libVLC opens but cannot decode).
+    return state == ORXPlaybackEngine::kStateError || (m_waitingForPlayStart && state == kPausedState);
+}
+
+void ORXPlaybackController::dropFailedPartner()
+{
+    qCWarning(lcPlayback, "partner %s does not play; playing %s alone",
+              qPrintable(m_player2->media()->url().toLocalFile()),
+              m_player1->media() ? qPrintable(m_player1->media()->url().toLocalFile()) : "nothing");
+    m_player2->stop();
+    m_player2->setMedia(nullptr);
+    m_hasRearMedia = false;
+    m_view->setVideoViewVisible(2, false);
+    m_view->setAudioToggleVisible(false);
+}
+
 void ORXPlaybackController::mediaPlayerStateChanged(ORXPlaybackEngine* /*sender*/)
 {
+    if (m_player1->media() && partnerFailed())
+        dropFailedPartner();
     const bool p1 = engineHasMediaAndPlays(m_player1);
     const bool p2 = engineHasMediaAndPlays(m_player2);
     updateVideoViewsVisibility(p1, p2);
@@ -290,8 +335,8 @@ void ORXPlaybackController::didFinishPlay()
 
 bool ORXPlaybackController::isPlaying(const ORXPlaybackEngine* engine) const
 {
-    return engine && engine->media() && engine->isPlaying()
-           && engine->remainingTime().stringValue() != QLatin1String("00:00");
+    return engine && engine->media() && engine->isPlaying() &&
+           engine->remainingTime().stringValue() != QLatin1String("00:00");
 }
 
 bool ORXPlaybackController::hasAudio(const ORXPlaybackEngine* engine) const
@@ -322,8 +367,8 @@ void ORXPlaybackController::stopPlay()
 void ORXPlaybackController::changeAndPlay()
 {
     const int row = m_view->selectedRow();
-    qCInfo(lcPlayback, "selectedRow=%ld,mediaIndex=%ld,isPlaying=%d,count=%ld", long(row), long(m_mediaIndex),
-           int(m_player1->isPlaying()), long(m_mediaList->count()));
+    qCDebug(lcPlaybackDebug, "selectedRow=%ld,mediaIndex=%ld,isPlaying=%d,count=%ld", long(row),
+            long(m_mediaIndex), int(m_player1->isPlaying()), long(m_mediaList->count()));
     if (row != m_mediaIndex) {
         playAtIndex(row);
         return;
@@ -361,7 +406,7 @@ void ORXPlaybackController::clickPlayButton()
         const VLCTime time = VLCTime::timeWithInt(qint64(slider * double(length)));
         m_player1->setTime(time);
         m_player2->setTime(time);
-        QTimer::singleShot(100, this, [this] {
+        later(100, [this] {
             m_player1->play();
             if (m_player2->media())
                 m_player2->play();
@@ -373,53 +418,6 @@ void ORXPlaybackController::clickPlayButton()
             syncVideoPositionDelay(0.3);
         }
     }
-}
-
-// --- automatic advance --------------------------------------------------------------------
-
-void ORXPlaybackController::startTimerPlayNext()
-{
-    if (!m_playStopTimer) {
-        m_playStopTimer = new QTimer(this);
-        m_playStopTimer->setInterval(1000);
-        connect(m_playStopTimer, &QTimer::timeout, this, &ORXPlaybackController::timerPlayNext);
-    }
-    m_playStopTimer->start(); // restarts a running one
-}
-
-void ORXPlaybackController::timerPlayNext()
-{
-    if (m_preparingPlayNext || m_player1->state() != kPausedState || m_player1->position() < kEndPosition)
-        return;
-    m_preparingPlayNext = true;
-    QTimer::singleShot(1000, this, [this] {
-        if (m_bPlayNext)
-            return;
-        m_bPlayNext = true;
-        playNext();
-    });
-}
-
-bool ORXPlaybackController::playNext()
-{
-    if (m_playStopTimer) {
-        m_playStopTimer->stop();
-        m_playStopTimer->deleteLater(); // playNext may run from inside its tick
-        m_playStopTimer = nullptr;
-    }
-
-    const std::shared_ptr<const ORXMediaList::Contents> contents = m_mediaList->contents();
-    qint64 next = m_mediaIndex + 1;
-    // Skip the partner's row, which follows a front recording. (A rear recording's partner
-    // is the row before it, so the row after it is already the next moment.)
-    if (m_hasRearMedia && next >= 0 && next < contents->medias.size()) {
-        const std::shared_ptr<VLCMedia> partner = m_player2->media();
-        if (partner && partner->url() == VLCMedia::mediaWithPath(contents->medias.at(next)->path())->url())
-            ++next;
-    }
-    if (next < 0 || next >= contents->medias.size())
-        return false;
-    return playAtIndex(next);
 }
 
 // --- sound ---------------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class ORXBlackBoxData;
@@ -78,6 +79,11 @@ public:
     QTimer* playStopTimer() const { return m_playStopTimer; } // null when no recording is watched
     // Counts player1's time events; -1 right after a start or a seek.
     int positionCounter() const { return m_positionCounter; }
+    // Grows with every start and every close of a recording; a delayed step queued for an
+    // older generation does nothing when it comes due.
+    quint64 generation() const { return m_generation; }
+    // A recording is loaded on player1 (the transport controls act on it).
+    bool hasRecording() const;
     // The telemetry of a started recording is being read; its start step has not run yet.
     bool isExtracting() const;
 
@@ -101,6 +107,9 @@ public:
     bool playNext();
     void syncVideoPositionDelay(double seconds);
     void stopPlay();
+    // Stops playback for good (another folder is opened): no row, not playing, no
+    // telemetry, no delayed step of the old recording left to run.
+    void closeRecording();
 
     // --- queries and internal steps ----------------------------------------------------------
     bool isPlaying(const ORXPlaybackEngine* engine) const;
@@ -121,19 +130,27 @@ public:
 
 signals:
     void volumeChanged(int volume);
+    // player1 got or lost its recording (transport controls follow it).
+    void recordingChanged(bool loaded);
 
 private:
     void updateVideoUI(const ORXMediaList::Contents& contents);
     void updateVideoViewsVisibility(bool p1, bool p2);
     bool engineHasMediaAndPlays(const ORXPlaybackEngine* engine) const;
     void startExtraction(const QString& frontPath);
-    void didExtract(const std::shared_ptr<ORXBlackBoxData>& extracted);
+    void didExtract(const std::shared_ptr<ORXBlackBoxData>& extracted, quint64 generation);
     void startPlayers();
     void startWatchingStart();
     void setEnginesToEnd();
     void setEnginesPosition(float position);
     void setBackgroundLogosForMedia();
     ORXPlaybackEngine* engineForDirection(int direction) const;
+    // Runs step after ms on the main thread unless another recording has started meanwhile.
+    void later(int ms, std::function<void()> step);
+    bool partnerFailed() const;
+    void dropFailedPartner();
+    void seekTo(double position);
+    qint64 nextPairRow(const ORXMediaList::Contents& contents) const;
 
     ORXPlaybackEngine* m_player1 = nullptr;
     ORXPlaybackEngine* m_player2 = nullptr;
@@ -152,6 +169,8 @@ private:
     bool m_swapping = false;
     int m_volume = kStartVolume;
     int m_positionCounter = -1;
+    quint64 m_generation = 0;
+    double m_pendingSeek = -1; // a slider position that came while a seek was under way
     QTimer* m_playStopTimer = nullptr;
     QTimer* m_startWatchdog = nullptr;
 

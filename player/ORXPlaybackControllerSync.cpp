@@ -9,11 +9,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 // Seeks, jumps, speed and swaps: everything that moves the two engines together and brings
 // player2 back level with player1 afterwards.
 
 Q_DECLARE_LOGGING_CATEGORY(lcPlayback)
+Q_DECLARE_LOGGING_CATEGORY(lcPlaybackDebug)
 
 // --- seeking and jumping -------------------------------------------------------------------
 
@@ -34,14 +36,26 @@ void ORXPlaybackController::setEnginesToEnd()
 void ORXPlaybackController::videoPositionSliderMoved()
 {
     const double slider = m_view->positionSliderValue();
-    qCDebug(lcPlayback, "[%s] position slider moved:%f <=> %f", "D ", m_playInfo->position(), slider);
+    qCDebug(lcPlaybackDebug, "[%s] position slider moved:%f <=> %f", "D ", m_playInfo->position(), slider);
     m_playInfo->setIsPlaying(isPlaying(m_player1));
-    if (m_moving)
+    if (m_moving) {
+        // A seek is under way: keep the latest place asked for and go there once it is done,
+        // so that the place where a drag ends is never lost.
+        if (!m_swapping && m_player1->media()) {
+            m_pendingSeek = slider;
+            m_movingPosition = slider;
+        }
         return;
-    if (slider < kEndPosition) {
+    }
+    seekTo(slider);
+}
+
+void ORXPlaybackController::seekTo(double position)
+{
+    if (position < kEndPosition) {
         m_moving = true;
-        m_movingPosition = slider;
-        setEnginesPosition(float(slider));
+        m_movingPosition = position;
+        setEnginesPosition(float(position));
         syncVideoPositionDelay(0.3);
     } else {
         setEnginesToEnd();
@@ -51,7 +65,7 @@ void ORXPlaybackController::videoPositionSliderMoved()
 void ORXPlaybackController::jumpForward()
 {
     const VLCTime remaining = m_player1->remainingTime();
-    qCDebug(lcPlayback, "[%s] _player1.time=%s,remainingTime.stringValue=%s", "D ",
+    qCDebug(lcPlaybackDebug, "[%s] _player1.time=%s,remainingTime.stringValue=%s", "D ",
             qPrintable(m_player1->time().stringValue()), qPrintable(remaining.stringValue()));
     if (m_moving || !m_player1->media())
         return;
@@ -106,12 +120,22 @@ void ORXPlaybackController::decreaseSpeed()
 
 void ORXPlaybackController::syncVideoPositionDelay(double seconds)
 {
+    const auto seekPending = [this] {
+        if (m_pendingSeek < 0)
+            return false;
+        const double pending = std::exchange(m_pendingSeek, -1.0);
+        seekTo(pending);
+        return true;
+    };
     if (!m_player1->media() || !m_player2->media()) {
         m_moving = false;
+        seekPending();
         return;
     }
-    QTimer::singleShot(int(std::lround(seconds * 1000)), this, [this] {
+    later(int(std::lround(seconds * 1000)), [this, seekPending] {
         m_moving = false;
+        if (seekPending())
+            return; // that seek brings player2 along in its own time
         const float position = m_player1->position();
         // Moving player2 alone leaves it behind by the time its seek takes while player1
         // plays on (one to two frames with libVLC); seeking both together keeps them level.
@@ -147,19 +171,22 @@ void ORXPlaybackController::swapPlayer()
     m_player2->setMedia(media1);
     m_player1->play();
     m_player2->play();
+    // Both files open again at their start: ask for the moment shown before right away, so
+    // that neither picture goes back to the first frame while the views fly in.
+    setEnginesPosition(position);
     setBackgroundLogosForMedia();
 
     m_moving = true;
-    m_movingPosition = m_player1->position();
+    m_movingPosition = position;
     m_view->animateSwap();
 
-    QTimer::singleShot(800, this, [this, position] {
+    later(800, [this, position] {
         m_moving = false;
         setEnginesPosition(position);
     });
     m_player1->setMute(true);
     m_player2->setMute(true);
-    QTimer::singleShot(1700, this, [this] {
+    later(1700, [this] {
         m_swapping = false;
         updateAudioUI();
     });

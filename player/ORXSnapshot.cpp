@@ -117,17 +117,18 @@ bool ORXSnapshot::savePicture(const QString& source, const QString& target, QStr
 
 bool ORXSnapshot::captureVideo(ORXPlaybackEngine* player1)
 {
-    if (!player1 || !player1->isPlaying())
+    if (!player1 || !player1->media())
+        return false;
+    const bool atEnd = player1->state() == ORXPlaybackEngine::kStatePaused && player1->position() >= 0.998f;
+    if (!player1->isPlaying() && !atEnd)
         return false;
     QString error;
     if (!takePicture(player1, &error)) {
         m_alert(m_window, error);
         return false;
     }
-    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (documents.isEmpty())
-        documents = QDir::homePath();
-    const QString target = m_chooseFile(m_window, QDir(documents).filePath(proposedFileName()));
+    const QString folder = saveFolderFor(player1->media()->url().toLocalFile());
+    const QString target = m_chooseFile(m_window, QDir(folder).filePath(proposedFileName()));
     if (target.isEmpty())
         return false; // cancelled: the temporary picture stays
     if (!savePicture(temporaryPicturePath(), target, &error)) {
@@ -137,6 +138,15 @@ bool ORXSnapshot::captureVideo(ORXPlaybackEngine* player1)
     }
     m_open(QUrl::fromLocalFile(target)); // the viewer runs on its own; we do not wait for it
     return true;
+}
+
+QString ORXSnapshot::saveFolderFor(const QString& recordingPath)
+{
+    const QFileInfo folder(QFileInfo(recordingPath).absolutePath());
+    if (!recordingPath.isEmpty() && folder.isDir() && folder.isWritable())
+        return folder.absoluteFilePath();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
 void ORXSnapshot::showAlert(QWidget* parent, const QString& text)

@@ -30,6 +30,9 @@ public:
     // empty when no such folder can be had.
     static QString temporaryPicturePath();
     static QString proposedFileName() { return QStringLiteral("orvex_capture.png"); }
+    // Where save dialogs start: the folder of the recording playing when it can be written
+    // to, else the user's documents folder (the home folder when there is none).
+    static QString saveFolderFor(const QString& recordingPath);
 
     // Writes player's current picture to the temporary file. False, with the reason, when
     // the engine wrote none (an older picture is never taken for a new one).
@@ -38,8 +41,9 @@ public:
     // (unknown extensions get PNG), replacing a file that is there. False with the reason.
     static bool savePicture(const QString& source, const QString& target, QString* error);
 
-    // Saves a snapshot of a playing player1 to a file the user chooses and shows it in the
-    // default viewer. Nothing happens while player1 is not playing. True once saved.
+    // Saves a snapshot of player1 to a file the user chooses and shows it in the default
+    // viewer: while it plays, or at the end of the recording where its last frame stays on
+    // screen. Nothing happens while it is paused before the end. True once saved.
     bool captureVideo(ORXPlaybackEngine* player1);
 
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }

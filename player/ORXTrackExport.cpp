@@ -48,9 +48,7 @@ bool ORXTrackExport::exportRecording(const ORXBlackBoxData& box, Kind kind, cons
         m_alert(m_window, ORXLocalizedString("export.nothing_playing"));
         return false;
     }
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
-        folder = QDir::homePath();
+    const QString folder = ORXSnapshot::saveFolderFor(recordingPath);
     const QString target =
         m_chooseFile(m_window, QDir(folder).filePath(proposedFileName(recordingPath, kind)));
     if (target.isEmpty())

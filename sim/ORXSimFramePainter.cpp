@@ -7,7 +7,9 @@
 #include <QImageWriter>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygonF>
+#include <QRadialGradient>
 
 #include <cmath>
 
@@ -51,8 +53,13 @@ QImage ORXSimFramePainter::draw(const ORXSimFrameState& state) const
 {
     QImage image = m_background.copy();
     drawRoad(image, state);
-    drawOverlay(image, state);
-    ORXSimDrawFrameNumber(image, state.frameNumber);
+    if (state.frameNumberStrip) {
+        drawOverlay(image, state);
+        ORXSimDrawFrameNumber(image, state.frameNumber);
+    } else {
+        drawCameraView(image);
+        drawOverlay(image, state);
+    }
     return image;
 }
 
@@ -115,14 +122,48 @@ void ORXSimFramePainter::drawRoad(QImage& image, const ORXSimFrameState& state) 
     }
 }
 
+// What a windscreen camera sees of its own car: the front one the curve of the bonnet at the
+// bottom, the rear one the dark frame of the rear window; both a wide lens's darker corners.
+void ORXSimFramePainter::drawCameraView(QImage& image) const
+{
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const double w = m_width, h = m_height;
+    if (m_front) {
+        QPainterPath bonnet;
+        bonnet.moveTo(0, h);
+        bonnet.lineTo(0, h * 0.93);
+        bonnet.quadTo(w / 2, h * 0.80, w, h * 0.93);
+        bonnet.lineTo(w, h);
+        bonnet.closeSubpath();
+        QLinearGradient paint(0, h * 0.82, 0, h);
+        paint.setColorAt(0, QColor(70, 74, 82));
+        paint.setColorAt(1, QColor(22, 24, 28));
+        painter.setBrush(paint);
+        painter.drawPath(bonnet);
+    } else {
+        QPainterPath frame;
+        frame.addRect(QRectF(0, 0, w, h));
+        frame.addRoundedRect(QRectF(w * 0.04, h * 0.05, w * 0.92, h * 0.88), w * 0.05, w * 0.05);
+        painter.setBrush(QColor(18, 18, 20));
+        painter.drawPath(frame);
+    }
+    QRadialGradient vignette(QPointF(w / 2, h / 2), std::hypot(w, h) / 2);
+    vignette.setColorAt(0.6, QColor(0, 0, 0, 0));
+    vignette.setColorAt(1.0, QColor(0, 0, 0, 110));
+    painter.setBrush(vignette);
+    painter.drawRect(QRectF(0, 0, w, h));
+}
+
 void ORXSimFramePainter::drawOverlay(QImage& image, const ORXSimFrameState& state) const
 {
     QPainter painter(&image);
     const int scale = std::max(1, m_height / 180);
     const int margin = 4 * scale;
     ORXSimBitmapFont::draw(painter, QPoint(margin, margin), state.overlayTop, scale, Qt::white);
-    // Above the frame-number strip.
-    const int strip = std::max(8, int(std::lround(m_height * 16.0 / 360.0)));
+    // Above the frame-number strip, where there is one.
+    const int strip = state.frameNumberStrip ? std::max(8, int(std::lround(m_height * 16.0 / 360.0))) : 0;
     const int y = m_height - strip - margin - ORXSimBitmapFont::kGlyphHeight * scale;
     ORXSimBitmapFont::draw(painter, QPoint(margin, y), state.overlayBottom, scale, QColor(255, 230, 120));
 }

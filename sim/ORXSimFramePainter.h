@@ -9,10 +9,11 @@
 struct ORXSimFrameState
 {
     int frameNumber = 0;
-    QString overlayTop;        // channel, date and time, as the camera burns them in
-    QString overlayBottom;     // speed and position
-    double distanceMetres = 0; // odometer: moves the lane marks and roadside posts
-    double turnDegPerSec = 0;  // bends the road
+    QString overlayTop;           // channel, date and time, as the camera burns them in
+    QString overlayBottom;        // speed and position
+    double distanceMetres = 0;    // odometer: moves the lane marks and roadside posts
+    double turnDegPerSec = 0;     // bends the road
+    bool frameNumberStrip = true; // else the camera's own look: bonnet or rear window frame
 };
 
 // Draws the frames of one channel. The static background is drawn once; each frame adds
@@ -29,6 +30,7 @@ public:
 private:
     void drawRoad(QImage& image, const ORXSimFrameState& state) const;
     void drawOverlay(QImage& image, const ORXSimFrameState& state) const;
+    void drawCameraView(QImage& image) const;
 
     int m_width;
     int m_height;

@@ -152,6 +152,7 @@ private:
 
         ORXSimFrameState state;
         state.frameNumber = index;
+        state.frameNumberStrip = m_options.frameNumberStrip;
         state.distanceMetres = m_distance;
         state.turnDegPerSec = std::remainder(ahead.courseDeg - fix.courseDeg, 360.0) * 2;
         const QDateTime clock = m_options.route.startUtc().addSecs(qint64(std::floor(routeT)));

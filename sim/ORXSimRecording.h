@@ -15,6 +15,9 @@ struct ORXSimRecordingOptions
     bool front = true;        // channel drawn on the frames ("FRONT"/"REAR")
     bool audio = true;        // 16-bit PCM '01wb' stream
     bool sparseVideo = false; // video chunks as sparse holes (benchmarks): index entries, no JPEG data
+    // The black-and-white frame-number strip along the bottom, which the sync benchmark and
+    // the engine tests read back; without it the frames look like the camera's own.
+    bool frameNumberStrip = true;
     enum Receiver
     {
         GpsOnly,

@@ -74,6 +74,7 @@ bool writeClip(const QDir& card, const Clip& clip, QString* error)
         options.path =
             card.filePath(QString::fromLatin1(clip.folder) + QLatin1Char('/') + fileName(clip, start, front));
         options.durationSeconds = clip.durationSeconds;
+        options.frameNumberStrip = false; // what a newcomer plays should look like the camera's picture
         options.front = front;
         options.audio = clip.audio;
         options.receiver = clip.receiver;

@@ -1,11 +1,20 @@
 #include "ORXImage.h"
 
+#include <QCache>
+#include <QCoreApplication>
 #include <QFile>
+#include <QMutex>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QRegularExpression>
 #include <QSvgRenderer>
+#include <QThread>
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
+
+std::atomic<quint64> ORXImage::s_renders{0};
 
 static void initImageResources()
 {
@@ -34,8 +43,8 @@ QString baseName(const QString& name)
 
 bool usableSize(QSize size, qreal dpr)
 {
-    return size.width() > 0 && size.height() > 0 && std::isfinite(dpr) && dpr > 0
-           && size.width() * dpr <= ORXImage::kMaxEdge && size.height() * dpr <= ORXImage::kMaxEdge;
+    return size.width() > 0 && size.height() > 0 && std::isfinite(dpr) && dpr > 0 &&
+           size.width() * dpr <= ORXImage::kMaxEdge && size.height() * dpr <= ORXImage::kMaxEdge;
 }
 } // namespace
 
@@ -70,7 +79,31 @@ QSize ORXImage::naturalSize(const QString& name)
     return QImage(path).size();
 }
 
+QString ORXImage::cacheKey(const QString& name, QSize size, qreal dpr)
+{
+    return QStringLiteral("orx:%1:%2x%3@%4").arg(name).arg(size.width()).arg(size.height()).arg(dpr);
+}
+
 QImage ORXImage::image(const QString& name, QSize size, qreal dpr)
+{
+    // Rendering an SVG costs far more than looking it up: every image is drawn once per name,
+    // size and pixel ratio and kept (the images are small and few).
+    static QMutex mutex;
+    static QCache<QString, QImage> cache(kCacheKiB);
+    const QString key = cacheKey(name, size, dpr);
+    {
+        const QMutexLocker lock(&mutex);
+        if (const QImage* cached = cache.object(key))
+            return *cached;
+    }
+    QImage result = render(name, size, dpr);
+    const QMutexLocker lock(&mutex);
+    cache.insert(key, new QImage(result), std::max<qsizetype>(1, result.sizeInBytes() / 1024));
+    ++s_renders;
+    return result;
+}
+
+QImage ORXImage::render(const QString& name, QSize size, qreal dpr)
 {
     const QString path = resourcePath(name);
     if (path.isEmpty())
@@ -100,6 +133,16 @@ QImage ORXImage::image(const QString& name, QSize size, qreal dpr)
 
 QPixmap ORXImage::pixmap(const QString& name, QSize size, qreal dpr)
 {
+    const bool guiThread = QThread::currentThread() == QCoreApplication::instance()->thread();
+    const QString key = cacheKey(name, size, dpr);
+    QPixmap result;
+    if (guiThread && QPixmapCache::find(key, &result))
+        return result;
     const QImage img = image(name, size, dpr);
-    return img.isNull() ? QPixmap() : QPixmap::fromImage(img);
+    if (img.isNull())
+        return QPixmap();
+    result = QPixmap::fromImage(img);
+    if (guiThread)
+        QPixmapCache::insert(key, result);
+    return result;
 }

@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QString>
 
+#include <atomic>
+
 // The program's images, compiled into the resources under ":/images/". Windows name them
 // with or without an extension ("record_p.png", "icon_play_n", "blueProgress" of type "tif");
 // the extension is dropped and the image found as an SVG (drawn at any size and pixel ratio)
@@ -24,4 +26,13 @@ public:
 
     // Largest edge we render, so that a strange size asked for cannot exhaust memory.
     static constexpr int kMaxEdge = 8192;
+    // Rendered images are kept per name, size and pixel ratio, up to this many KiB.
+    static constexpr int kCacheKiB = 16 * 1024;
+    // How many images have been rendered (not found in the cache) so far.
+    static quint64 renderCount() { return s_renders.load(); }
+
+private:
+    static QString cacheKey(const QString& name, QSize size, qreal dpr);
+    static QImage render(const QString& name, QSize size, qreal dpr);
+    static std::atomic<quint64> s_renders;
 };

@@ -7,8 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TKImageButton::TKImageButton(QWidget* parent)
-    : QAbstractButton(parent)
+TKImageButton::TKImageButton(QWidget* parent) : QAbstractButton(parent)
 {
     // Momentary, borderless, no title; the images carry every state.
     setCheckable(false);
@@ -31,7 +30,12 @@ QPixmap TKImageButton::loadImage(const QString& name) const
 
 void TKImageButton::setImageName(const QString& name)
 {
+    // The play button is told its image on every change of the play state: only a new name
+    // (or a new pixel ratio) loads and repaints anything.
+    if (name == m_imageName && devicePixelRatioF() == m_imageRatio && !m_image.isNull())
+        return;
     m_imageName = name;
+    m_imageRatio = devicePixelRatioF();
     m_image = loadImage(name);
     takeVariants();
     updateRollOverImage();
@@ -45,7 +49,10 @@ void TKImageButton::takeVariants()
     m_rolloverImage = buttonImageNameWithSuffix(QStringLiteral("_f"));
     m_pressedImage = buttonImageNameWithSuffix(QStringLiteral("_p"));
     m_activeImage = m_image;
-    m_inactiveImage = m_image;
+    // The "_d" variant shows that the button is disabled; without one the image stays.
+    m_inactiveImage = buttonImageNameWithSuffix(QStringLiteral("_d"));
+    if (m_inactiveImage.isNull())
+        m_inactiveImage = m_image;
 }
 
 QString TKImageButton::imageNameWithSuffix(const QString& suffix) const

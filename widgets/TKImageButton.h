@@ -4,9 +4,9 @@
 #include <QPixmap>
 
 // A borderless button drawn only with images: the active image while enabled, the inactive
-// one while disabled, the roll-over image ("…_f") while the mouse is over it and the pressed
-// image ("…_p") while it is held down. Images are found by name: "icon_play_n" has the
-// variants icon_play_f and icon_play_p. The mouse counts as over the button already within
+// one ("…_d") while disabled, the roll-over image ("…_f") while the mouse is over it and the
+// pressed image ("…_p") while it is held down. Images are found by name: "icon_play_n" has
+// the variants icon_play_d, icon_play_f and icon_play_p. The mouse counts as over the button already within
 // 4 pixels of its edges (the tracking area is the button grown by kTrackingMargin).
 class TKImageButton : public QAbstractButton
 {
@@ -83,6 +83,7 @@ private:
     void setInside(bool inside);
 
     QString m_imageName;
+    qreal m_imageRatio = 0;
     QPixmap m_image;
     QPixmap m_activeImage;
     QPixmap m_inactiveImage;

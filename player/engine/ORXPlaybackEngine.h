@@ -21,6 +21,8 @@ public:
     // The one state value the player relies on: paused, which is also what an engine that
     // has reached the end of its file reports.
     static constexpr int kStatePaused = 6;
+    // The file could not be opened or decoded (libVLC's error state).
+    static constexpr int kStateError = 7;
 
     using QObject::QObject;
 

@@ -4,6 +4,8 @@
 #include "VLCVideoView.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QLoggingCategory>
 #include <QMetaObject>
 
@@ -11,6 +13,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 Q_DECLARE_LOGGING_CATEGORY(lcEngine)
 
@@ -133,9 +136,35 @@ void VLCMediaPlayer::onVideoDisplay(void* opaque, void*)
 
 void VLCMediaPlayer::handleStateEvent()
 {
-    if (m_player && libvlc_media_player_get_state(m_player) == libvlc_Playing)
+    if (m_player && libvlc_media_player_get_state(m_player) == libvlc_Playing) {
         applySound();
+        if (m_reloadSeekMs >= 0)
+            finishReload();
+    }
     emit mediaPlayerStateChanged(this);
+}
+
+void VLCMediaPlayer::finishReload()
+{
+    // The reloaded file plays now and can seek: go to the place asked for, and pause there
+    // unless play() was asked for meanwhile.
+    const qint64 target = std::exchange(m_reloadSeekMs, -1);
+    libvlc_media_player_set_time(m_player, target);
+    if (!std::exchange(m_playAfterReload, false))
+        libvlc_media_player_set_pause(m_player, 1);
+}
+
+void VLCMediaPlayer::seekEnded(qint64 milliseconds)
+{
+    // An ended libVLC player has no input left to seek in: load the file again and start it;
+    // the seek and the pause follow once it plays (finishReload). Until then the engine
+    // reports itself paused at the place asked for, as a seek in a paused file would.
+    if (m_reloadSeekMs < 0) {
+        m_playAfterReload = false;
+        loadMedia();
+        libvlc_media_player_play(m_player);
+    }
+    m_reloadSeekMs = std::max<qint64>(0, milliseconds);
 }
 
 void VLCMediaPlayer::handleTimeEvent()
@@ -154,6 +183,8 @@ void VLCMediaPlayer::handleLengthEvent(qint64 length)
 void VLCMediaPlayer::setMedia(std::shared_ptr<VLCMedia> media)
 {
     m_media = std::move(media);
+    m_reloadSeekMs = -1;
+    m_playAfterReload = false;
     if (m_view)
         m_view->clearFrame();
     loadMedia();
@@ -207,18 +238,14 @@ bool VLCMediaPlayer::hasEnded() const
     return m_player && libvlc_media_player_get_state(m_player) == libvlc_Ended;
 }
 
-void VLCMediaPlayer::reloadMedia()
-{
-    // An ended libVLC player has no input left to seek in: load the file again and start it.
-    loadMedia();
-    if (m_player && m_media)
-        libvlc_media_player_play(m_player);
-}
-
 void VLCMediaPlayer::play()
 {
     if (!m_player || !m_media)
         return;
+    if (m_reloadSeekMs >= 0) {
+        m_playAfterReload = true; // reloading after a seek at the end: play on from there
+        return;
+    }
     if (hasEnded())
         loadMedia();
     libvlc_media_player_play(m_player);
@@ -226,18 +253,23 @@ void VLCMediaPlayer::play()
 
 void VLCMediaPlayer::pause()
 {
-    if (m_player)
+    m_playAfterReload = false;
+    if (m_player && m_reloadSeekMs < 0)
         libvlc_media_player_set_pause(m_player, 1);
 }
 
 void VLCMediaPlayer::stop()
 {
+    m_reloadSeekMs = -1;
+    m_playAfterReload = false;
     if (m_player)
         libvlc_media_player_stop(m_player);
 }
 
 bool VLCMediaPlayer::isPlaying() const
 {
+    if (m_reloadSeekMs >= 0)
+        return false; // still on the way to the place asked for
     return m_player && libvlc_media_player_is_playing(m_player) != 0;
 }
 
@@ -245,6 +277,8 @@ int VLCMediaPlayer::state() const
 {
     if (!m_player)
         return libvlc_NothingSpecial;
+    if (m_reloadSeekMs >= 0)
+        return kStatePaused;
     const libvlc_state_t state = libvlc_media_player_get_state(m_player);
     if (state == libvlc_Paused || state == libvlc_Ended)
         return kStatePaused;
@@ -255,6 +289,10 @@ float VLCMediaPlayer::position() const
 {
     if (!m_player)
         return 0.f;
+    if (m_reloadSeekMs >= 0) {
+        const qint64 length = m_media ? m_media->length().intValue() : 0;
+        return length > 0 ? std::clamp(float(double(m_reloadSeekMs) / double(length)), 0.f, 1.f) : 0.f;
+    }
     if (hasEnded())
         return 1.f;
     return std::clamp(libvlc_media_player_get_position(m_player), 0.f, 1.f);
@@ -264,15 +302,21 @@ void VLCMediaPlayer::setPosition(float position)
 {
     if (!m_player || !m_media)
         return;
-    if (hasEnded())
-        reloadMedia();
-    libvlc_media_player_set_position(m_player, std::clamp(position, 0.f, 1.f));
+    position = std::clamp(position, 0.f, 1.f);
+    const qint64 length = m_media->length().intValue();
+    if ((hasEnded() || m_reloadSeekMs >= 0) && length > 0) {
+        seekEnded(qint64(double(position) * double(length)));
+        return;
+    }
+    libvlc_media_player_set_position(m_player, position);
 }
 
 VLCTime VLCMediaPlayer::time() const
 {
     if (!m_player)
         return VLCTime::nullTime();
+    if (m_reloadSeekMs >= 0)
+        return VLCTime::timeWithInt(m_reloadSeekMs);
     if (hasEnded() && m_media)
         return m_media->length();
     return VLCTime::timeWithInt(std::max<qint64>(0, libvlc_media_player_get_time(m_player)));
@@ -282,8 +326,10 @@ void VLCMediaPlayer::setTime(const VLCTime& time)
 {
     if (!m_player || !m_media)
         return;
-    if (hasEnded())
-        reloadMedia();
+    if (hasEnded() || m_reloadSeekMs >= 0) {
+        seekEnded(time.intValue());
+        return;
+    }
     libvlc_media_player_set_time(m_player, std::max<qint64>(0, time.intValue()));
 }
 
@@ -390,9 +436,21 @@ QSize VLCMediaPlayer::videoSize() const
 
 bool VLCMediaPlayer::saveVideoSnapshotAt(const QString& path, int width, int height)
 {
-    if (!m_player || !hasVideoOut())
+    if (!m_player || !m_media)
         return false;
     const QByteArray file = QFile::encodeName(path);
-    return libvlc_video_take_snapshot(m_player, 0, file.constData(), unsigned(std::max(0, width)),
-                                      unsigned(std::max(0, height))) == 0;
+    if (hasVideoOut() &&
+        libvlc_video_take_snapshot(m_player, 0, file.constData(), unsigned(std::max(0, width)),
+                                   unsigned(std::max(0, height))) == 0 &&
+        QFileInfo(path).size() > 0)
+        return true;
+    // At the end of a file libVLC has closed its video output, but the last frame is still
+    // on screen: that is the picture the user asked for.
+    const QImage shown = m_view ? m_view->currentFrame() : QImage();
+    if (shown.isNull())
+        return false;
+    const QSize size = width > 0 && height > 0 ? QSize(width, height) : shown.size();
+    return (size == shown.size() ? shown
+                                 : shown.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+        .save(path, "JPEG", 92);
 }

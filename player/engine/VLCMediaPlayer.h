@@ -19,8 +19,10 @@ class VLCVideoView;
 // libVLC reports events and frames on its own threads; they cross to the main thread by
 // queued calls, and no libVLC function is ever called from inside one of its callbacks.
 // libVLC 3 facts this layer maps for the player: its paused (4) and ended (6) states are both
-// reported as 6; an ended player cannot seek, so seeking or playing it reloads the media
-// first; its audio track list includes a "disable" entry, left out of audioTrackIndexes().
+// reported as 6; an ended player cannot seek, so seeking it reloads the media paused at the
+// place asked for, and playing it reloads and plays; an ended player has no video output left
+// to take a snapshot from, so the snapshot is the last frame the view shows; its audio track
+// list includes a "disable" entry, left out of audioTrackIndexes().
 class VLCMediaPlayer : public ORXPlaybackEngine
 {
     Q_OBJECT
@@ -76,7 +78,8 @@ private:
     void handleTimeEvent();
     void handleLengthEvent(qint64 length);
     bool hasEnded() const;
-    void reloadMedia();
+    void seekEnded(qint64 milliseconds);
+    void finishReload();
     void loadMedia();
     void applySound();
 
@@ -97,5 +100,9 @@ private:
     // The sound settings are kept here and applied again whenever libVLC creates a new
     // audio output (each media start), since libVLC 3 forgets them with the old one.
     bool m_muted = false;
+    // A seek in an ended file: the place it goes to once the reloaded file plays (-1: none),
+    // and whether it plays on from there.
+    qint64 m_reloadSeekMs = -1;
+    bool m_playAfterReload = false;
     int m_volume = 100;
 };

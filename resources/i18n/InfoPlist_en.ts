@@ -595,9 +595,17 @@ Everything on this card will be erased.</translation>
             <source>Recordings</source>
             <translation>Recordings</translation>
         </message>
+        <message id="player.loading">
+            <source>Loading the recording</source>
+            <translation>Loading the recording</translation>
+        </message>
         <message id="player.map_tab">
             <source>Map</source>
             <translation>Map</translation>
+        </message>
+        <message id="player.muted">
+            <source>No sound</source>
+            <translation>No sound</translation>
         </message>
         <message id="player.open_drive_log">
             <source>Open drive log…</source>
@@ -611,9 +619,13 @@ Everything on this card will be erased.</translation>
             <source>Play or pause (Space)</source>
             <translation>Play or pause (Space)</translation>
         </message>
+        <message id="player.position">
+            <source>Play position</source>
+            <translation>Play position</translation>
+        </message>
         <message id="player.print">
-            <source>Print a picture of the video</source>
-            <translation>Print a picture of the video</translation>
+            <source>Print a picture of the video (Ctrl+P)</source>
+            <translation>Print a picture of the video (Ctrl+P)</translation>
         </message>
         <message id="player.quit">
             <source>Quit (Ctrl+Q)</source>
@@ -628,12 +640,16 @@ Everything on this card will be erased.</translation>
             <translation>Camera settings</translation>
         </message>
         <message id="player.size">
-            <source>Window size</source>
-            <translation>Window size</translation>
+            <source>Window size: a bigger window (+)</source>
+            <translation>Window size: a bigger window (+)</translation>
+        </message>
+        <message id="player.size_down">
+            <source>A smaller window (-)</source>
+            <translation>A smaller window (-)</translation>
         </message>
         <message id="player.snapshot">
-            <source>Save a picture of the video</source>
-            <translation>Save a picture of the video</translation>
+            <source>Save a picture of the video (Ctrl+S)</source>
+            <translation>Save a picture of the video (Ctrl+S)</translation>
         </message>
         <message id="player.speed">
             <source>Play speed (] faster, [ slower)</source>
@@ -642,6 +658,22 @@ Everything on this card will be erased.</translation>
         <message id="player.speed_title">
             <source>Speed</source>
             <translation>Speed</translation>
+        </message>
+        <message id="player.swap">
+            <source>Swap the large and the small picture (S or Tab)</source>
+            <translation>Swap the large and the small picture (S or Tab)</translation>
+        </message>
+        <message id="player.time">
+            <source>Play time</source>
+            <translation>Play time</translation>
+        </message>
+        <message id="player.volume">
+            <source>Volume (Up, Down)</source>
+            <translation>Volume (Up, Down)</translation>
+        </message>
+        <message id="player.volume_level">
+            <source>Volume %1 %</source>
+            <translation>Volume %1 %</translation>
         </message>
         <message id="print.failed">
             <source>The picture could not be printed.</source>
@@ -1408,8 +1440,8 @@ Everything on this card will be erased.</translation>
             <translation>The picture could not be saved.</translation>
         </message>
         <message id="snapshot.save_title">
-            <source>Save Settings</source>
-            <translation>Save Settings</translation>
+            <source>Save Snapshot</source>
+            <translation>Save Snapshot</translation>
         </message>
         <message id="summerTime">
             <source>Daylight saving time</source>

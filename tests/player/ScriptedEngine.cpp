@@ -22,6 +22,7 @@ void ScriptedEngine::play()
     if (!m_media)
         return;
     playing = true;
+    ended = false;
     currentState = kStatePlaying;
 }
 
@@ -46,6 +47,7 @@ void ScriptedEngine::stop()
 void ScriptedEngine::setPosition(float position)
 {
     calls << QStringLiteral("setPosition");
+    reloadIfEnded();
     if (!m_media)
         return;
     currentPosition = std::clamp(position, 0.f, 1.f);
@@ -64,6 +66,13 @@ void ScriptedEngine::reachEnd()
     currentState = kStatePaused;
     timeMs = length();
     currentPosition = 1.f;
+    ended = true;
+}
+
+void ScriptedEngine::fail()
+{
+    playing = false;
+    currentState = kStateError;
 }
 
 QString ScriptedEngine::fileName() const

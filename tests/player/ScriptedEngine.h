@@ -11,7 +11,8 @@
 //
 // play() with media makes it play (state 3), pause() pauses it (state 6), stop() stops it
 // (state 5); positions and times follow each other through the media's length, which a
-// new media gets from mediaLengthMs (as an engine learns it when it opens the file).
+// new media gets from mediaLengthMs (as an engine learns it when it opens the file). As the
+// libVLC engine does, a seek in an ended file reloads it and leaves it paused there.
 class ScriptedEngine : public ORXPlaybackEngine
 {
     Q_OBJECT
@@ -19,6 +20,7 @@ class ScriptedEngine : public ORXPlaybackEngine
 public:
     static constexpr int kStatePlaying = 3;
     static constexpr int kStateStopped = 5;
+    static constexpr int kStateError = ORXPlaybackEngine::kStateError;
 
     using ORXPlaybackEngine::ORXPlaybackEngine;
 
@@ -37,6 +39,7 @@ public:
     void setTime(const VLCTime& time) override
     {
         calls << QStringLiteral("setTime");
+        reloadIfEnded();
         if (m_media)
             playTo(time.intValue());
     }
@@ -61,6 +64,7 @@ public:
     void reportTime() { emit mediaPlayerTimeChanged(this); }
     void playTo(qint64 milliseconds); // moves the play time (and position) without a seek
     void reachEnd();                  // at the end of the file: paused, position 1
+    void fail();                      // the file cannot be played: error state
     QString fileName() const;         // of the media, empty without one
     int count(const QString& call) const { return int(calls.count(call)); }
 
@@ -74,10 +78,17 @@ public:
     int currentVolume = 100;
     QList<int> audioTracks{1};
     bool videoOut = true;
+    bool ended = false;
     QSize size{640, 360};
     qint64 mediaLengthMs = 60000;
     QStringList calls; // "play", "pause", "stop", "setMedia", "setPosition", "setTime", ...
 
 private:
+    void reloadIfEnded()
+    {
+        if (ended && m_media)
+            calls << QStringLiteral("reload");
+        ended = false;
+    }
     qint64 length() const { return m_media ? m_media->length().intValue() : 0; }
 };

@@ -122,6 +122,23 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(p.video2.frameCount() > frames2, kEngineTimeoutMs);
     }
 
+    // At the end of the last pair, with the slider moved back, the play button plays both
+    // files again from the slider's place (the engines reload their ended files).
+    void playAfterTheEndFromTheSlider()
+    {
+        VlcPlayback p(m_dir.path());
+        QVERIFY(p.controller->playAtIndex(2));
+        QTRY_VERIFY_WITH_TIMEOUT(!p.controller->waitingForPlayStart(), kEngineTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(p.player1.state() == 6 && p.player1.position() >= 0.998f, kEngineTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!p.playInfo.isPlaying(), kEngineTimeoutMs);
+        p.view.positionSlider = 0.3;
+        p.controller->clickPlayButton();
+        QTRY_VERIFY_WITH_TIMEOUT(p.player1.isPlaying() && p.player2.isPlaying(), kEngineTimeoutMs);
+        QVERIFY(p.player1.time().intValue() >= 700);
+        QVERIFY(p.player1.position() < 0.9f);
+        QTRY_VERIFY_WITH_TIMEOUT(p.playInfo.isPlaying(), kEngineTimeoutMs);
+    }
+
     // Neither file of the pair carries sound: no toggle, both engines muted.
     void silentPairMutesBoth()
     {
@@ -136,7 +153,8 @@ private slots:
         QVERIFY(!p.view.audioToggleVisible);
         QVERIFY(p.player1.isMuted());
         QVERIFY(p.player2.isMuted());
-        QCOMPARE(p.view.logos, QStringList({QStringLiteral("v1_rear_logo"), QStringLiteral("v2_front_logo")}));
+        QCOMPARE(p.view.logos,
+                 QStringList({QStringLiteral("v1_rear_logo"), QStringLiteral("v2_front_logo")}));
     }
 };
 

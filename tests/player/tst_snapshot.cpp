@@ -101,6 +101,7 @@ private slots:
         QVERIFY(run.snapshot.captureVideo(m_player.get()));
         QVERIFY(run.alerts.isEmpty());
         QCOMPARE(QFileInfo(run.proposed.value(0)).fileName(), QStringLiteral("orvex_capture.png"));
+        QCOMPARE(QFileInfo(run.proposed.value(0)).absolutePath(), QFileInfo(m_recording).absolutePath());
         QCOMPARE(head(target, magic.size()), magic);
         QCOMPARE(QImage(target).size(), QSize(320, 180));
         QCOMPARE(run.opened, QList<QUrl>{QUrl::fromLocalFile(target)});
@@ -112,6 +113,30 @@ private slots:
         QVERIFY(!run.snapshot.captureVideo(m_player.get()));
         QCOMPARE(run.alerts.size(), 1);
         QVERIFY(run.opened.isEmpty());
+    }
+
+    // At the end of a recording libVLC has no picture left, but the last frame is on screen:
+    // that is what is saved.
+    void atTheEndTheLastFrameIsSaved()
+    {
+        ORXSimRecordingOptions options;
+        options.path = m_dir.filePath(QStringLiteral("alwa_20230105_134601_F.avi"));
+        options.durationSeconds = 2;
+        options.width = 320;
+        options.height = 180;
+        options.audio = false;
+        QVERIFY(ORXSimWriteRecording(options, nullptr, nullptr));
+        VLCVideoView view;
+        VLCMediaPlayer player(&view);
+        player.setMedia(VLCMedia::mediaWithPath(options.path));
+        player.play();
+        QTRY_VERIFY_WITH_TIMEOUT(player.state() == 6 && player.position() >= 1.0f, 20000);
+        QVERIFY(!player.isPlaying());
+        const QString target = m_dir.filePath(QStringLiteral("end.png"));
+        Run run(target);
+        QVERIFY(run.snapshot.captureVideo(&player));
+        QVERIFY(run.alerts.isEmpty());
+        QVERIFY(!QImage(target).isNull());
     }
 
     void cancelledOrPausedDoesNothing()

@@ -12,10 +12,12 @@
 #include "ORXScreen.h"
 #include "ORXSimRecording.h"
 #include "PMProgressIndicator.h"
-#include "VLCVideoView.h"
 #include "TKImageButton.h"
+#include "VLCVideoView.h"
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QSlider>
 
 #include <QFile>
 #include <QImage>
@@ -101,6 +103,99 @@ private slots:
         QCOMPARE(right.left() - left.right() - 1, 10);
         QCOMPARE(child<QWidget>(delegate, "bodyBox")->width() - right.right() - 1, 10);
         QCOMPARE(child<QWidget>(delegate, "bodyBox")->height() - left.bottom() - 1, 8);
+    }
+
+    // Before a recording is chosen: no loading bar, transport disabled, and every button and
+    // slider named on the accessibility bus with a tooltip.
+    void idleWindowOffersOnlyWhatWorks_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("enabled");
+        for (const char* name :
+             {"playButton", "jumpBackwardButton", "jumpForwardButton", "speedTextButton", "sizeTextButton",
+              "sizeDownButton", "swapButton", "snapshotButton", "printButton", "videoPositionSlider"})
+            QTest::newRow(name) << name << false;
+        for (const char* name : {"openFolderButton", "fullScreenButton", "closeButton", "volumeSlider"})
+            QTest::newRow(name) << name << true;
+    }
+    void idleWindowOffersOnlyWhatWorks()
+    {
+        QFETCH(QString, control);
+        QFETCH(bool, enabled);
+        ORXAppDelegate delegate;
+        delegate.window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
+        QVERIFY(!child<QWidget>(delegate, "progressIndicator")->isVisible());
+        auto* widget = delegate.window()->findChild<QWidget*>(control);
+        QVERIFY(widget);
+        QCOMPARE(widget->isEnabled(), enabled);
+        QVERIFY(!widget->accessibleName().isEmpty());
+        QVERIFY(!widget->toolTip().isEmpty());
+        QVERIFY(!widget->accessibleName().contains(QLatin1Char('(')));
+        QCOMPARE(child<QLabel>(delegate, "timeLabel")->text(), QStringLiteral("00:00 / 00:00"));
+    }
+
+    // The tab pictures are drawn at the size the layout gave the tabs, not stretched.
+    void tabPicturesFitTheirLaidOutTabs()
+    {
+        ORXAppDelegate delegate;
+        delegate.window()->show();
+        delegate.applicationDidFinishLaunching();
+        QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
+        for (const char* tab : {"recordButtonImageView", "informationButtonImageView"}) {
+            auto* label = child<QLabel>(delegate, tab);
+            const QSize picture = label->pixmap().deviceIndependentSize().toSize();
+            QVERIFY(picture.width() == label->width() || picture.height() == label->height());
+            QVERIFY(picture.width() <= label->width() && picture.height() <= label->height());
+        }
+    }
+
+    // A click on a slider's track puts the handle there; for the volume slider that is the
+    // volume, and it stays.
+    void clickOnTheTrackJumps()
+    {
+        const double at = 0.75;
+        ORXAppDelegate delegate;
+        delegate.window()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
+        auto* widget = child<QSlider>(delegate, "volumeSlider");
+        QTest::mouseClick(widget, Qt::LeftButton, {},
+                          QPoint(int(widget->width() * at), widget->height() / 2));
+        const double share = double(widget->value()) / widget->maximum();
+        QVERIFY2(qAbs(share - at) < 0.1, qPrintable(QString::number(share)));
+        QCOMPARE(delegate.playback()->volume(), widget->value());
+        QTest::mouseClick(widget, Qt::LeftButton, {},
+                          QPoint(int(widget->width() * at), widget->height() / 2));
+        QCOMPARE(delegate.playback()->volume(), widget->value());
+    }
+
+    // Resizing the borderless window by its edges: never below the minimum, never past the
+    // screen's available area.
+    void resizedFrameStaysWithinBounds_data()
+    {
+        QTest::addColumn<int>("edges");
+        QTest::addColumn<QPoint>("delta");
+        QTest::addColumn<QRect>("expected");
+        const int right = Qt::RightEdge, bottomRight = Qt::RightEdge | Qt::BottomEdge;
+        QTest::newRow("wider") << right << QPoint(100, 0) << QRect(100, 100, 1120, 640);
+        QTest::newRow("not below the minimum") << right << QPoint(-500, 0) << QRect(100, 100, 1020, 640);
+        QTest::newRow("corner, cut at the area")
+            << bottomRight << QPoint(2000, 2000) << QRect(100, 100, 1820, 950);
+        QTest::newRow("left edge outwards")
+            << int(Qt::LeftEdge) << QPoint(-150, 0) << QRect(0, 100, 1120, 640);
+        QTest::newRow("top edge inwards") << int(Qt::TopEdge) << QPoint(0, 50) << QRect(100, 100, 1020, 640);
+    }
+    void resizedFrameStaysWithinBounds()
+    {
+        QFETCH(int, edges);
+        QFETCH(QPoint, delta);
+        QFETCH(QRect, expected);
+        const QRect available(0, 0, 1920, 1050);
+        QCOMPARE(CustomWindow::resizedFrame(QRect(100, 100, 1020, 640), Qt::Edges(edges), delta,
+                                            QSize(1020, 640), available),
+                 expected);
+        QCOMPARE(CustomWindow::boundedFrame(QRect(1500, 900, 2500, 700), available),
+                 QRect(0, 350, 1920, 700));
     }
 
     void fullScreenShowsOnlyTheVideoAndItsBar()

@@ -67,6 +67,20 @@ private slots:
         QCOMPARE(ORXSimReadFrameNumber(frame), number);
     }
 
+    // The camera's own look (the sample card) has no strip to read; the benchmark's has.
+    void stripOnlyWhenAskedFor()
+    {
+        ORXSimFrameState state;
+        state.frameNumber = 1234;
+        QCOMPARE(ORXSimReadFrameNumber(ORXSimFramePainter(640, 360, true).draw(state)), 1234);
+        state.frameNumberStrip = false;
+        for (bool front : {true, false}) {
+            const QImage frame = ORXSimFramePainter(640, 360, front).draw(state);
+            QCOMPARE(ORXSimReadFrameNumber(frame), -1);
+            QVERIFY(qGray(frame.pixel(320, 355)) < 90); // bonnet or window frame, no white strip
+        }
+    }
+
     void unreadable_data()
     {
         QTest::addColumn<QImage>("image");

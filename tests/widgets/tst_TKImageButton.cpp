@@ -25,11 +25,21 @@ private slots:
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QString>("variant");
         QTest::addColumn<bool>("found");
-        QTest::newRow("play roll-over") << "icon_play_n" << "_f" << "icon_play_f" << true;
-        QTest::newRow("pause pressed") << "icon_pause_n" << "_p" << "icon_pause_p" << true;
-        QTest::newRow("with extension") << "record_p.png" << "_n" << "record_n.png" << true;
-        QTest::newRow("no such variant") << "orvex" << "_f" << "orv_f" << false;
-        QTest::newRow("name too short") << "x" << "_f" << "" << false;
+        QTest::newRow("play roll-over") << "icon_play_n"
+                                        << "_f"
+                                        << "icon_play_f" << true;
+        QTest::newRow("pause pressed") << "icon_pause_n"
+                                       << "_p"
+                                       << "icon_pause_p" << true;
+        QTest::newRow("with extension") << "record_p.png"
+                                        << "_n"
+                                        << "record_n.png" << true;
+        QTest::newRow("no such variant") << "orvex"
+                                         << "_f"
+                                         << "orv_f" << false;
+        QTest::newRow("name too short") << "x"
+                                        << "_f"
+                                        << "" << false;
     }
 
     void variantNames()
@@ -64,8 +74,7 @@ private slots:
         QFETCH(bool, pressed);
         QFETCH(QString, shown);
         TKImageButton button;
-        button.setImageName(QStringLiteral("icon_pause_n"));
-        button.setInactiveImage(ORXImage::pixmap(QStringLiteral("icon_pause_d")));
+        button.setImageName(QStringLiteral("icon_pause_n")); // the "_d" image comes with the name
         button.resize(button.sizeHint());
         QCOMPARE(button.sizeHint(), QSize(48, 48));
         button.setEnabled(enabled);
@@ -74,12 +83,40 @@ private slots:
         button.setDown(pressed);
         const QImage drawn = render(button);
         QCOMPARE(drawn, named(shown).convertToFormat(drawn.format()));
-        saveScreenshot(drawn.scaled(96, 96), QStringLiteral("button-") + QString::fromLatin1(QTest::currentDataTag()));
+        saveScreenshot(drawn.scaled(96, 96),
+                       QStringLiteral("button-") + QString::fromLatin1(QTest::currentDataTag()));
 
         // Enabling again shows the active image (or the roll-over one with the mouse over it).
         button.setDown(false);
         button.setEnabled(true);
         QCOMPARE(button.displayedImage().toImage(), named(mouseOver ? "icon_pause_f" : "icon_pause_n"));
+    }
+
+    // The play button is told its image on every play-state change: the same name again
+    // renders nothing, a name seen before comes from the cache, only a new size renders.
+    void imagesRenderOnlyWhenNew_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<int>("renders");
+        QTest::newRow("same name again") << QStringList{"icon_play_n", "icon_play_n", "icon_play_n"} << 0;
+        QTest::newRow("back and forth") << QStringList{"icon_pause_n", "icon_play_n", "icon_pause_n"} << 0;
+    }
+    void imagesRenderOnlyWhenNew()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(int, renders);
+        TKImageButton button;
+        for (const QString& name : {QStringLiteral("icon_play_n"), QStringLiteral("icon_pause_n")})
+            button.setImageName(name); // both seen once
+        const quint64 before = ORXImage::renderCount();
+        for (const QString& name : names)
+            button.setImageName(name);
+        QCOMPARE(ORXImage::renderCount() - before, quint64(renders));
+        QCOMPARE(button.imageName(), names.last());
+        static int newSize = 30;
+        ++newSize; // a size not drawn before
+        ORXImage::image(QStringLiteral("icon_play_n"), QSize(newSize, newSize), 1.0);
+        QCOMPARE(ORXImage::renderCount() - before, quint64(renders + 1));
     }
 
     void capturesNeverNegative_data()
@@ -178,7 +215,8 @@ private slots:
         {
             QPoint pos;
             qint64 captures;
-        } steps[] = {{{20, 70}, 0}, {{47, 70}, 1}, {{70, 70}, 1}, {{100, 70}, 1}, {{110, 70}, 0}, {{70, 48}, 1}, {{70, 150}, 0}};
+        } steps[] = {{{20, 70}, 0},  {{47, 70}, 1}, {{70, 70}, 1}, {{100, 70}, 1},
+                     {{110, 70}, 0}, {{70, 48}, 1}, {{70, 150}, 0}};
         for (const auto& step : steps) {
             QTest::mouseMove(&parent, step.pos);
             QCoreApplication::processEvents();
@@ -215,7 +253,8 @@ private slots:
         const QImage drawn = render(button);
         QVERIFY(near(drawn.pixel(40, 0), rim));
         QVERIFY(near(drawn.pixel(40, 23), rim));
-        saveScreenshot(drawn.scaled(160, 48), QStringLiteral("bezel-") + QString::fromLatin1(QTest::currentDataTag()));
+        saveScreenshot(drawn.scaled(160, 48),
+                       QStringLiteral("bezel-") + QString::fromLatin1(QTest::currentDataTag()));
     }
 };
 

@@ -1,0 +1,179 @@
+// What a person runs into first: delayed steps of an earlier start, a partner that does not
+// play, the advance after a swap, a drag on the position slider, another folder opened.
+#include "OrvexTest.h"
+#include "PlaybackFixture.h"
+
+#include <QSignalSpy>
+
+#include <functional>
+
+class PlaybackUserTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A delayed step queued by the first recording comes due after the second has started:
+    // it must not seek, pause or replace the second.
+    void delayedStepsOfAnEarlierStartDoNothing_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::newRow("swap (0.8 s and 1.7 s)") << "swap";
+        QTest::newRow("resume after the end (0.1 s)") << "resume";
+        QTest::newRow("catch-up after a seek (0.3 s)") << "catchup";
+        QTest::newRow("advance (1 s)") << "advance";
+    }
+    void delayedStepsOfAnEarlierStartDoNothing()
+    {
+        QFETCH(QString, step);
+        PlaybackFixture f(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        f.player1.playTo(24000);
+        f.player2.playTo(24000);
+        if (step == QLatin1String("swap")) {
+            f.controller->swapPlayer();
+        } else if (step == QLatin1String("resume")) {
+            f.player1.reachEnd();
+            f.player2.reachEnd();
+            f.player1.reportState();
+            f.view.positionSlider = 0.5;
+            f.controller->clickPlayButton();
+        } else if (step == QLatin1String("catchup")) {
+            f.view.positionSlider = 0.4;
+            f.controller->videoPositionSliderMoved();
+        } else {
+            f.player1.reachEnd();
+            f.player2.reachEnd();
+            f.player1.reportState();
+            f.controller->timerPlayNext();
+            QVERIFY(f.controller->preparingPlayNext());
+        }
+        QVERIFY(f.start(3)); // the user starts another pair meanwhile
+        f.player1.reportState();
+        f.player1.playTo(5000);
+        f.player2.playTo(5000);
+        const QStringList calls1 = f.player1.calls;
+        QTest::qWait(2000); // every delayed step of the first start has come due
+        QCOMPARE(f.controller->mediaIndex(), qint64(3));
+        QCOMPARE(f.player1.fileName(), kPairAndSingle[3]);
+        QCOMPARE(f.player1.time().intValue(), 5000);
+        QCOMPARE(f.player2.time().intValue(), 5000);
+        QCOMPARE(f.player1.calls, calls1);
+        QVERIFY(!f.controller->moving() && !f.controller->swapping());
+    }
+
+    // The partner file never plays: the front plays alone, the start step runs, and at the
+    // end the next pair still follows.
+    void failingPartnerPlaysTheFrontAlone_data()
+    {
+        QTest::addColumn<bool>("error");
+        QTest::newRow("error state") << true;
+        QTest::newRow("ended before it played") << false;
+    }
+    void failingPartnerPlaysTheFrontAlone()
+    {
+        QFETCH(bool, error);
+        PlaybackFixture f(kPairAndSingle);
+        QVERIFY(f.start(0));
+        if (error)
+            f.player2.fail();
+        else
+            f.player2.reachEnd();
+        f.reportStarted();
+        QVERIFY(!f.controller->waitingForPlayStart());
+        QVERIFY(!f.player2.media());
+        QVERIFY(!f.view.videoVisible[1] && !f.view.audioToggleVisible);
+        f.player1.reachEnd();
+        f.player1.reportState();
+        QTRY_COMPARE_WITH_TIMEOUT(f.controller->mediaIndex(), qint64(2), 4000);
+    }
+
+    // The advance goes to the next pair, whichever channel was picked and whichever is large.
+    void advanceGoesToTheNextPair_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("swapped");
+        QTest::addColumn<int>("next");
+        QTest::newRow("front picked") << 0 << false << 2;
+        QTest::newRow("rear picked") << 1 << false << 2;
+        QTest::newRow("front picked, swapped") << 0 << true << 2;
+        QTest::newRow("rear picked, swapped") << 1 << true << 2;
+        QTest::newRow("single") << 2 << false << 3;
+    }
+    void advanceGoesToTheNextPair()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, swapped);
+        QFETCH(int, next);
+        PlaybackFixture f(kPairAndSingle);
+        QVERIFY(f.startPlaying(row));
+        if (swapped) {
+            f.controller->swapPlayer();
+            QTRY_VERIFY_WITH_TIMEOUT(!f.controller->swapping(), 3000);
+        }
+        QVERIFY(f.controller->playNext());
+        QCOMPARE(f.controller->mediaIndex(), qint64(next));
+    }
+
+    // Slider moves during a seek are not dropped: the engines end where the slider ends.
+    void dragEndsWhereReleased_data()
+    {
+        QTest::addColumn<QList<double>>("moves");
+        QTest::newRow("one move") << QList<double>{0.25};
+        QTest::newRow("drag within 0.3 s") << QList<double>{0.25, 0.3, 0.5, 0.75};
+        QTest::newRow("drag back") << QList<double>{0.75, 0.1};
+    }
+    void dragEndsWhereReleased()
+    {
+        QFETCH(QList<double>, moves);
+        PlaybackFixture f(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        for (double position : moves) {
+            f.view.positionSlider = position;
+            f.controller->videoPositionSliderMoved();
+        }
+        const qint64 wanted = qint64(moves.last() * 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!f.controller->moving(), 3000);
+        QCOMPARE(f.player1.time().intValue(), wanted);
+        QCOMPARE(f.player2.time().intValue(), wanted);
+    }
+
+    // A swap asks both engines for the moment shown at once, not after 0.8 s.
+    void swapKeepsThePicturesAtTheirTime()
+    {
+        PlaybackFixture f(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        f.player1.playTo(30000);
+        f.player2.playTo(30000);
+        f.controller->swapPlayer();
+        QCOMPARE(f.player1.time().intValue(), 30000);
+        QCOMPARE(f.player2.time().intValue(), 30000);
+        QCOMPARE(f.controller->movingPosition(), 0.5);
+    }
+
+    // Another folder: no row, not playing, no telemetry; the same row number starts anew and
+    // the transport is told that nothing is loaded.
+    void closingARecordingForgetsIt()
+    {
+        PlaybackFixture f(kPairAndSingle);
+        QSignalSpy loaded(f.controller.get(), &ORXPlaybackController::recordingChanged);
+        QVERIFY(f.startPlaying(0));
+        f.playInfo.setPosition(0.4);
+        f.controller->closeRecording();
+        QCOMPARE(f.controller->mediaIndex(), qint64(-1));
+        QVERIFY(!f.playInfo.isPlaying());
+        QCOMPARE(f.playInfo.position(), 0.0);
+        QVERIFY(!f.player1.media() && !f.player2.media());
+        QVERIFY(f.view.graph.isEmpty());
+        QCOMPARE(loaded.last().first().toBool(), false);
+        QVERIFY(!f.controller->hasRecording());
+        f.controller->clickPlayButton(); // nothing to play
+        QVERIFY(!f.player1.isPlaying());
+        f.view.selected = 0;
+        f.controller->changeAndPlay();
+        QCOMPARE(f.view.loadingShown, 2); // a new start, not a replay of the old file
+        QCOMPARE(loaded.last().first().toBool(), true);
+    }
+};
+
+ORVEX_TEST(PlaybackUserTest)
+#include "tst_playback_user.moc"
