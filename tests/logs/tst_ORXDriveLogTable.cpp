@@ -86,6 +86,8 @@ private slots:
         row("cur_speed zero", 7, "0", [](Obd& r) { r.cur_speed = 0; });
         row("rpm missing", 9, "-", [](Obd& r) { r.rpm = -32768; });
         row("distance C rounding", 10, "0.1", [](Obd& r) { r.driving_distance = 125; });
+        row("distance zero", 10, "0.0", [](Obd& r) { r.driving_distance = 0; });
+        row("battery zero", 11, "0.0", [](Obd& r) { r.battery = 0; });
         row("fbk on", 13, "ON", [](Obd& r) { r.fbk = 5; });
         row("fbk missing", 13, "-", [](Obd& r) { r.fbk = -1; });
         row("swa missing", 16, "-", [](Obd& r) { r.swa = 9999; });
@@ -94,6 +96,8 @@ private slots:
         row("gear P", 19, "P", [](Obd& r) { r.gep = 1; });
         row("gear R", 19, "R", [](Obd& r) { r.gep = 2; });
         row("gear N", 19, "N", [](Obd& r) { r.gep = 3; });
+        row("gear D", 19, "D", [](Obd& r) { r.gep = 4; });
+        row("gear 5", 19, "-", [](Obd& r) { r.gep = 5; });
         row("gear 0", 19, "-", [](Obd& r) { r.gep = 0; });
         row("gear 0xffff", 19, "-", [](Obd& r) { r.gep = 0xffff; });
         row("sbk off", 20, "OFF", [](Obd& r) { r.sbk = 0; });

@@ -117,6 +117,24 @@ private slots:
         QTEST(media->mediaGroupName(), "groupName");
     }
 
+    // The list splits names of paths as the directory walk gives them, separators and all.
+    void splitFileName_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("mediaName");
+        QTest::addColumn<QString>("extension");
+        QTest::newRow("trailing separators") << "/c/alwa_20230105_134501_F.avi//" << "alwa_20230105_134501_F" << "avi";
+        QTest::newRow("bare name") << "a_R.avi" << "a_R" << "avi";
+        QTest::newRow("root") << "/" << "" << "";
+    }
+    void splitFileName()
+    {
+        QFETCH(QString, path);
+        const ORXMedia::NameParts parts = ORXMedia::splitFileName(path);
+        QTEST(parts.mediaName, "mediaName");
+        QTEST(parts.extension, "extension");
+    }
+
     void compareDate_data()
     {
         QTest::addColumn<QString>("first");

@@ -115,6 +115,8 @@ private slots:
             << "$GPRMC,123519.00,A,,,,,1.0,2.0,230394,,*6A" << unchanged << 1.0 << 2.0;
         QTest::newRow("5-character date")
             << "$GPRMC,123519.000,A,,,,,1.0,2.0,23039,,*6A" << unchanged << 1.0 << 2.0;
+        QTest::newRow("seconds not digits")
+            << "$GPRMC,1235ab.000,A,,,,,1.0,2.0,230394,,*6A" << "2094-03-23 12:35:00.000" << 1.0 << 2.0;
         QTest::newRow("empty speed and course")
             << "$GPRMC,123519.000,V,,,,,,,,,*6A" << unchanged << 0.0 << 0.0;
         QTest::newRow("cut after course")
@@ -172,6 +174,15 @@ private slots:
             << QStringList{gpgga, "$GNGNS,1,,,,,AA,,2.0*00"} << 0u << 0u << 0u << 2.0;
         QTest::newRow("satellite numbers modulo 256")
             << QStringList{"$GNGSA,A,3,257,0,x,,,,,,,,,,*00", glonassList} << 3u << 1u << 2u << 0.0;
+        QTest::newRow("satellite 1 is GPS") << QStringList{gpsList, "$GNGSA,A,3,1,,,,,,,,,,,,*00"} << 0u << 1u << 0u
+                                            << 0.0;
+        QTest::newRow("satellite 64 is GPS") << QStringList{gpsList, "$GNGSA,A,3,64,,,,,,,,,,,,*00"} << 0u << 1u
+                                             << 0u << 0.0;
+        QTest::newRow("satellite 65 is GLONASS") << QStringList{"$GNGSA,A,3,65,66,,,,,,,,,,,*00"} << 2u << 0u << 2u
+                                                 << 0.0;
+        QTest::newRow("count below the int range saturates")
+            << QStringList{"$GPGGA,1,3745.1,N,12701.5,E,1,-99999999999,0.9,0,M,,,,*47"} << 2147483648u << 0u << 0u
+            << double(0.9f);
         QTest::newRow("twelve slots only")
             << QStringList{"$GNGSA,A,3,1,2,3,4,5,6,7,8,9,10,11,12,13,14*00", emptyList} << 12u << 12u << 0u
             << 0.0;

@@ -85,6 +85,31 @@ private slots:
         QCOMPARE(configFieldText(record, *plate), QByteArray("12345678"));
     }
 
+    // An array field's words are reached by element; an element outside the array reads 0
+    // and writes nothing.
+    void arrayFieldElements_data()
+    {
+        QTest::addColumn<int>("element");
+        QTest::addColumn<bool>("inside");
+        QTest::newRow("first") << 0 << true;
+        QTest::newRow("last") << 3 << true;
+        QTest::newRow("at the count") << 4 << false;
+        QTest::newRow("negative") << -1 << false;
+    }
+    void arrayFieldElements()
+    {
+        QFETCH(int, element);
+        QFETCH(bool, inside);
+        const ORXConfigField* field = findConfigField("dummy00");
+        QVERIFY(field);
+        _FILEDATA record;
+        std::memset(&record, 0xab, sizeof record);
+        const QByteArray before = bytesOf(record);
+        setConfigFieldValue(&record, *field, 0x11223344, element);
+        QCOMPARE(configFieldValue(record, *field, element), inside ? 0x11223344 : 0);
+        QCOMPARE(bytesOf(record) != before, inside);
+    }
+
     void checksum_data()
     {
         QTest::addColumn<QList<int>>("offsets");
