@@ -1187,10 +1187,6 @@ Everything on this card will be erased.</translation>
             <source>Motion detection sensitivity</source>
             <translation>Motion detection sensitivity</translation>
         </message>
-        <message id="setting.not_available">
-            <source>This page is not available in this version yet.</source>
-            <translation>This page is not available in this version yet.</translation>
-        </message>
         <message id="setting.obd">
             <source>OBD</source>
             <translation>OBD</translation>

@@ -49,18 +49,6 @@ constexpr Tab kTabs[ORXSettingController::kTabCount] = {
 constexpr int kTickMs = 500;
 constexpr double kLoadingSeconds = 15;
 
-// A page this build does not have yet: its tab shows and says so.
-QWidget* notAvailablePage()
-{
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("notAvailablePage"));
-    auto* layout = new QVBoxLayout(page);
-    auto* label = new QLabel(ORXLocalizedString("setting.not_available"), page);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    layout->addWidget(label);
-    return page;
-}
 } // namespace
 
 ORXSettingController::ORXSettingController(const PlayerState& player, QWidget* parent)
@@ -251,8 +239,6 @@ QWidget* ORXSettingController::createPage(int index)
     const bool obdPage = index == 2 && m_obdCamera;
     QWidget* page =
         ORXSettingPageFactory::createSettingPage(obdPage ? QStringLiteral("obd") : QLatin1String(kTabs[index].page));
-    if (!page)
-        page = notAvailablePage();
     page->setWindowTitle(ORXLocalizedString(obdPage ? "setting.obd" : kTabs[index].title));
     return page;
 }

@@ -11,6 +11,7 @@
 #include "ORXTheme.h"
 #include "ORXUserDefaults.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -321,7 +322,7 @@ private slots:
         QCOMPARE(readFile(card.filePath("config.bin")), old);
     }
 
-    // Every tab shows its page (or says it is not there yet), drawn for a person to look at.
+    // Every tab shows its page, drawn for a person to look at.
     void everyTabShows()
     {
         FakeUDisksBus bus;
@@ -337,13 +338,14 @@ private slots:
             window->changeViewController(tab);
             QCOMPARE(window->lastSelectedTabIndex(), tab);
             QWidget* page = window->targetController();
-            QCOMPARE(page->objectName() == "notAvailablePage", tab > 2 && tab < ORXSettingController::kDriveInfoTab);
+            QVERIFY(page);
             QVERIFY(window->grab().save(QStringLiteral("%1/settings-tab%2.png").arg(dir).arg(tab)));
             // Screen readers and AT-SPI automation find every control by its label.
             for (QWidget* control : page->findChildren<QWidget*>()) {
-                if (qobject_cast<ORXSegmentedControl*>(control) || qobject_cast<QComboBox*>(control) ||
-                    qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control))
-                    QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+                const bool shown = control->isVisibleTo(page);
+                if (shown && (qobject_cast<ORXSegmentedControl*>(control) || qobject_cast<QComboBox*>(control) ||
+                              qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control)))
+                    QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(), qPrintable(QStringLiteral("tab %1: %2 %3").arg(tab).arg(control->metaObject()->className(), control->objectName())));
             }
             // Every control of the page fits the width of the window.
             const auto* view = window->findChild<QScrollArea*>("targetView");
