@@ -2,12 +2,11 @@
 
 #include "ORXPlaybackEngine.h"
 
-#include <QMutex>
+#include <QElapsedTimer>
+#include <QPointer>
 
 #include <atomic>
-
 #include <memory>
-#include <vector>
 
 struct libvlc_media_player_t;
 struct libvlc_event_t;
@@ -21,6 +20,9 @@ class VLCVideoView;
 // libVLC 3 facts this layer maps for the player: its paused (4) and ended (6) states are both
 // reported as 6; an ended player cannot seek, so seeking or playing it reloads the media
 // first; its audio track list includes a "disable" entry, left out of audioTrackIndexes().
+// libVLC 3 fixes a callback video output's picture size for the output's life, so a new size
+// for the view (full screen, another window size) is taken by renewing the output: the player
+// is stopped and started again at the same time, its events kept from the controller meanwhile.
 class VLCMediaPlayer : public ORXPlaybackEngine
 {
     Q_OBJECT
@@ -77,20 +79,17 @@ private:
     void handleLengthEvent(qint64 length);
     bool hasEnded() const;
     void reloadMedia();
-    void loadMedia();
+    void loadMedia(qint64 startMs = 0);
     void applySound();
+    void renewVideoOutput();
+    void endRenewal();
 
     libvlc_media_player_t* m_player = nullptr;
     std::shared_ptr<VLCMedia> m_media;
     std::shared_ptr<VLCVideoFrameSink> m_sink;
-    VLCVideoView* m_view = nullptr;
+    QPointer<VLCVideoView> m_view;
 
-    // Owned by libVLC's display thread between format and cleanup; the frame has the size the
-    // file declares when it declares one (see onVideoFormat).
-    std::vector<uchar> m_frame;
-    unsigned m_frameWidth = 0;
-    unsigned m_frameHeight = 0;
-    unsigned m_framePitch = 0;
+    // The frame has the size the file declares when it declares one (see onVideoFormat).
     std::atomic<int> m_declaredWidth{0};
     std::atomic<int> m_declaredHeight{0};
 
@@ -98,4 +97,11 @@ private:
     // audio output (each media start), since libVLC 3 forgets them with the old one.
     bool m_muted = false;
     int m_volume = 100;
+
+    // A video output being renewed at a new picture size: until libVLC plays again the
+    // engine reports playing at m_renewAt, and a pause asked for meanwhile waits for it.
+    bool m_renewing = false;
+    bool m_pauseAfterRenewal = false;
+    qint64 m_renewAt = 0;
+    QElapsedTimer m_renewClock;
 };
