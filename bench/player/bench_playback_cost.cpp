@@ -76,7 +76,8 @@ bool runFfmpeg(const QStringList& args)
     ffmpeg.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     ffmpeg.setStandardOutputFile(QProcess::nullDevice());
     ffmpeg.start(QStringLiteral("ffmpeg"), QStringList{"-nostdin", "-v", "error"} + args);
-    return ffmpeg.waitForFinished(600000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
+    return ffmpeg.waitForFinished(600000) && ffmpeg.exitStatus() == QProcess::NormalExit &&
+           ffmpeg.exitCode() == 0;
 }
 
 // The MJPEG pair from the simulator; the H.264 pair re-encoded from it by ffmpeg.
@@ -87,11 +88,12 @@ bool writePair(const QString& folder, const QString& codec, int seconds, const Q
     if (QFile::exists(front) && QFile::exists(rear))
         return true;
     if (codec == QLatin1String("mjpeg"))
-        return writeRecording(front, true, seconds, kFrontSize) && writeRecording(rear, false, seconds, kRearSize);
+        return writeRecording(front, true, seconds, kFrontSize) &&
+               writeRecording(rear, false, seconds, kRearSize);
     for (const char* name : {kFrontName, kRearName}) {
         if (!runFfmpeg({"-y", "-i", QDir(mjpegFolder).filePath(name), "-map", "0:v", "-map", "0:a?", "-c:v",
-                        "libx264", "-preset", "veryfast", "-pix_fmt", "yuv420p", "-g", QString::number(kFps), "-c:a",
-                        "copy", QDir(folder).filePath(name)})) {
+                        "libx264", "-preset", "veryfast", "-pix_fmt", "yuv420p", "-g", QString::number(kFps),
+                        "-c:a", "copy", QDir(folder).filePath(name)})) {
             std::fprintf(stderr, "ffmpeg could not make the H.264 %s\n", name);
             return false;
         }
@@ -104,9 +106,9 @@ double floorSeconds(const QString& folder, double from, double length)
 {
     const double before = childrenCpuSeconds();
     for (const char* name : {kFrontName, kRearName}) {
-        if (!runFfmpeg({"-threads", "1", "-ss", QString::number(from, 'f', 3), "-t", QString::number(length, 'f', 3),
-                        "-i", QDir(folder).filePath(name), "-an", "-threads", "1", "-filter_threads", "1",
-                        "-pix_fmt", "bgra", "-f", "null", "-"}))
+        if (!runFfmpeg({"-threads", "1", "-ss", QString::number(from, 'f', 3), "-t",
+                        QString::number(length, 'f', 3), "-i", QDir(folder).filePath(name), "-an", "-threads",
+                        "1", "-filter_threads", "1", "-pix_fmt", "bgra", "-f", "null", "-"}))
             return -1;
     }
     return childrenCpuSeconds() - before;
@@ -139,7 +141,7 @@ struct Result
 {
     double played = 0, cpu = 0, wall = 0, floor = 0, load = 0;
     quint64 shown[2] = {0, 0}, handed[2] = {0, 0};
-    QSize viewSize[2];
+    QSize viewSize[2], pictureSize[2];
     QRect window;
 };
 
@@ -149,15 +151,20 @@ bool measure(ORXAppDelegate& delegate, bool full, int rate, int seconds, Result*
 {
     ORXPlaybackController* controller = delegate.playback();
     VLCVideoView* views[2] = {delegate.video1View(), delegate.video2View()};
-    const QList<VLCMediaPlayer*> engines = delegate.findChildren<VLCMediaPlayer*>(QString(), Qt::FindDirectChildrenOnly);
+    const QList<VLCMediaPlayer*> engines =
+        delegate.findChildren<VLCMediaPlayer*>(QString(), Qt::FindDirectChildrenOnly);
     if (engines.size() != 2)
         return false;
     if (!waitUntil([&] { return controller->playAtIndex(0); }, 10000)) {
         std::fprintf(stderr, "the start was refused\n");
         return false;
     }
-    if (!waitUntil([&] { return views[0]->frameCount() > 2 && views[1]->frameCount() > 2 && !controller->waitingForPlayStart(); },
-                   20000)) {
+    if (!waitUntil(
+            [&] {
+                return views[0]->frameCount() > 2 && views[1]->frameCount() > 2 &&
+                       !controller->waitingForPlayStart();
+            },
+            20000)) {
         std::fprintf(stderr, "no picture after 20 s\n");
         return false;
     }
@@ -177,8 +184,12 @@ bool measure(ORXAppDelegate& delegate, bool full, int rate, int seconds, Result*
     QElapsedTimer wall;
     wall.start();
     const qint64 limitMs = qint64(seconds) * 1000 / rate * 3 / 2 + 5000;
-    waitUntil([&] { return engines[0]->time().intValue() - time0 >= qint64(seconds) * 1000 || wall.elapsed() > limitMs; },
-              int(limitMs) + 1000);
+    waitUntil(
+        [&] {
+            return engines[0]->time().intValue() - time0 >= qint64(seconds) * 1000 ||
+                   wall.elapsed() > limitMs;
+        },
+        int(limitMs) + 1000);
     result->cpu = processCpuSeconds() - cpu0;
     result->wall = wall.nsecsElapsed() / 1e9;
     result->played = (engines[0]->time().intValue() - time0) / 1000.0;
@@ -188,10 +199,12 @@ bool measure(ORXAppDelegate& delegate, bool full, int rate, int seconds, Result*
     result->handed[1] = views[1]->frameCount() - handed0[1];
     result->viewSize[0] = views[0]->size() * views[0]->devicePixelRatioF();
     result->viewSize[1] = views[1]->size() * views[1]->devicePixelRatioF();
+    result->pictureSize[0] = views[0]->currentFrame().size();
+    result->pictureSize[1] = views[1]->currentFrame().size();
     result->load = loadAverage();
     result->window = delegate.window()->geometry();
-    result->floor = floorSeconds(QFileInfo(engines[0]->media()->url().toLocalFile()).absolutePath(), time0 / 1000.0,
-                                 result->played);
+    result->floor = floorSeconds(QFileInfo(engines[0]->media()->url().toLocalFile()).absolutePath(),
+                                 time0 / 1000.0, result->played);
     controller->stopPlay();
     waitFor(300);
     return result->played > 0 && result->floor > 0;
@@ -201,14 +214,20 @@ void printResult(const QString& codec, bool full, int rate, const Result& r)
 {
     const double perSecond = r.cpu / r.played, floorPerSecond = r.floor / r.played;
     const double inFile = r.played * kFps;
-    std::printf("%-5s %-6s %dx: played %.1f s in %.1f s; CPU %.3f s per played s, floor %.3f s -> %.2fx the floor "
-                "(goal %s); window %dx%d, load %.2f\n",
-                qPrintable(codec), full ? "full" : "window", rate, r.played, r.wall, perSecond, floorPerSecond,
-                perSecond / floorPerSecond, full ? "<= 1.3x" : "<= 1.0x", r.window.width(), r.window.height(), r.load);
+    std::printf(
+        "%-5s %-6s %dx: played %.1f s in %.1f s; CPU %.3f s per played s, floor %.3f s -> %.2fx the floor "
+        "(goal %s); window %dx%d, load %.2f\n",
+        qPrintable(codec), full ? "full" : "window", rate, r.played, r.wall, perSecond, floorPerSecond,
+        perSecond / floorPerSecond, full ? "<= 1.3x" : "<= 1.0x", r.window.width(), r.window.height(),
+        r.load);
     for (int i = 0; i < 2; ++i) {
-        std::printf("      player%d (view %dx%d px): shown %llu, handed over %llu of %.0f frames in the file (%.1f %%)\n",
-                    i + 1, r.viewSize[i].width(), r.viewSize[i].height(), static_cast<unsigned long long>(r.shown[i]),
-                    static_cast<unsigned long long>(r.handed[i]), inFile, 100.0 * double(r.shown[i]) / inFile);
+        std::printf("      player%d (view %dx%d px, pictures %dx%d): shown %llu, handed over %llu of %.0f "
+                    "frames in the "
+                    "file (%.1f %%)\n",
+                    i + 1, r.viewSize[i].width(), r.viewSize[i].height(), r.pictureSize[i].width(),
+                    r.pictureSize[i].height(), static_cast<unsigned long long>(r.shown[i]),
+                    static_cast<unsigned long long>(r.handed[i]), inFile,
+                    100.0 * double(r.shown[i]) / inFile);
     }
     std::fflush(stdout);
 }
@@ -257,15 +276,17 @@ int main(int argc, char** argv)
     ORXAppDelegate delegate;
     delegate.window()->show();
     delegate.applicationDidFinishLaunching();
-    std::printf("playback cost: %dx%d front + %dx%d rear, %d fps, %d s of recording per run, offscreen window\n",
-                kFrontSize.width(), kFrontSize.height(), kRearSize.width(), kRearSize.height(), kFps, seconds);
+    std::printf(
+        "playback cost: %dx%d front + %dx%d rear, %d fps, %d s of recording per run, offscreen window\n",
+        kFrontSize.width(), kFrontSize.height(), kRearSize.width(), kRearSize.height(), kFps, seconds);
     for (const QString& codec : codecs) {
         const QString folder = QDir(dataDir).filePath(QStringLiteral("%1-%2s").arg(codec).arg(length));
         if (!writePair(mjpegFolder, QStringLiteral("mjpeg"), length, QString()) ||
             !writePair(folder, codec, length, mjpegFolder))
             return 1;
         bool reloaded = false;
-        auto connection = QObject::connect(&delegate, &ORXAppDelegate::mediaListReloaded, [&] { reloaded = true; });
+        auto connection =
+            QObject::connect(&delegate, &ORXAppDelegate::mediaListReloaded, [&] { reloaded = true; });
         delegate.openDirectory(folder);
         waitUntil([&] { return reloaded; }, 20000);
         QObject::disconnect(connection);
@@ -273,7 +294,8 @@ int main(int argc, char** argv)
             for (int rate : rates) {
                 Result result;
                 if (!measure(delegate, mode == QLatin1String("full"), rate, seconds, &result)) {
-                    std::fprintf(stderr, "%s %s %dx: no figures\n", qPrintable(codec), qPrintable(mode), rate);
+                    std::fprintf(stderr, "%s %s %dx: no figures\n", qPrintable(codec), qPrintable(mode),
+                                 rate);
                     return 1;
                 }
                 printResult(codec, mode == QLatin1String("full"), rate, result);

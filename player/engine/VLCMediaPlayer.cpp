@@ -72,15 +72,18 @@ void VLCMediaPlayer::onEvent(const libvlc_event_t* event, void* opaque)
     auto* self = static_cast<VLCMediaPlayer*>(opaque);
     switch (event->type) {
     case libvlc_MediaPlayerTimeChanged:
-        QMetaObject::invokeMethod(self, [self] { self->handleTimeEvent(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            self, [self] { self->handleTimeEvent(); }, Qt::QueuedConnection);
         break;
     case libvlc_MediaPlayerLengthChanged: {
         const qint64 length = event->u.media_player_length_changed.new_length;
-        QMetaObject::invokeMethod(self, [self, length] { self->handleLengthEvent(length); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            self, [self, length] { self->handleLengthEvent(length); }, Qt::QueuedConnection);
         break;
     }
     default:
-        QMetaObject::invokeMethod(self, [self] { self->handleStateEvent(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            self, [self] { self->handleStateEvent(); }, Qt::QueuedConnection);
         break;
     }
 }
@@ -157,6 +160,7 @@ void VLCMediaPlayer::handleTimeEvent()
             libvlc_media_player_get_time(m_player) < m_renewAt - kRenewalSlackMs)
             return;
         endRenewal();
+        emit videoOutputRenewed(this);
     }
     emit mediaPlayerTimeChanged(this);
 }
@@ -171,6 +175,7 @@ void VLCMediaPlayer::renewVideoOutput()
     if (libvlc_media_player_get_state(m_player) != libvlc_Playing)
         return;
     m_renewAt = std::max<qint64>(0, libvlc_media_player_get_time(m_player));
+    qCDebug(lcEngine, "new picture size: video output renewed at %lld ms", static_cast<long long>(m_renewAt));
     const float rate = libvlc_media_player_get_rate(m_player);
     m_renewing = true;
     m_pauseAfterRenewal = false;
@@ -220,12 +225,12 @@ QSize VLCMediaPlayer::declaredFrameSize(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return QSize();
     const QByteArray head = file.read(72);
-    if (head.size() < 72 || !head.startsWith("RIFF") || head.mid(8, 4) != "AVI " || head.mid(12, 4) != "LIST" ||
-        head.mid(20, 4) != "hdrl" || head.mid(24, 4) != "avih")
+    if (head.size() < 72 || !head.startsWith("RIFF") || head.mid(8, 4) != "AVI " ||
+        head.mid(12, 4) != "LIST" || head.mid(20, 4) != "hdrl" || head.mid(24, 4) != "avih")
         return QSize();
     const auto word = [&head](int at) {
-        return quint32(uchar(head[at])) | quint32(uchar(head[at + 1])) << 8 | quint32(uchar(head[at + 2])) << 16 |
-               quint32(uchar(head[at + 3])) << 24;
+        return quint32(uchar(head[at])) | quint32(uchar(head[at + 1])) << 8 |
+               quint32(uchar(head[at + 2])) << 16 | quint32(uchar(head[at + 3])) << 24;
     };
     const quint32 width = word(64);
     const quint32 height = word(68);
@@ -375,7 +380,8 @@ VLCTime VLCMediaPlayer::remainingTime() const
 {
     if (!m_player || !m_media)
         return VLCTime::nullTime();
-    const qint64 length = std::max<qint64>(m_media->length().intValue(), libvlc_media_player_get_length(m_player));
+    const qint64 length =
+        std::max<qint64>(m_media->length().intValue(), libvlc_media_player_get_length(m_player));
     return VLCTime::timeWithInt(std::min<qint64>(0, time().intValue() - length));
 }
 

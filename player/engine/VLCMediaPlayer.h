@@ -66,6 +66,11 @@ public:
     QSize videoSize() const override;
     bool saveVideoSnapshotAt(const QString& path, int width, int height) override;
 
+signals:
+    // The video output was renewed at a new picture size and plays again: it restarted where
+    // it stood, a moment behind a partner engine that played on.
+    void videoOutputRenewed(ORXPlaybackEngine* sender);
+
 private:
     static void onEvent(const libvlc_event_t* event, void* opaque);
     static unsigned onVideoFormat(void** opaque, char* chroma, unsigned* width, unsigned* height,

@@ -11,8 +11,8 @@
 
 namespace {
 constexpr int kMaxSide = 8192;
-constexpr int kAlignment = 32;   // bytes of a pitch, lines of a plane
-constexpr int kSettleMs = 250;   // a size must hold this long before libVLC is asked for it
+constexpr int kAlignment = 32; // bytes of a pitch, lines of a plane
+constexpr int kSettleMs = 250; // a size must hold this long before libVLC is asked for it
 
 int alignedUp(int value, int alignment)
 {
@@ -94,8 +94,9 @@ void VLCVideoFrameSink::release()
     // The last picture stays on screen until the next output delivers one (a new size is
     // being negotiated, or the next recording starts).
     if (m_hasFrame && m_buffers[m_front]) {
-        m_still = QImage(m_buffers[m_front], m_format.width, m_format.height, m_format.pitch, QImage::Format_RGB32)
-                      .copy();
+        m_still =
+            QImage(m_buffers[m_front], m_format.width, m_format.height, m_format.pitch, QImage::Format_RGB32)
+                .copy();
     }
     m_hasFrame = false;
     freeBuffers();
@@ -128,7 +129,8 @@ QImage VLCVideoFrameSink::frame() const
     QMutexLocker lock(&m_mutex);
     if (!m_hasFrame)
         return m_still;
-    return QImage(m_buffers[m_front], m_format.width, m_format.height, m_format.pitch, QImage::Format_RGB32).copy();
+    return QImage(m_buffers[m_front], m_format.width, m_format.height, m_format.pitch, QImage::Format_RGB32)
+        .copy();
 }
 
 void VLCVideoFrameSink::clear()
@@ -158,10 +160,12 @@ bool VLCVideoFrameSink::setBox(QSize box, bool fill)
 bool VLCVideoFrameSink::needsNewFormat() const
 {
     QMutexLocker lock(&m_mutex);
-    return m_format.isValid() && VLCVideoFrameFormat::forSource(m_sourceSize, m_box, m_fill).size() != m_format.size();
+    return m_format.isValid() &&
+           VLCVideoFrameFormat::forSource(m_sourceSize, m_box, m_fill).size() != m_format.size();
 }
 
-QRectF VLCVideoFrameSink::paint(QPainter* painter, const QRect& bounds, bool fill, qreal devicePixelRatio) const
+QRectF VLCVideoFrameSink::paint(QPainter* painter, const QRect& bounds, bool fill,
+                                qreal devicePixelRatio) const
 {
     QMutexLocker lock(&m_mutex);
     QImage image = m_hasFrame ? QImage(m_buffers[m_front], m_format.width, m_format.height, m_format.pitch,

@@ -67,13 +67,20 @@ private slots:
         QTest::addColumn<QSize>("picture");
         QTest::addColumn<int>("pitch");
         QTest::addColumn<int>("lines");
-        QTest::newRow("view never laid out: own size") << QSize(1920, 1080) << QSize() << true << QSize(1920, 1080) << 7680 << 1088;
-        QTest::newRow("front in the window") << QSize(1920, 1080) << QSize(644, 360) << true << QSize(640, 360) << 2560 << 384;
-        QTest::newRow("rear in the side view") << QSize(1280, 720) << QSize(322, 234) << true << QSize(322, 181) << 1312 << 192;
-        QTest::newRow("full screen at 2x") << QSize(1920, 1080) << QSize(3816, 2060) << true << QSize(3662, 2060) << 14656 << 2080;
-        QTest::newRow("small source, no fill") << QSize(640, 360) << QSize(1000, 800) << false << QSize(640, 360) << 2560 << 384;
-        QTest::newRow("large source, no fill") << QSize(1920, 1080) << QSize(640, 640) << false << QSize(640, 360) << 2560 << 384;
-        QTest::newRow("tall box") << QSize(320, 180) << QSize(100, 400) << true << QSize(100, 56) << 416 << 64;
+        QTest::newRow("view never laid out: own size")
+            << QSize(1920, 1080) << QSize() << true << QSize(1920, 1080) << 7680 << 1088;
+        QTest::newRow("front in the window")
+            << QSize(1920, 1080) << QSize(644, 360) << true << QSize(640, 360) << 2560 << 384;
+        QTest::newRow("rear in the side view")
+            << QSize(1280, 720) << QSize(322, 234) << true << QSize(322, 181) << 1312 << 192;
+        QTest::newRow("full screen at 2x")
+            << QSize(1920, 1080) << QSize(3816, 2060) << true << QSize(3662, 2060) << 14656 << 2080;
+        QTest::newRow("small source, no fill")
+            << QSize(640, 360) << QSize(1000, 800) << false << QSize(640, 360) << 2560 << 384;
+        QTest::newRow("large source, no fill")
+            << QSize(1920, 1080) << QSize(640, 640) << false << QSize(640, 360) << 2560 << 384;
+        QTest::newRow("tall box") << QSize(320, 180) << QSize(100, 400) << true << QSize(100, 56) << 416
+                                  << 64;
     }
 
     void pictureFormatFitsTheViewAndIsAligned()
@@ -114,12 +121,16 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(engine.player.time().intValue() >= 1000, 10000);
         const qint64 before = engine.player.time().intValue();
         const int stateEvents = states.count();
+        QSignalSpy renewed(&engine.player, &VLCMediaPlayer::videoOutputRenewed);
         engine.view.resize(100, 100);
         QTRY_COMPARE_WITH_TIMEOUT(engine.view.currentFrame().size(), (QSizeF(100, 56) * dpr).toSize(), 5000);
         // Played on from where it was, and the controller saw no stop.
         QVERIFY(engine.player.isPlaying());
-        QTRY_VERIFY2_WITH_TIMEOUT(engine.player.time().intValue() >= before, qPrintable(QStringLiteral("%1 < %2").arg(engine.player.time().intValue()).arg(before)), 3000);
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            engine.player.time().intValue() >= before,
+            qPrintable(QStringLiteral("%1 < %2").arg(engine.player.time().intValue()).arg(before)), 3000);
         QCOMPARE(states.count(), stateEvents);
+        QTRY_COMPARE_WITH_TIMEOUT(renewed.count(), 1, 3000);
     }
 
     void playsFramesIntoTheView_data()
