@@ -13,6 +13,11 @@ namespace {
 constexpr int kMaxSide = 8192;
 constexpr int kAlignment = 32; // bytes of a pitch, lines of a plane
 constexpr int kSettleMs = 250; // a size must hold this long before libVLC is asked for it
+// libVLC's converter (swscale) converts at the source's size about four times faster per
+// pixel than it converts and scales in one pass, so scaling there pays only where it shrinks
+// the picture well below the source's size (the window's views); near full size, or larger,
+// the picture comes at the source's size and the painter scales it.
+constexpr double kScaleInConverterBelow = 0.75;
 
 int alignedUp(int value, int alignment)
 {
@@ -39,8 +44,11 @@ VLCVideoFrameFormat VLCVideoFrameFormat::forSource(QSize sourceSize, QSize box, 
     if (sourceSize.isEmpty())
         return format;
     QSize size = sourceSize;
-    if (!box.isEmpty() && (fill || size.width() > box.width() || size.height() > box.height()))
-        size = size.scaled(box, Qt::KeepAspectRatio);
+    if (!box.isEmpty() && (fill || size.width() > box.width() || size.height() > box.height())) {
+        const QSize shown = size.scaled(box, Qt::KeepAspectRatio);
+        if (shown.width() < kScaleInConverterBelow * sourceSize.width())
+            size = shown;
+    }
     size = size.boundedTo(QSize(kMaxSide, kMaxSide)).expandedTo(QSize(1, 1));
     format.width = size.width();
     format.height = size.height();

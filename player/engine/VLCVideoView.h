@@ -25,9 +25,9 @@ struct VLCVideoFrameFormat
     bool isValid() const { return width > 0 && height > 0; }
 
     // The picture for a source of sourceSize shown in a box of box device pixels: scaled to fit
-    // the box with the source's aspect kept when fill is set or the source does not fit,
-    // otherwise the source's own size. An empty box (a view never laid out) asks for the
-    // source's own size.
+    // the box with the source's aspect kept when fill is set or the source does not fit, as
+    // long as that shrinks it well below its own size; otherwise the source's own size, which
+    // an empty box (a view never laid out) also asks for.
     static VLCVideoFrameFormat forSource(QSize sourceSize, QSize box, bool fill);
 };
 

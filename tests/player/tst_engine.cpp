@@ -73,8 +73,12 @@ private slots:
             << QSize(1920, 1080) << QSize(644, 360) << true << QSize(640, 360) << 2560 << 384;
         QTest::newRow("rear in the side view")
             << QSize(1280, 720) << QSize(322, 234) << true << QSize(322, 181) << 1312 << 192;
-        QTest::newRow("full screen at 2x")
-            << QSize(1920, 1080) << QSize(3816, 2060) << true << QSize(3662, 2060) << 14656 << 2080;
+        QTest::newRow("full screen: near full size")
+            << QSize(1920, 1080) << QSize(1908, 1030) << true << QSize(1920, 1080) << 7680 << 1088;
+        QTest::newRow("full screen at 2x: larger")
+            << QSize(1920, 1080) << QSize(3816, 2060) << true << QSize(1920, 1080) << 7680 << 1088;
+        QTest::newRow("window at 2x")
+            << QSize(1920, 1080) << QSize(1288, 720) << true << QSize(1280, 720) << 5120 << 736;
         QTest::newRow("small source, no fill")
             << QSize(640, 360) << QSize(1000, 800) << false << QSize(640, 360) << 2560 << 384;
         QTest::newRow("large source, no fill")
