@@ -223,6 +223,16 @@ void printResult(const QString& codec, bool full, int rate, const Result& r)
                     full ? "<= 1.3x" : "<= 1.0x");
     }
     std::printf("; window %dx%d, load %.2f\n", r.window.width(), r.window.height(), r.load);
+    // On a busy machine libVLC drops late frames, which lowers the CPU per second: per frame
+    // handed over the figures compare however many were dropped.
+    const double handed = double(r.handed[0] + r.handed[1]);
+    if (handed > 0) {
+        std::printf("      per frame handed over: %.2f ms CPU", 1000.0 * r.cpu / handed);
+        if (r.floor > 0)
+            std::printf(", floor %.2f ms per frame in the file -> %.2fx", 1000.0 * r.floor / (2 * inFile),
+                        (r.cpu / handed) / (r.floor / (2 * inFile)));
+        std::printf("\n");
+    }
     for (int i = 0; i < 2; ++i) {
         std::printf("      player%d (view %dx%d px, pictures %dx%d): shown %llu, handed over %llu of %.0f "
                     "frames in the file (%.1f %%)\n",
