@@ -89,6 +89,10 @@ void ORXAppDelegate::setupInitialValues()
     m_mediaList->setDelegate(this);
     m_playback = new ORXPlaybackController(m_player1, m_player2, m_playInfo, m_mediaList.get(),
                                            m_blackBoxData.get(), this, this);
+    // An engine whose picture size changed restarts a moment behind its partner: catch up.
+    for (VLCMediaPlayer* player : {m_player1, m_player2})
+        connect(player, &VLCMediaPlayer::videoOutputRenewed, m_playback,
+                [this] { m_playback->syncVideoPositionDelay(0.1); });
 
     for (QSlider* slider : {m_ui->videoPositionSlider, m_ui->videoPositionSliderForFullScreen}) {
         slider->setRange(0, kSliderSteps);

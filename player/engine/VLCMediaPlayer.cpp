@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLoggingCategory>
 #include <QMetaObject>
+#include <QTimer>
 
 #include <vlc/vlc.h>
 
@@ -23,6 +24,8 @@ constexpr libvlc_event_e kStateEvents[] = {
     libvlc_MediaPlayerStopped, libvlc_MediaPlayerEndReached, libvlc_MediaPlayerEncounteredError,
 };
 constexpr libvlc_event_e kOtherEvents[] = {libvlc_MediaPlayerTimeChanged, libvlc_MediaPlayerLengthChanged};
+constexpr int kRenewalTimeoutMs = 3000; // a renewal that has not played again by then is over
+constexpr qint64 kRenewalSlackMs = 500; // how far before its start time a renewal may report
 } // namespace
 
 VLCMediaPlayer::VLCMediaPlayer(VLCVideoView* videoView, QObject* parent)
@@ -42,6 +45,7 @@ VLCMediaPlayer::VLCMediaPlayer(VLCVideoView* videoView, QObject* parent)
                                    &VLCMediaPlayer::onVideoDisplay, this);
         libvlc_video_set_format_callbacks(m_player, &VLCMediaPlayer::onVideoFormat,
                                           &VLCMediaPlayer::onVideoCleanup);
+        connect(videoView, &VLCVideoView::pictureSizeChanged, this, &VLCMediaPlayer::renewVideoOutput);
     }
     libvlc_event_manager_t* events = libvlc_media_player_event_manager(m_player);
     for (libvlc_event_e type : kStateEvents)
@@ -71,15 +75,18 @@ void VLCMediaPlayer::onEvent(const libvlc_event_t* event, void* opaque)
     auto* self = static_cast<VLCMediaPlayer*>(opaque);
     switch (event->type) {
     case libvlc_MediaPlayerTimeChanged:
-        QMetaObject::invokeMethod(self, [self] { self->handleTimeEvent(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            self, [self] { self->handleTimeEvent(); }, Qt::QueuedConnection);
         break;
     case libvlc_MediaPlayerLengthChanged: {
         const qint64 length = event->u.media_player_length_changed.new_length;
-        QMetaObject::invokeMethod(self, [self, length] { self->handleLengthEvent(length); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            self, [self, length] { self->handleLengthEvent(length); }, Qt::QueuedConnection);
         break;
     }
     default:
-        QMetaObject::invokeMethod(self, [self] { self->handleStateEvent(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            self, [self] { self->handleStateEvent(); }, Qt::QueuedConnection);
         break;
     }
 }
@@ -94,54 +101,64 @@ unsigned VLCMediaPlayer::onVideoFormat(void** opaque, char* chroma, unsigned* wi
         return 0;
     // libVLC proposes the decoder's buffer size, padded to its block size (a 640x360 MJPEG
     // stream arrives as 640x384), and scales the picture to whatever size is asked for here.
-    // Asking for the size the file declares keeps the picture exact, neither stretched nor cut.
-    const unsigned declaredWidth = unsigned(self->m_declaredWidth.load());
-    const unsigned declaredHeight = unsigned(self->m_declaredHeight.load());
-    if (declaredWidth > 0 && declaredHeight > 0) {
-        *width = declaredWidth;
-        *height = declaredHeight;
-    }
-    self->m_frameWidth = *width;
-    self->m_frameHeight = *height;
-    self->m_framePitch = *width * 4;
-    pitches[0] = self->m_framePitch;
-    lines[0] = *height;
-    self->m_frame.assign(size_t(self->m_framePitch) * *height, 0);
+    // The file's declared size gives the picture's true aspect; the sink asks for the size the
+    // view shows it at, so that libVLC's converter scales and converts in one pass.
+    QSize source{int(*width), int(*height)};
+    const int declaredWidth = self->m_declaredWidth.load();
+    const int declaredHeight = self->m_declaredHeight.load();
+    if (declaredWidth > 0 && declaredHeight > 0)
+        source = QSize(declaredWidth, declaredHeight);
+    const VLCVideoFrameFormat format = self->m_sink->configure(source);
+    if (!format.isValid())
+        return 0;
+    *width = unsigned(format.width);
+    *height = unsigned(format.height);
+    pitches[0] = unsigned(format.pitch);
+    lines[0] = unsigned(format.lines);
     return 1;
 }
 
 void VLCMediaPlayer::onVideoCleanup(void* opaque)
 {
-    auto* self = static_cast<VLCMediaPlayer*>(opaque);
-    self->m_frame.clear();
-    self->m_frame.shrink_to_fit();
+    static_cast<VLCMediaPlayer*>(opaque)->m_sink->release();
 }
 
 void* VLCMediaPlayer::onVideoLock(void* opaque, void** planes)
 {
-    auto* self = static_cast<VLCMediaPlayer*>(opaque);
-    planes[0] = self->m_frame.data();
+    planes[0] = static_cast<VLCMediaPlayer*>(opaque)->m_sink->backBuffer();
     return nullptr;
 }
 
 void VLCMediaPlayer::onVideoDisplay(void* opaque, void*)
 {
-    auto* self = static_cast<VLCMediaPlayer*>(opaque);
-    if (self->m_sink)
-        self->m_sink->present(self->m_frame.data(), int(self->m_frameWidth), int(self->m_frameHeight),
-                              int(self->m_framePitch));
+    static_cast<VLCMediaPlayer*>(opaque)->m_sink->present();
 }
 
 // --- events on the main thread -----------------------------------------------------------
 
 void VLCMediaPlayer::handleStateEvent()
 {
-    if (m_player && libvlc_media_player_get_state(m_player) == libvlc_Playing) {
+    const libvlc_state_t state = m_player ? libvlc_media_player_get_state(m_player) : libvlc_NothingSpecial;
+    bool reloaded = false; // a reload after a seek at the end pauses now: no renewal on top
+    if (state == libvlc_Playing) {
         applySound();
-        if (m_reloadSeekMs >= 0)
+        if (m_reloadSeekMs >= 0) {
             finishReload();
+            reloaded = true;
+        }
+    }
+    if (m_renewing) {
+        // The stop, the opening and the playing of a renewal are not the controller's
+        // business (the first time event at the old place ends it); an error ends it openly.
+        if (state == libvlc_Error || state == libvlc_Ended) {
+            endRenewal();
+            emit mediaPlayerStateChanged(this);
+        }
+        return;
     }
     emit mediaPlayerStateChanged(this);
+    if (state == libvlc_Playing && !reloaded && m_sink && m_sink->needsNewFormat())
+        renewVideoOutput(); // the view changed size while the output was being made, or paused
 }
 
 void VLCMediaPlayer::finishReload()
@@ -169,7 +186,51 @@ void VLCMediaPlayer::seekEnded(qint64 milliseconds)
 
 void VLCMediaPlayer::handleTimeEvent()
 {
+    if (m_renewing) {
+        // libVLC reports 0 for a moment before the start time takes hold.
+        if (!m_player || libvlc_media_player_get_state(m_player) != libvlc_Playing ||
+            libvlc_media_player_get_time(m_player) < m_renewAt - kRenewalSlackMs)
+            return;
+        endRenewal();
+        emit videoOutputRenewed(this);
+    }
     emit mediaPlayerTimeChanged(this);
+}
+
+// --- a new picture size --------------------------------------------------------------------
+
+void VLCMediaPlayer::renewVideoOutput()
+{
+    if (!m_player || !m_media || !m_sink || m_renewing || m_reloadSeekMs >= 0 || !m_sink->needsNewFormat())
+        return;
+    // A paused picture is scaled while painting; the output is renewed when it plays again.
+    if (libvlc_media_player_get_state(m_player) != libvlc_Playing)
+        return;
+    m_renewAt = std::max<qint64>(0, libvlc_media_player_get_time(m_player));
+    qCDebug(lcEngine, "new picture size: video output renewed at %lld ms", static_cast<long long>(m_renewAt));
+    const float rate = libvlc_media_player_get_rate(m_player);
+    m_renewing = true;
+    m_pauseAfterRenewal = false;
+    m_renewClock.start();
+    libvlc_media_player_stop(m_player); // ends the video output; the next one asks anew
+    loadMedia(m_renewAt);
+    libvlc_media_player_set_rate(m_player, rate);
+    libvlc_media_player_play(m_player);
+    QTimer::singleShot(kRenewalTimeoutMs, this, [this] {
+        if (m_renewing && m_renewClock.elapsed() >= kRenewalTimeoutMs - 100) {
+            endRenewal();
+            emit mediaPlayerStateChanged(this);
+        }
+    });
+}
+
+void VLCMediaPlayer::endRenewal()
+{
+    m_renewing = false;
+    if (m_pauseAfterRenewal) {
+        m_pauseAfterRenewal = false;
+        pause();
+    }
 }
 
 void VLCMediaPlayer::handleLengthEvent(qint64 length)
@@ -182,6 +243,7 @@ void VLCMediaPlayer::handleLengthEvent(qint64 length)
 
 void VLCMediaPlayer::setMedia(std::shared_ptr<VLCMedia> media)
 {
+    m_renewing = false;
     m_media = std::move(media);
     m_reloadSeekMs = -1;
     m_playAfterReload = false;
@@ -197,12 +259,12 @@ QSize VLCMediaPlayer::declaredFrameSize(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return QSize();
     const QByteArray head = file.read(72);
-    if (head.size() < 72 || !head.startsWith("RIFF") || head.mid(8, 4) != "AVI " || head.mid(12, 4) != "LIST" ||
-        head.mid(20, 4) != "hdrl" || head.mid(24, 4) != "avih")
+    if (head.size() < 72 || !head.startsWith("RIFF") || head.mid(8, 4) != "AVI " ||
+        head.mid(12, 4) != "LIST" || head.mid(20, 4) != "hdrl" || head.mid(24, 4) != "avih")
         return QSize();
     const auto word = [&head](int at) {
-        return quint32(uchar(head[at])) | quint32(uchar(head[at + 1])) << 8 | quint32(uchar(head[at + 2])) << 16 |
-               quint32(uchar(head[at + 3])) << 24;
+        return quint32(uchar(head[at])) | quint32(uchar(head[at + 1])) << 8 |
+               quint32(uchar(head[at + 2])) << 16 | quint32(uchar(head[at + 3])) << 24;
     };
     const quint32 width = word(64);
     const quint32 height = word(68);
@@ -211,10 +273,12 @@ QSize VLCMediaPlayer::declaredFrameSize(const QString& path)
     return QSize(int(width), int(height));
 }
 
-void VLCMediaPlayer::loadMedia()
+void VLCMediaPlayer::loadMedia(qint64 startMs)
 {
     if (!m_player)
         return;
+    if (m_view)
+        m_view->updatePictureBox(); // the size the next video output is made for
     const QSize declared = m_media ? declaredFrameSize(m_media->url().toLocalFile()) : QSize();
     m_declaredWidth = declared.isValid() ? declared.width() : 0;
     m_declaredHeight = declared.isValid() ? declared.height() : 0;
@@ -229,13 +293,17 @@ void VLCMediaPlayer::loadMedia()
         libvlc_media_player_set_media(m_player, nullptr);
         return;
     }
+    if (startMs > 0) {
+        const QByteArray start = ":start-time=" + QByteArray::number(double(startMs) / 1000.0, 'f', 3);
+        libvlc_media_add_option(media, start.constData());
+    }
     libvlc_media_player_set_media(m_player, media);
     libvlc_media_release(media);
 }
 
 bool VLCMediaPlayer::hasEnded() const
 {
-    return m_player && libvlc_media_player_get_state(m_player) == libvlc_Ended;
+    return m_player && !m_renewing && libvlc_media_player_get_state(m_player) == libvlc_Ended;
 }
 
 void VLCMediaPlayer::play()
@@ -246,6 +314,12 @@ void VLCMediaPlayer::play()
         m_playAfterReload = true; // reloading after a seek at the end: play on from there
         return;
     }
+    if (m_renewing) {
+        m_pauseAfterRenewal = false;
+        return;
+    }
+    if (m_view)
+        m_view->updatePictureBox();
     if (hasEnded())
         loadMedia();
     libvlc_media_player_play(m_player);
@@ -254,6 +328,11 @@ void VLCMediaPlayer::play()
 void VLCMediaPlayer::pause()
 {
     m_playAfterReload = false;
+    if (m_renewing) {
+        // libVLC 3 stops rather than pauses an input that is still opening.
+        m_pauseAfterRenewal = true;
+        return;
+    }
     if (m_player && m_reloadSeekMs < 0)
         libvlc_media_player_set_pause(m_player, 1);
 }
@@ -262,6 +341,7 @@ void VLCMediaPlayer::stop()
 {
     m_reloadSeekMs = -1;
     m_playAfterReload = false;
+    m_renewing = false;
     if (m_player)
         libvlc_media_player_stop(m_player);
 }
@@ -270,6 +350,8 @@ bool VLCMediaPlayer::isPlaying() const
 {
     if (m_reloadSeekMs >= 0)
         return false; // still on the way to the place asked for
+    if (m_renewing)
+        return !m_pauseAfterRenewal;
     return m_player && libvlc_media_player_is_playing(m_player) != 0;
 }
 
@@ -279,6 +361,8 @@ int VLCMediaPlayer::state() const
         return libvlc_NothingSpecial;
     if (m_reloadSeekMs >= 0)
         return kStatePaused;
+    if (m_renewing)
+        return m_pauseAfterRenewal ? kStatePaused : int(libvlc_Playing);
     const libvlc_state_t state = libvlc_media_player_get_state(m_player);
     if (state == libvlc_Paused || state == libvlc_Ended)
         return kStatePaused;
@@ -295,6 +379,8 @@ float VLCMediaPlayer::position() const
     }
     if (hasEnded())
         return 1.f;
+    if (m_renewing && m_media && m_media->length().intValue() > 0)
+        return std::clamp(float(double(m_renewAt) / double(m_media->length().intValue())), 0.f, 1.f);
     return std::clamp(libvlc_media_player_get_position(m_player), 0.f, 1.f);
 }
 
@@ -308,6 +394,8 @@ void VLCMediaPlayer::setPosition(float position)
         seekEnded(qint64(double(position) * double(length)));
         return;
     }
+    if (m_renewing)
+        m_renewAt = qint64(double(position) * double(length));
     libvlc_media_player_set_position(m_player, position);
 }
 
@@ -319,6 +407,8 @@ VLCTime VLCMediaPlayer::time() const
         return VLCTime::timeWithInt(m_reloadSeekMs);
     if (hasEnded() && m_media)
         return m_media->length();
+    if (m_renewing)
+        return VLCTime::timeWithInt(m_renewAt);
     return VLCTime::timeWithInt(std::max<qint64>(0, libvlc_media_player_get_time(m_player)));
 }
 
@@ -330,6 +420,8 @@ void VLCMediaPlayer::setTime(const VLCTime& time)
         seekEnded(time.intValue());
         return;
     }
+    if (m_renewing)
+        m_renewAt = std::max<qint64>(0, time.intValue());
     libvlc_media_player_set_time(m_player, std::max<qint64>(0, time.intValue()));
 }
 
@@ -337,7 +429,8 @@ VLCTime VLCMediaPlayer::remainingTime() const
 {
     if (!m_player || !m_media)
         return VLCTime::nullTime();
-    const qint64 length = std::max<qint64>(m_media->length().intValue(), libvlc_media_player_get_length(m_player));
+    const qint64 length =
+        std::max<qint64>(m_media->length().intValue(), libvlc_media_player_get_length(m_player));
     return VLCTime::timeWithInt(std::min<qint64>(0, time().intValue() - length));
 }
 

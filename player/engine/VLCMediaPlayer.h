@@ -2,12 +2,11 @@
 
 #include "ORXPlaybackEngine.h"
 
-#include <QMutex>
+#include <QElapsedTimer>
+#include <QPointer>
 
 #include <atomic>
-
 #include <memory>
-#include <vector>
 
 struct libvlc_media_player_t;
 struct libvlc_event_t;
@@ -23,6 +22,9 @@ class VLCVideoView;
 // place asked for, and playing it reloads and plays; an ended player has no video output left
 // to take a snapshot from, so the snapshot is the last frame the view shows; its audio track
 // list includes a "disable" entry, left out of audioTrackIndexes().
+// libVLC 3 fixes a callback video output's picture size for the output's life, so a new size
+// for the view (full screen, another window size) is taken by renewing the output: the player
+// is stopped and started again at the same time, its events kept from the controller meanwhile.
 class VLCMediaPlayer : public ORXPlaybackEngine
 {
     Q_OBJECT
@@ -66,6 +68,11 @@ public:
     QSize videoSize() const override;
     bool saveVideoSnapshotAt(const QString& path, int width, int height) override;
 
+signals:
+    // The video output was renewed at a new picture size and plays again: it restarted where
+    // it stood, a moment behind a partner engine that played on.
+    void videoOutputRenewed(ORXPlaybackEngine* sender);
+
 private:
     static void onEvent(const libvlc_event_t* event, void* opaque);
     static unsigned onVideoFormat(void** opaque, char* chroma, unsigned* width, unsigned* height,
@@ -80,20 +87,17 @@ private:
     bool hasEnded() const;
     void seekEnded(qint64 milliseconds);
     void finishReload();
-    void loadMedia();
+    void loadMedia(qint64 startMs = 0);
     void applySound();
+    void renewVideoOutput();
+    void endRenewal();
 
     libvlc_media_player_t* m_player = nullptr;
     std::shared_ptr<VLCMedia> m_media;
     std::shared_ptr<VLCVideoFrameSink> m_sink;
-    VLCVideoView* m_view = nullptr;
+    QPointer<VLCVideoView> m_view;
 
-    // Owned by libVLC's display thread between format and cleanup; the frame has the size the
-    // file declares when it declares one (see onVideoFormat).
-    std::vector<uchar> m_frame;
-    unsigned m_frameWidth = 0;
-    unsigned m_frameHeight = 0;
-    unsigned m_framePitch = 0;
+    // The frame has the size the file declares when it declares one (see onVideoFormat).
     std::atomic<int> m_declaredWidth{0};
     std::atomic<int> m_declaredHeight{0};
 
@@ -105,4 +109,11 @@ private:
     qint64 m_reloadSeekMs = -1;
     bool m_playAfterReload = false;
     int m_volume = 100;
+
+    // A video output being renewed at a new picture size: until libVLC plays again the
+    // engine reports playing at m_renewAt, and a pause asked for meanwhile waits for it.
+    bool m_renewing = false;
+    bool m_pauseAfterRenewal = false;
+    qint64 m_renewAt = 0;
+    QElapsedTimer m_renewClock;
 };

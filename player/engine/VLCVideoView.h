@@ -2,42 +2,96 @@
 
 #include <QImage>
 #include <QMutex>
-#include <QPointer>
 #include <QWidget>
 
 #include <atomic>
 #include <memory>
 
+class QPainter;
+class QTimer;
 class VLCVideoView;
+
+// The picture format asked of libVLC for one video output: RV32 pixels of width x height,
+// each line pitch bytes apart, lines lines allocated. Pitch and lines are multiples of 32, as
+// libVLC's converters and decoders assume of callback buffers.
+struct VLCVideoFrameFormat
+{
+    int width = 0;
+    int height = 0;
+    int pitch = 0;
+    int lines = 0;
+
+    QSize size() const { return QSize(width, height); }
+    bool isValid() const { return width > 0 && height > 0; }
+
+    // The picture for a source of sourceSize shown in a box of box device pixels: scaled to fit
+    // the box with the source's aspect kept when fill is set or the source does not fit, as
+    // long as that shrinks it well below its own size; otherwise the source's own size, which
+    // an empty box (a view never laid out) also asks for.
+    static VLCVideoFrameFormat forSource(QSize sourceSize, QSize box, bool fill);
+};
 
 // Where an engine's display thread leaves finished frames for a view. Shared by the view and
 // its engine, so that either may go first: a frame that arrives after the view has gone is
-// simply dropped. Thread-safe; it never waits for the main thread.
+// simply dropped. Thread-safe; it never waits for the main thread beyond the paint of a frame.
+//
+// Two buffers of the negotiated format: libVLC's converter writes into the back one (the
+// lock callback hands it out), and the display callback swaps it to the front under the
+// lock. The view paints the front buffer in place, so a frame is written once and read once.
 class VLCVideoFrameSink
 {
 public:
-    // Copies one RGB32 frame and asks the view (if any) to repaint.
-    void present(const uchar* pixels, int width, int height, int bytesPerLine);
-    QImage frame() const;
+    VLCVideoFrameSink();
+    ~VLCVideoFrameSink();
+    VLCVideoFrameSink(const VLCVideoFrameSink&) = delete;
+    VLCVideoFrameSink& operator=(const VLCVideoFrameSink&) = delete;
+
+    // --- libVLC's display thread ---
+    // Chooses the format for a source of sourceSize at the view's current box and allocates
+    // the buffers; an invalid format when the buffers cannot be had.
+    VLCVideoFrameFormat configure(QSize sourceSize);
+    void release();
+    void* backBuffer() const; // 32-byte aligned, pitch x lines bytes
+    void present();           // the back buffer is finished: it becomes the frame shown
+
+    // --- any thread ---
+    QImage frame() const; // a copy of the frame shown; null before the first frame
     void clear();
     quint64 frameCount() const { return m_frameCount.load(); }
+    VLCVideoFrameFormat format() const;
+    // The box (device pixels) and fill mode the next format is chosen for; true when the
+    // current video output's format is not the one these would give.
+    bool setBox(QSize box, bool fill);
+    bool needsNewFormat() const;
+    // Paints the frame shown into bounds (logical pixels) by the view's rule, for a painter of
+    // the given device pixel ratio; returns where it went, empty when there is no frame.
+    QRectF paint(QPainter* painter, const QRect& bounds, bool fill, qreal devicePixelRatio) const;
 
 private:
     friend class VLCVideoView;
     void attach(VLCVideoView* view);
     void detach();
+    void freeBuffers();
 
     mutable QMutex m_mutex;
-    QImage m_front; // the frame being shown
-    QImage m_back;  // the frame being filled
+    uchar* m_buffers[2] = {nullptr, nullptr};
+    int m_front = 0; // index of the buffer shown; the other one is written
+    bool m_hasFrame = false;
+    QImage m_still; // the last frame of the previous output, until the next one delivers
+    VLCVideoFrameFormat m_format;
+    QSize m_sourceSize;
+    QSize m_box;
+    bool m_fill = false;
     VLCVideoView* m_view = nullptr;
     std::atomic<quint64> m_frameCount{0};
     std::atomic<bool> m_updatePending{false};
 };
 
-// The drawing surface of one playback engine. libVLC decodes into our own buffer through its
-// video callbacks; the latest finished frame is painted on the main thread, so this works on
-// X11, Wayland and the offscreen platform alike.
+// The drawing surface of one playback engine. libVLC decodes and scales into the view's own
+// buffers through its video callbacks, at the size the picture is shown at (the view's size
+// times the device pixel ratio, aspect kept); the latest finished frame is painted on the main
+// thread, so this works on X11, Wayland and the offscreen platform alike. When the view's size
+// changes, pictureSizeChanged asks the engine for pictures of the new size.
 class VLCVideoView : public QWidget
 {
     Q_OBJECT
@@ -54,11 +108,15 @@ public:
     bool fillScreen() const { return m_fillScreen; }
     void setFillScreen(bool fill);
 
-    // The frame shown now; null before the first frame.
+    // The frame shown now, at the size libVLC delivers it; null before the first frame.
     QImage currentFrame() const { return m_sink->frame(); }
     quint64 frameCount() const { return m_sink->frameCount(); }
     // Forgets the picture (a new recording is loaded or the engine was stopped).
     void clearFrame();
+    // The size asked of libVLC now (device pixels); invalid before the first video output.
+    QSize pictureSize() const { return m_sink->format().size(); }
+    // Hands the view's present size to the sink; the engine calls it before it starts a video.
+    void updatePictureBox();
 
     std::shared_ptr<VLCVideoFrameSink> frameSink() const { return m_sink; }
 
@@ -66,9 +124,13 @@ signals:
     void fillScreenChanged(bool fill);
     // A new frame has arrived (main thread; coalesced when frames come faster than paints).
     void frameShown();
+    // The view's size settled at one that wants pictures of another size than libVLC gives.
+    void pictureSizeChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     friend class VLCVideoFrameSink;
@@ -76,4 +138,5 @@ private:
 
     bool m_fillScreen = false;
     std::shared_ptr<VLCVideoFrameSink> m_sink;
+    QTimer* m_settle = nullptr;
 };

@@ -16,6 +16,7 @@
 namespace {
 QString writeRecording(const QTemporaryDir& dir, const QString& name, bool audio, int seconds)
 {
+    // 320x180, 30 fps
     ORXSimRecordingOptions options;
     options.path = dir.filePath(name);
     options.durationSeconds = seconds;
@@ -44,6 +45,7 @@ class TestEngine : public QObject
     QTemporaryDir m_dir;
     QString m_withAudio;
     QString m_silent;
+    QString m_long;
 
 private slots:
     void initTestCase()
@@ -53,6 +55,86 @@ private slots:
         m_silent = writeRecording(m_dir, QStringLiteral("alwa_20230105_134501_R.avi"), false, 3);
         QVERIFY(QFile::exists(m_withAudio));
         QVERIFY(QFile::exists(m_silent));
+        m_long = writeRecording(m_dir, QStringLiteral("alwa_20230105_134601_R.avi"), false, 10);
+        QVERIFY(QFile::exists(m_long));
+    }
+
+    void pictureFormatFitsTheViewAndIsAligned_data()
+    {
+        QTest::addColumn<QSize>("source");
+        QTest::addColumn<QSize>("box");
+        QTest::addColumn<bool>("fill");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<int>("pitch");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("view never laid out: own size")
+            << QSize(1920, 1080) << QSize() << true << QSize(1920, 1080) << 7680 << 1088;
+        QTest::newRow("front in the window")
+            << QSize(1920, 1080) << QSize(644, 360) << true << QSize(640, 360) << 2560 << 384;
+        QTest::newRow("rear in the side view")
+            << QSize(1280, 720) << QSize(322, 234) << true << QSize(322, 181) << 1312 << 192;
+        QTest::newRow("full screen: near full size")
+            << QSize(1920, 1080) << QSize(1908, 1030) << true << QSize(1920, 1080) << 7680 << 1088;
+        QTest::newRow("full screen at 2x: larger")
+            << QSize(1920, 1080) << QSize(3816, 2060) << true << QSize(1920, 1080) << 7680 << 1088;
+        QTest::newRow("window at 2x")
+            << QSize(1920, 1080) << QSize(1288, 720) << true << QSize(1280, 720) << 5120 << 736;
+        QTest::newRow("small source, no fill")
+            << QSize(640, 360) << QSize(1000, 800) << false << QSize(640, 360) << 2560 << 384;
+        QTest::newRow("large source, no fill")
+            << QSize(1920, 1080) << QSize(640, 640) << false << QSize(640, 360) << 2560 << 384;
+        QTest::newRow("tall box") << QSize(320, 180) << QSize(100, 400) << true << QSize(100, 56) << 416
+                                  << 64;
+    }
+
+    void pictureFormatFitsTheViewAndIsAligned()
+    {
+        QFETCH(QSize, source);
+        QFETCH(QSize, box);
+        QFETCH(bool, fill);
+        QFETCH(QSize, picture);
+        QFETCH(int, pitch);
+        QFETCH(int, lines);
+        const VLCVideoFrameFormat format = VLCVideoFrameFormat::forSource(source, box, fill);
+        QCOMPARE(format.size(), picture);
+        QCOMPARE(format.pitch, pitch);
+        QCOMPARE(format.lines, lines);
+    }
+
+    void picturesComeAtTheShownSizeAndRenewWithIt()
+    {
+        // libVLC scales into the view's buffers at the size the picture is shown at; a new
+        // view size renews the output in place, and a snapshot keeps the recording's size.
+        Engine engine;
+        engine.view.setFillScreen(true);
+        engine.view.resize(200, 200);
+        engine.view.show();
+        engine.player.setMedia(VLCMedia::mediaWithPath(m_long));
+        QSignalSpy states(&engine.player, &ORXPlaybackEngine::mediaPlayerStateChanged);
+        engine.player.play();
+        QTRY_VERIFY_WITH_TIMEOUT(engine.view.frameCount() >= 3, 10000);
+        const qreal dpr = engine.view.devicePixelRatioF();
+        QCOMPARE(engine.view.currentFrame().size(), (QSizeF(200, 112) * dpr).toSize());
+
+        const QString path = m_dir.filePath(QStringLiteral("shown-size.png"));
+        QVERIFY(engine.player.saveVideoSnapshotAt(path, 0, 0));
+        QImage picture;
+        QTRY_VERIFY_WITH_TIMEOUT(picture.load(path), 5000);
+        QCOMPARE(picture.size(), QSize(320, 180));
+
+        QTRY_VERIFY_WITH_TIMEOUT(engine.player.time().intValue() >= 1000, 10000);
+        const qint64 before = engine.player.time().intValue();
+        const int stateEvents = states.count();
+        QSignalSpy renewed(&engine.player, &VLCMediaPlayer::videoOutputRenewed);
+        engine.view.resize(100, 100);
+        QTRY_COMPARE_WITH_TIMEOUT(engine.view.currentFrame().size(), (QSizeF(100, 56) * dpr).toSize(), 5000);
+        // Played on from where it was, and the controller saw no stop.
+        QVERIFY(engine.player.isPlaying());
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            engine.player.time().intValue() >= before,
+            qPrintable(QStringLiteral("%1 < %2").arg(engine.player.time().intValue()).arg(before)), 3000);
+        QCOMPARE(states.count(), stateEvents);
+        QTRY_COMPARE_WITH_TIMEOUT(renewed.count(), 1, 3000);
     }
 
     void playsFramesIntoTheView_data()
