@@ -45,3 +45,13 @@ shot() {
 # (object name, accessible name or text) to reach the window. The window shown last is saved.
 shot player --play 0
 shot map --play 0 --click informationButtonImageView
+# The settings window on the sample card's config.bin, one picture per tab.
+shot settings-video --click settingButton
+shot settings-basic --click settingButton --click Basic
+shot settings-gps --click settingButton --click GPS
+shot settings-aux --click settingButton --click AUX
+shot settings-motion --click settingButton --click Motion
+shot settings-audio --click settingButton --click Audio
+shot settings-drivelog --click settingButton --click "Drive log"
+shot format --click settingButton --click sdcardFormatButton
+shot clock --click clockButton
