@@ -46,6 +46,9 @@ int run(const QStringList& args)
         return ORXCli::failInput(
             path, ORXLocalizedString(info.exists() ? "telemetry.error.not_avi" : "cli.file.missing"));
     }
+    // Like a damaged file: what could be read is printed, the reason it ends early is told.
+    if (!box.errorString().isEmpty())
+        ORXCli::writeErr(QStringLiteral("orvex-cli: %1: %2\n").arg(path, box.errorString()));
     if (format == QLatin1String("csv"))
         ORXCli::writeOut(ORXTelemetryExport::toCsv(box));
     else if (format == QLatin1String("gpx"))

@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for the given number of seconds.
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
+# Each target may use 512 MB: an input that makes a reader take more (an index that repeats
+# itself, a header count taken at its word) is a finding like a crash. The seeds of a target
+# are the small files in fuzz/seeds/TARGET (kept in git); what the fuzzer adds goes to
+# fuzz-corpus/TARGET, findings to fuzz-artifacts/. ORVEX_FUZZ_NICE=1 runs them at the lowest
+# priority (shared machines).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
@@ -13,6 +18,8 @@ targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   mapfile -t targets < <(find build-fuzz/fuzz -maxdepth 1 -type f -name 'fuzz_*' -executable -printf '%f\n' | sort)
 fi
+nice=()
+[ "${ORVEX_FUZZ_NICE:-0}" = 1 ] && nice=(nice -n 19)
 status=0
 for t in "${targets[@]}"; do
   corpus=fuzz-corpus/$t
@@ -20,11 +27,12 @@ for t in "${targets[@]}"; do
   seeds=()
   [ -d "fuzz/seeds/$t" ] && seeds=("fuzz/seeds/$t")
   echo "== $t for ${seconds}s =="
-  if ! "build-fuzz/fuzz/$t" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 \
+  if ! ${nice[@]+"${nice[@]}"} "build-fuzz/fuzz/$t" -max_total_time="$seconds" -rss_limit_mb=512 -timeout=10 \
        -artifact_prefix=fuzz-artifacts/"$t"- -print_final_stats=1 "$corpus" "${seeds[@]}" 2>"fuzz-artifacts/$t.log"; then
     echo "$t: FINDING (see fuzz-artifacts/$t.log)"; status=1
   else
     grep -E 'stat::number_of_executed_units|Done' "fuzz-artifacts/$t.log" | tail -n 2
+    grep -E '^#[0-9]+' "fuzz-artifacts/$t.log" | tail -n 1
   fi
 done
 exit $status
