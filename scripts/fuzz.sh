@@ -13,7 +13,7 @@ shift || true
 bash scripts/deps.sh
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVEX_FUZZ=ON \
   -DORVEX_GUI=OFF -DORVEX_TESTS=OFF -DORVEX_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j"${ORVEX_JOBS:-2}"
+cmake --build build-fuzz -j"${ORVEX_JOBS:-2}" --target orvex_fuzzers
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   mapfile -t targets < <(find build-fuzz/fuzz -maxdepth 1 -type f -name 'fuzz_*' -executable -printf '%f\n' | sort)
