@@ -36,8 +36,10 @@ int run(const QStringList& args)
     if (!formats.contains(format))
         return ORXCli::failUsage(kCommand, QStringLiteral("unknown format \"%1\"").arg(format));
 
-    // Standard error is for this command's own messages: no extraction trace lines.
-    QLoggingCategory::setFilterRules(QStringLiteral("orvex.model.debug=false\norvex.model.info=false"));
+    // Standard error is for this command's own messages: no extraction log lines (it says
+    // itself when the telemetry ends early).
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("orvex.model.debug=false\norvex.model.info=false\norvex.model.warning=false"));
     ORXBlackBoxData box;
     box.setWaitAfterRead(0);
     box.setIndexTraceEnabled(false);

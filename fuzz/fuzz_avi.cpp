@@ -131,7 +131,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Every record kept has an index entry of its own (repeats are skipped), and the caps hold.
     const qsizetype entries = qsizetype(size) / 16 + 1;
     if (box.m_GSensors().size() + box.gpsRecords().size() > entries ||
-        box.gpsRecords().size() > ORXBlackBoxData::kMaxGpsRecords || box.m_NMEAs().size() > ORXBlackBoxData::kMaxFixes)
+        box.gpsRecords().size() > ORXBlackBoxData::kMaxGpsRecords ||
+        box.m_NMEAs().size() > ORXBlackBoxData::kMaxFixes)
         __builtin_trap();
     const bool capped = box.gpsRecords().size() == ORXBlackBoxData::kMaxGpsRecords ||
                         box.m_NMEAs().size() == ORXBlackBoxData::kMaxFixes;

@@ -7,6 +7,12 @@
 // The map page ("map2_eng.htm" from the program's resources) in a web engine page, and the
 // way in for script calls: calls made before the page has loaded wait for it, so the first
 // position of a recording is not lost to a slow start of the engine.
+//
+// What a recording can make the page take: one route call per recording, with one point per
+// GPS record (at most ORXBlackBoxData::kMaxGpsRecords, some 25 characters each: a script
+// under 1.3 MB that the page reads in time linear in its points), and marker calls of a few
+// dozen characters. While the page is not loaded, at most kMaxPendingScripts calls wait and
+// a newer route replaces a waiting one, so they hold at most one route.
 class ORXMapPage : public QWebEnginePage
 {
     Q_OBJECT
@@ -28,6 +34,7 @@ public:
     bool isMapLoaded() const { return m_loaded; }
     // Runs a script in the page, now or once it has loaded; results are not read.
     void runScript(const QString& script);
+    qsizetype pendingScriptCount() const { return m_pending.size(); } // calls waiting for the page
 
 signals:
     void mapLoaded(bool ok);

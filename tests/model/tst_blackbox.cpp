@@ -334,7 +334,8 @@ private slots:
         gps.addGps(AviTestFile::gps(100, shortSentences));
         for (int i = 0; i < 20000; ++i)
             gps.addEntry(gps.entries().first());
-        QTest::newRow("one GPS record of short sentences indexed 20001 times") << gps.build() << 0 << 1 << 169 << false;
+        QTest::newRow("one GPS record of short sentences indexed 20001 times")
+            << gps.build() << 0 << 1 << 169 << false;
 
         AviTestFile mixed;
         mixed.addGps(AviTestFile::gps(100, kGga));
@@ -349,8 +350,8 @@ private slots:
             fixes.addGps(AviTestFile::gps(quint32(i) * 1000, shortSentences));
         fixes.addGSensor(AviTestFile::gsensor(100)); // after the cap: not read
         QTest::newRow("more fixes than a camera writes")
-            << fixes.build() << 0 << int((ORXBlackBoxData::kMaxFixes + 168) / 169) << int(ORXBlackBoxData::kMaxFixes)
-            << true;
+            << fixes.build() << 0 << int((ORXBlackBoxData::kMaxFixes + 168) / 169)
+            << int(ORXBlackBoxData::kMaxFixes) << true;
 
         AviTestFile records; // records one byte apart over zeros: all different, all empty
         records.addChunk("02sb", QByteArray(ORXBlackBoxData::kMaxGpsRecords + 552, '\0'));
