@@ -58,7 +58,7 @@ int run(const QStringList& args)
     else if (format == QLatin1String("summary"))
         ORXCli::writeOut(ORXTelemetryExport::toSummary(box));
     else
-        ORXCli::writeOut(ORXTelemetryExport::toJson(box));
+        ORXTelemetryExport::writeJson(box, [](const QByteArray& chunk) { ORXCli::writeOut(chunk); });
     return ORXCli::Success;
 }
 
