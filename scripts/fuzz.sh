@@ -20,6 +20,9 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 # libFuzzer's timeout is wall-clock time: at the lowest priority on a busy machine a run can
 # wait seconds for a core without hanging, so the limit for a hang is longer there.
+# The memory limit is for what one input costs: freed memory goes back to the system and the
+# quarantine of freed blocks stays small, so hours of runs do not add up to the limit.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=32:allocator_release_to_os_interval_ms=500}
 nice=()
 timeout=10
 if [ "${ORVEX_FUZZ_NICE:-0}" = 1 ]; then nice=(nice -n 19); timeout=60; fi
