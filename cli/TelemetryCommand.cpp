@@ -36,8 +36,10 @@ int run(const QStringList& args)
     if (!formats.contains(format))
         return ORXCli::failUsage(kCommand, QStringLiteral("unknown format \"%1\"").arg(format));
 
-    // Standard error is for this command's own messages: no extraction trace lines.
-    QLoggingCategory::setFilterRules(QStringLiteral("orvex.model.debug=false\norvex.model.info=false"));
+    // Standard error is for this command's own messages: no extraction log lines (it says
+    // itself when the telemetry ends early).
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("orvex.model.debug=false\norvex.model.info=false\norvex.model.warning=false"));
     ORXBlackBoxData box;
     box.setWaitAfterRead(0);
     box.setIndexTraceEnabled(false);
@@ -46,6 +48,9 @@ int run(const QStringList& args)
         return ORXCli::failInput(
             path, ORXLocalizedString(info.exists() ? "telemetry.error.not_avi" : "cli.file.missing"));
     }
+    // Like a damaged file: what could be read is printed, the reason it ends early is told.
+    if (!box.errorString().isEmpty())
+        ORXCli::writeErr(QStringLiteral("orvex-cli: %1: %2\n").arg(path, box.errorString()));
     if (format == QLatin1String("csv"))
         ORXCli::writeOut(ORXTelemetryExport::toCsv(box));
     else if (format == QLatin1String("gpx"))
@@ -53,7 +58,7 @@ int run(const QStringList& args)
     else if (format == QLatin1String("summary"))
         ORXCli::writeOut(ORXTelemetryExport::toSummary(box));
     else
-        ORXCli::writeOut(ORXTelemetryExport::toJson(box));
+        ORXTelemetryExport::writeJson(box, [](const QByteArray& chunk) { ORXCli::writeOut(chunk); });
     return ORXCli::Success;
 }
 

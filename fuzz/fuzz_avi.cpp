@@ -7,7 +7,8 @@
 // reader sees a whole file in memory (QBuffer).
 //
 // When the corpus folder given on the command line is empty, a few valid recordings in
-// this compact form are written into it first.
+// this compact form are written into it first. The reader must keep no more records than the
+// input has index entries, whatever the index repeats.
 #include "ORXAviRecords.h"
 #include "ORXBlackBoxData.h"
 #include "ORXTelemetryExport.h"
@@ -127,6 +128,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (box.m_vGpsData().size() > box.m_GSensors().size() ||
         box.m_vGSensorData().size() != box.m_GSensors().size())
         __builtin_trap();
+    // Every record kept has an index entry of its own (repeats are skipped), and the caps hold.
+    const qsizetype entries = qsizetype(size) / 16 + 1;
+    if (box.m_GSensors().size() + box.gpsRecords().size() > entries ||
+        box.gpsRecords().size() > ORXBlackBoxData::kMaxGpsRecords ||
+        box.m_NMEAs().size() > ORXBlackBoxData::kMaxFixes)
+        __builtin_trap();
+    const bool capped = box.gpsRecords().size() == ORXBlackBoxData::kMaxGpsRecords ||
+                        box.m_NMEAs().size() == ORXBlackBoxData::kMaxFixes;
+    if (!box.errorString().isEmpty() && !capped)
+        __builtin_trap(); // the message is for a reached cap only
     ORXTelemetryExport::toCsv(box);
     ORXTelemetryExport::toGpx(box);
     ORXTelemetryExport::toJson(box);

@@ -19,6 +19,11 @@ enum class ORXDriveLogKind
 // carries: a file holding fewer records than announced gives the whole records it holds
 // and a message naming the shortfall; bytes after the last announced record are ignored;
 // a count too large to be a real log is refused before anything is allocated.
+//
+// What a file of S bytes can cost: the records are read once, O(S) time, into one buffer of
+// min(S - 12, count * record size) bytes, never above kMaxRecordBytes (fromBytes() holds a
+// second copy of the bytes it is given). The table formats a cell only when it is asked
+// for one, and writes its CSV line by line.
 class ORXDriveLog
 {
 public:

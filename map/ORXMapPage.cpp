@@ -85,6 +85,9 @@ void ORXMapPage::runScript(const QString& script)
         runJavaScript(script);
         return;
     }
+    const QLatin1String route("ORXSetRoute(");
+    if (script.startsWith(route))
+        m_pending.removeIf([&](const QString& waiting) { return waiting.startsWith(route); });
     if (m_pending.size() >= kMaxPendingScripts)
         m_pending.removeFirst();
     m_pending.append(script);

@@ -11,6 +11,12 @@
 // Only the program's own page is shown in the view: a link in it (the attribution of the
 // map data) opens in the system browser and the map stays. A load that fails is reported
 // (log line and mapLoaded(false)) and tried again a little later.
+//
+// What a recording can make the page take: one route call per recording, with one point per
+// GPS record (at most ORXBlackBoxData::kMaxGpsRecords, some 25 characters each: a script
+// under 1.3 MB that the page reads in time linear in its points), and marker calls of a few
+// dozen characters. While the page is not loaded, at most kMaxPendingScripts calls wait and
+// a newer route replaces a waiting one, so they hold at most one route.
 class ORXMapPage : public QWebEnginePage
 {
     Q_OBJECT
@@ -37,6 +43,7 @@ public:
     bool isMapLoaded() const { return m_loaded; }
     // Runs a script in the page, now or once it has loaded; results are not read.
     void runScript(const QString& script);
+    qsizetype pendingScriptCount() const { return m_pending.size(); } // calls waiting for the page
 
     // The page to show instead of pageUrl(); for a failing page in tests.
     void setMapUrl(const QUrl& url) { m_url = url; }

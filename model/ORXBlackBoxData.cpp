@@ -1,5 +1,7 @@
 #include "ORXBlackBoxData.h"
 
+#include "ORXLocalizedString.h"
+
 #include <QFile>
 #include <QLoggingCategory>
 #include <QThread>
@@ -109,6 +111,8 @@ void ORXBlackBoxData::clear()
     m_gpsData.clear();
     m_gpsRecords.clear();
     m_gpsRecordIndexes.clear();
+    m_readRecords.clear();
+    m_error.clear();
 }
 
 bool ORXBlackBoxData::ExtractStreamInformation(const char* path)
@@ -154,6 +158,7 @@ bool ORXBlackBoxData::ExtractStreamInformation(QIODevice* device)
     bool walked = false;
     if (riff)
         walked = walkIndex(reader, quint64(le32(head + 4)) + 8);
+    m_readRecords = {}; // only needed during the walk
     if (openedHere)
         device->close();
     if (!walked)
@@ -169,7 +174,8 @@ bool ORXBlackBoxData::ExtractStreamInformation(QIODevice* device)
 
 // Walks idx1 entry by entry and reads each "02sb" record at its position, in index order.
 // Positions are computed in 64 bits, so huge offsets and sizes point past the end of the
-// file (and read nothing) instead of wrapping around to its start.
+// file (and read nothing) instead of wrapping around to its start. An entry pointing at a
+// record already read is skipped; the walk ends early once a cap is reached.
 bool ORXBlackBoxData::walkIndex(ORXAviFileReader& reader, quint64 riffEnd)
 {
     using namespace ORXAviLayout;
@@ -205,13 +211,35 @@ bool ORXBlackBoxData::walkIndex(ORXAviFileReader& reader, quint64 riffEnd)
         const qint64 recordPos = qint64(chunkOffset) + kFirstChunkOffset + kChunkSizeField;
         const bool gps = chunkLength > kGSensorChunkMax;
         const qint64 size = gps ? qint64(sizeof(_AVI_GPS_DATA_T)) : qint64(sizeof(_AVI_GSENSOR_DATA_T));
+        if (!isFirstRead(recordPos, gps))
+            continue; // read before, and not empty (an empty read ended the walk)
+        if (gps && m_gpsRecords.size() >= kMaxGpsRecords) {
+            setLimitReached("GPS records", kMaxGpsRecords);
+            break;
+        }
         lastRead = reader.readAt(recordPos, record, size);
         if (gps)
             addGpsRecord(record, lastRead);
         else
             addGSensorRecord(record, lastRead);
-    } while (quint64(pos) <= riffEnd && lastRead != 0 && pos < fileLength);
+    } while (quint64(pos) <= riffEnd && lastRead != 0 && pos < fileLength && m_error.isEmpty());
     return true;
+}
+
+bool ORXBlackBoxData::isFirstRead(qint64 recordPos, bool gps)
+{
+    const qsizetype before = m_readRecords.size();
+    m_readRecords.insert(recordPos * 2 + (gps ? 1 : 0));
+    return m_readRecords.size() > before;
+}
+
+void ORXBlackBoxData::setLimitReached(const char* what, qsizetype limit)
+{
+    if (!m_error.isEmpty())
+        return;
+    qCWarning(lcBlackBox, "more %s than a camera writes: telemetry ends after %lld", what,
+              static_cast<long long>(limit));
+    m_error = ORXLocalizedString("telemetry.error.too_much");
 }
 
 void ORXBlackBoxData::addGpsRecord(const char* bytes, qint64 size)
@@ -246,6 +274,10 @@ bool ORXBlackBoxData::ParseNMEA(char* buffer, int32_t bufferSize)
         } else if (c == '\r' || c == '\n' || c == '\0') {
             c = '\0';
             if (sentence[0] == '$' && sentence[1] == 'G') {
+                if (m_nmeas.size() >= kMaxFixes) {
+                    setLimitReached("fixes", kMaxFixes);
+                    break;
+                }
                 m_parser.parse(QByteArrayView(sentence, &c - sentence));
                 m_nmeas.append(m_parser.m_Current().duplicate());
             }

@@ -7,6 +7,7 @@
 #include "ORXNMEASentenceParser.h"
 
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <cstdint>
@@ -17,9 +18,27 @@ class QIODevice;
 // the AVI side stream "02sb", found through the file's idx1 index, and a snapshot of the
 // parsed GPS fix after every NMEA sentence. Refilled for every recording; not thread-safe
 // (one extraction at a time, read the lists only after it returned).
+//
+// What a file of S bytes can cost. The camera writes each record once and indexes it once,
+// so an index entry pointing at a record already read is skipped: every record kept has an
+// index entry of its own, at most S / 16 of them. The walk is O(S) time (one hash look-up
+// per side-stream entry, at most 552 bytes read and split per GPS record). Memory:
+//   - G-sensor samples: about 90 bytes each (sample, record, paired GPS record, the
+//     position seen), at most S / 16 of them: under 6 * S;
+//   - GPS records: at most kMaxGpsRecords, about 620 bytes each: under 31 MB;
+//   - fixes: at most kMaxFixes, 104 bytes each: under 21 MB (more while the list grows).
+// Reaching either cap ends the walk as a damaged file does: the telemetry read up to there
+// is kept and errorString() says why the rest is missing.
 class ORXBlackBoxData
 {
 public:
+    // The camera writes one GPS record a second with a handful of NMEA sentences (five from
+    // the combined GPS and GLONASS receiver), in clips of a few minutes: a five-minute clip
+    // holds 300 records and 1,500 fixes. The caps leave a wide margin: 50,000 records are
+    // almost 14 hours of recording, 200,000 fixes 11 hours at five sentences a second.
+    static constexpr qsizetype kMaxGpsRecords = 50000;
+    static constexpr qsizetype kMaxFixes = 200000;
+
     // One distinct GPS record, in index order, with the index in m_NMEAs of the last
     // snapshot its own sentences produced (-1 when they produced none).
     struct GpsRecord
@@ -38,10 +57,14 @@ public:
     bool ExtractStreamInformation(const QString& path);
     // Reads from a random-access device (opened read-only here if it is not open yet).
     bool ExtractStreamInformation(QIODevice* device);
+    // Empty when the last extraction read every record it found; otherwise, for the user,
+    // why the telemetry ends early (more GPS data than a camera writes).
+    QString errorString() const { return m_error; }
 
     // Splits NMEA text into sentences (ended by CR, LF or NUL; terminators are overwritten
     // with NUL) and feeds every "$G..." sentence to the parser, keeping a snapshot of the
-    // fix after each. Text after the last terminator is ignored. False for no text.
+    // fix after each, up to kMaxFixes snapshots (then errorString() is set and the rest of
+    // the text is ignored). Text after the last terminator is ignored. False for no text.
     bool ParseNMEA(char* buffer, int32_t bufferSize);
     // Appends the sample of one 24-byte G-sensor record, converted to g.
     bool ParseGSensor(const void* record, int32_t bufferSize);
@@ -69,7 +92,9 @@ public:
 
 private:
     bool walkIndex(class ORXAviFileReader& reader, quint64 riffEnd);
+    bool isFirstRead(qint64 recordPos, bool gps);
     void addGpsRecord(const char* bytes, qint64 size);
+    void setLimitReached(const char* what, qsizetype limit);
     void addGSensorRecord(const char* bytes, qint64 size);
 
     ORXNMEASentenceParser m_parser;
@@ -79,6 +104,8 @@ private:
     QList<ORXAviGpsData> m_gpsData;
     QList<GpsRecord> m_gpsRecords;
     QList<qsizetype> m_gpsRecordIndexes;
+    QSet<qint64> m_readRecords; // position * 2 + 1 for a GPS record, for the current walk
+    QString m_error;
     int m_waitMs = 1000;
     bool m_indexTrace = true;
 };

@@ -22,6 +22,11 @@
 // new list, never a half-built one. A rebuild started while another runs supersedes it: the
 // earlier one stops early and its result is dropped, and only the latest rebuild tells the
 // delegate.
+//
+// What a folder tree can cost: the walk lists at most kFolderLimit folders, at most kMaxDepth
+// open at a time, and keeps at most kMediaLimit + kMaxDepth recordings (a few hundred bytes
+// each, their paths below PATH_MAX), so memory stays under a few megabytes however huge or
+// deep the tree. Time is one look at every entry of the listed folders, plus the sort.
 class ORXMediaList
 {
 public:

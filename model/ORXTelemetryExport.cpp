@@ -111,22 +111,55 @@ QList<ORXTelemetryExport::Position> ORXTelemetryExport::recordPositions(const OR
     return positions;
 }
 
+// Written element by element, each as QJsonDocument writes it inside the whole document (keys
+// sorted, compact), so the text is the same as one document's and a recording with many
+// fixes never holds its whole document in memory.
+void ORXTelemetryExport::writeJson(const ORXBlackBoxData& box,
+                                   const std::function<void(const QByteArray&)>& write)
+{
+    constexpr qsizetype kChunk = 64 * 1024;
+    QByteArray text;
+    const auto flush = [&](bool force) {
+        if (!text.isEmpty() && (force || text.size() >= kChunk)) {
+            write(text);
+            text.clear();
+        }
+    };
+    const auto array = [&](const char* key, const auto& list, const auto& element) {
+        text += '"';
+        text += key;
+        text += "\":[";
+        bool first = true;
+        for (const auto& item : list) {
+            if (!first)
+                text += ',';
+            first = false;
+            text += QJsonDocument(element(item)).toJson(QJsonDocument::Compact);
+            flush(false);
+        }
+        text += ']';
+    };
+    // The members in the order QJsonObject keeps them (sorted by key).
+    text += '{';
+    array("m_GSensors", box.m_GSensors(), [](const ORXGSensor& g) {
+        return QJsonArray{double(g.x()), double(g.y()), double(g.z())};
+    });
+    text += ',';
+    array("m_NMEAs", box.m_NMEAs(), fixJson);
+    text += ',';
+    array("m_vGSensorData", box.m_vGSensorData(),
+          [](const ORXAviGSensorData& g) { return gsensorRecordJson(g.data()); });
+    text += ',';
+    array("m_vGpsData", box.m_vGpsData(), [](const ORXAviGpsData& g) { return gpsRecordJson(g.data()); });
+    text += "}\n";
+    flush(true);
+}
+
 QByteArray ORXTelemetryExport::toJson(const ORXBlackBoxData& box)
 {
-    QJsonArray samples, gsensorRecords, gpsRecords, fixes;
-    for (const ORXGSensor& g : box.m_GSensors())
-        samples.append(QJsonArray{double(g.x()), double(g.y()), double(g.z())});
-    for (const ORXAviGSensorData& g : box.m_vGSensorData())
-        gsensorRecords.append(gsensorRecordJson(g.data()));
-    for (const ORXAviGpsData& g : box.m_vGpsData())
-        gpsRecords.append(gpsRecordJson(g.data()));
-    for (const ORXGpsData& f : box.m_NMEAs())
-        fixes.append(fixJson(f));
-    const QJsonObject root{{"m_GSensors", samples},
-                           {"m_vGSensorData", gsensorRecords},
-                           {"m_vGpsData", gpsRecords},
-                           {"m_NMEAs", fixes}};
-    return QJsonDocument(root).toJson(QJsonDocument::Compact) + '\n';
+    QByteArray json;
+    writeJson(box, [&json](const QByteArray& chunk) { json += chunk; });
+    return json;
 }
 
 QByteArray ORXTelemetryExport::toCsv(const ORXBlackBoxData& box)

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class ORXBlackBoxData;
 class ORXGpsData;
 
@@ -26,6 +28,8 @@ public:
 
     // One object with the arrays m_GSensors, m_vGSensorData, m_vGpsData and m_NMEAs.
     static QByteArray toJson(const ORXBlackBoxData& box);
+    // The same text, handed to write() in pieces of some 64 KB (for large recordings).
+    static void writeJson(const ORXBlackBoxData& box, const std::function<void(const QByteArray&)>& write);
     // One row per G-sensor sample, with the paired GPS record's position and speed.
     static QByteArray toCsv(const ORXBlackBoxData& box);
     // One track point per usable GPS record, in index order.

@@ -8,6 +8,7 @@
 inline constexpr qint64 kORXConfigFileSize = sizeof(_FILEDATA);
 
 // False (record untouched) when the file is missing, unreadable or not exactly 428 bytes.
+// Whatever the file, at most 428 bytes are read and held: the size is checked first.
 bool readConfigFile(const QString& path, _FILEDATA* record);
 
 // Writes the 428 bytes through a save-file (write, flush, rename), so a failed or short

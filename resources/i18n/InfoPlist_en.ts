@@ -1455,6 +1455,10 @@ Everything on this card will be erased.</translation>
             <source>not a RIFF AVI recording, or it cannot be read</source>
             <translation>not a RIFF AVI recording, or it cannot be read</translation>
         </message>
+        <message id="telemetry.error.too_much">
+            <source>holds more GPS data than a camera writes; the telemetry ends where the limit was reached</source>
+            <translation>holds more GPS data than a camera writes; the telemetry ends where the limit was reached</translation>
+        </message>
         <message id="telemetry.summary.first_position">
             <source>First position</source>
             <translation>First position</translation>

@@ -1,6 +1,8 @@
 #include "OrvexTest.h"
 
+#include "../model/AviTestFile.h"
 #include "CliRunner.h"
+#include "ORXLocalizedString.h"
 #include "ORXSimRecording.h"
 
 #include <QJsonArray>
@@ -198,6 +200,24 @@ private slots:
         QVERIFY2(r.err.contains(err.replace("DIR", m_dir.path()).toUtf8()), r.err.constData());
         if (exitCode == 1)
             QCOMPARE(r.err.count('\n'), 1);
+    }
+
+    void tooMuchGpsDataIsToldAfterWhatWasRead()
+    {
+        // Far more sentences than a camera writes: the summary up to the cap, and why.
+        AviTestFile avi;
+        for (int i = 0; i < 1200; ++i)
+            avi.addGps(AviTestFile::gps(quint32(i) * 1000, QByteArray("$G\n").repeated(169)));
+        const QString path = m_dir.filePath("alwa_20230105_134502_F.avi");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(avi.build()) > 0);
+        file.close();
+        const CliResult r = runCli({"telemetry", path, "--format", "summary"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.contains(": 200000\n"), r.out.constData()); // the fixes, up to the cap
+        QCOMPARE(r.err, QStringLiteral("orvex-cli: %1: %2\n")
+                            .arg(path, ORXLocalizedString("telemetry.error.too_much"))
+                            .toUtf8());
     }
 
 private:

@@ -68,6 +68,13 @@ private slots:
         QTest::newRow("short mid-record") << ORXDriveLogKind::Flash
                                           << driveLogBytes(4, flashRecords(3)).chopped(1) << true << false << 2;
         QTest::newRow("header only, count 1") << ORXDriveLogKind::Obd << driveLogBytes(1, {}) << true << false << 0;
+        // The largest count taken, and the first refused, whatever the file holds.
+        const quint32 flashMax =
+            quint32(ORXDriveLog::kMaxRecordBytes / ORXDriveLog::recordSize(ORXDriveLogKind::Flash));
+        QTest::newRow("largest count")
+            << ORXDriveLogKind::Flash << driveLogBytes(flashMax, flashRecords(2)) << true << false << 2;
+        QTest::newRow("largest count + 1")
+            << ORXDriveLogKind::Flash << driveLogBytes(flashMax + 1, flashRecords(2)) << false << false << 0;
         QTest::newRow("count 0xFFFFFFFF") << ORXDriveLogKind::Flash << driveLogBytes(0xffffffffu, flashRecords(2))
                                           << false << false << 0;
         QTest::newRow("count 0xFFFFFFFF obd") << ORXDriveLogKind::Obd << driveLogBytes(0xffffffffu, {}) << false

@@ -311,20 +311,71 @@ private slots:
         QCOMPARE(got.nTemprature, 0);
     }
 
-    void endlessIndexStopsAtFileEnd()
+    // What a hostile index can make the reader keep: repeats of a record are skipped, and
+    // the caps end the walk like a damaged file (what was read, and a message).
+    void hostileIndexes_data()
     {
-        // A RIFF size far beyond the file and an index made of nothing but entries: the walk
-        // ends at the end of the file.
-        AviTestFile avi;
-        const _AVI_GSENSOR_DATA_T sample = AviTestFile::gsensor(100);
-        avi.addGSensor(sample);
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("samples");
+        QTest::addColumn<int>("gpsRecords");
+        QTest::addColumn<int>("fixes");
+        QTest::addColumn<bool>("limited");
+        const QByteArray shortSentences = QByteArray("$G\n").repeated(169);
+
+        AviTestFile sample; // and a RIFF size far beyond the file: the walk ends at its end
+        sample.addGSensor(AviTestFile::gsensor(100));
         for (int i = 0; i < 5000; ++i)
-            avi.addEntry(avi.entries().first());
-        QByteArray file = avi.build();
-        qToLittleEndian(quint32(0xfffffff0), file.data() + 4);
+            sample.addEntry(sample.entries().first());
+        QByteArray endless = sample.build();
+        qToLittleEndian(quint32(0xfffffff0), endless.data() + 4);
+        QTest::newRow("one sample indexed 5001 times") << endless << 1 << 0 << 0 << false;
+
+        AviTestFile gps;
+        gps.addGps(AviTestFile::gps(100, shortSentences));
+        for (int i = 0; i < 20000; ++i)
+            gps.addEntry(gps.entries().first());
+        QTest::newRow("one GPS record of short sentences indexed 20001 times")
+            << gps.build() << 0 << 1 << 169 << false;
+
+        AviTestFile mixed;
+        mixed.addGps(AviTestFile::gps(100, kGga));
+        mixed.addGSensor(AviTestFile::gsensor(100));
+        mixed.addEntry(mixed.entries().at(0));
+        mixed.addEntry(mixed.entries().at(1));
+        mixed.addGSensor(AviTestFile::gsensor(200));
+        QTest::newRow("repeats between records") << mixed.build() << 2 << 1 << 1 << false;
+
+        AviTestFile fixes;
+        for (int i = 0; i < 1200; ++i)
+            fixes.addGps(AviTestFile::gps(quint32(i) * 1000, shortSentences));
+        fixes.addGSensor(AviTestFile::gsensor(100)); // after the cap: not read
+        QTest::newRow("more fixes than a camera writes")
+            << fixes.build() << 0 << int((ORXBlackBoxData::kMaxFixes + 168) / 169)
+            << int(ORXBlackBoxData::kMaxFixes) << true;
+
+        AviTestFile records; // records one byte apart over zeros: all different, all empty
+        records.addChunk("02sb", QByteArray(ORXBlackBoxData::kMaxGpsRecords + 552, '\0'));
+        for (quint32 i = 1; i <= ORXBlackBoxData::kMaxGpsRecords; ++i)
+            records.addEntry({"02sb", 4 + i, 552});
+        records.addGSensor(AviTestFile::gsensor(100));
+        QTest::newRow("more GPS records than a camera writes")
+            << records.build() << 0 << int(ORXBlackBoxData::kMaxGpsRecords) << 0 << true;
+    }
+
+    void hostileIndexes()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, limited);
         ORXBlackBoxData box;
         QVERIFY(extract(box, file));
-        QCOMPARE(box.m_GSensors().size(), 5001);
+        QTEST(int(box.m_GSensors().size()), "samples");
+        QTEST(int(box.gpsRecords().size()), "gpsRecords");
+        QTEST(int(box.m_NMEAs().size()), "fixes");
+        QCOMPARE(!box.errorString().isEmpty(), limited);
+        AviTestFile good;
+        good.addGSensor(AviTestFile::gsensor(100));
+        QVERIFY(extract(box, good.build()));
+        QVERIFY(box.errorString().isEmpty()); // each extraction starts afresh
     }
 
     void pathVersionRefusesNonFiles()

@@ -249,6 +249,21 @@ private slots:
         QCOMPARE(list.count(), ORXMediaList::kMediaLimit + 3);
     }
 
+    void deepTreeEndsAtDepthLimit()
+    {
+        // 200 nested folders, one recording in each: the walk lists the top kMaxDepth.
+        QTemporaryDir temp = bigTempDir();
+        QString folder = temp.path();
+        for (int level = 0; level < 200; ++level) {
+            QVERIFY(touch(folder + QLatin1Char('/') + recordingName(level)));
+            folder += QStringLiteral("/d");
+            QVERIFY(QDir().mkpath(folder));
+        }
+        ORXMediaList list;
+        rebuild(list, temp.path());
+        QCOMPARE(list.count(), ORXMediaList::kMaxDepth);
+    }
+
     void folderLinkCycles()
     {
         QTemporaryDir temp;

@@ -2,6 +2,7 @@
 // missing tiles, and the separate map window.
 #include "OrvexTest.h"
 
+#include "ORXBlackBoxData.h"
 #include "ORXLocalizedString.h"
 #include "ORXMapPage.h"
 #include "ORXMapWindowController.h"
@@ -92,6 +93,31 @@ private slots:
                  1);
         m_page->runScript(ORXTelemetryPresenter::routeScript({}));
         QCOMPARE(evaluate(m_page, QStringLiteral("ORXRoutePointCount()")).toInt(), 0);
+    }
+
+    void largestRouteIsDrawn()
+    {
+        // As many points as a recording can give (one per GPS record, up to the cap).
+        QList<ORXTelemetryPresenter::MapPosition> route;
+        for (qsizetype i = 0; i < ORXBlackBoxData::kMaxGpsRecords; ++i)
+            route.append({37.5 + double(i) * 1e-5, 127.0 + double(i) * 1e-5, true});
+        m_page->runScript(ORXTelemetryPresenter::routeScript(route));
+        QCOMPARE(evaluate(m_page, QStringLiteral("ORXRoutePointCount()")).toInt(), route.size());
+        m_page->runScript(ORXTelemetryPresenter::routeScript({}));
+    }
+
+    void waitingRouteIsReplaced()
+    {
+        ORXMapPage page;
+        page.runScript(ORXTelemetryPresenter::routeScript(
+            {{37.5, 127.0, true}, {37.6, 127.1, true}, {37.7, 127.2, true}}));
+        page.runScript(ORXTelemetryPresenter::setLatLagScript(127.0, 37.5));
+        page.runScript(ORXTelemetryPresenter::routeScript({{37.5, 127.0, true}}));
+        QCOMPARE(page.pendingScriptCount(), 2); // the marker call and the newer route
+        page.loadMap();
+        QVERIFY(waitForMap(&page));
+        QCOMPARE(evaluate(&page, QStringLiteral("ORXRoutePointCount()")).toInt(), 1);
+        QCOMPARE(evaluate(&page, QStringLiteral("ORXMarkerPosition()")).toList().value(0).toDouble(), 37.5);
     }
 
     void debugTextsAreKept()

@@ -68,21 +68,23 @@ private slots:
     void onlyExactRecordSizeIsRead_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("size");
-        QTest::newRow("empty") << "config.bin" << 0;
-        QTest::newRow("427 bytes") << "config.bin" << 427;
-        QTest::newRow("428 bytes") << "config.bin" << 428;
-        QTest::newRow("429 bytes") << "config.bin" << 429;
-        QTest::newRow("two records") << "config.bin" << 856;
-        QTest::newRow("missing file") << "nothing-here.bin" << 428;
-        QTest::newRow("a folder") << "." << 428;
-        QTest::newRow("a FIFO") << "fifo" << 428;
+        QTest::addColumn<qint64>("size");
+        QTest::newRow("empty") << "config.bin" << qint64(0);
+        QTest::newRow("427 bytes") << "config.bin" << qint64(427);
+        QTest::newRow("428 bytes") << "config.bin" << qint64(428);
+        QTest::newRow("429 bytes") << "config.bin" << qint64(429);
+        QTest::newRow("two records") << "config.bin" << qint64(856);
+        QTest::newRow("8 GiB, sparse: refused unread") << "config.bin" << (qint64(8) << 30);
+        QTest::newRow("missing file") << "nothing-here.bin" << qint64(428);
+        QTest::newRow("a folder") << "." << qint64(428);
+        QTest::newRow("a FIFO") << "fifo" << qint64(428);
     }
     void onlyExactRecordSizeIsRead()
     {
         QFETCH(QString, name);
-        QFETCH(int, size);
-        QVERIFY(writeBytes(m_dir->filePath("config.bin"), QByteArray(size, char(0x11))));
+        QFETCH(qint64, size);
+        QVERIFY(writeBytes(m_dir->filePath("config.bin"), QByteArray(qMin<qint64>(size, 856), char(0x11))));
+        QVERIFY(QFile::resize(m_dir->filePath("config.bin"), size));
         QVERIFY(::mkfifo(QFile::encodeName(m_dir->filePath("fifo")).constData(), 0600) == 0);
         const bool read = name == "config.bin" && size == 428;
         const _FILEDATA before = randomRecord(9);
