@@ -181,7 +181,7 @@ private slots:
         QTest::newRow("satellite 65 is GLONASS") << QStringList{"$GNGSA,A,3,65,66,,,,,,,,,,,*00"} << 2u << 0u << 2u
                                                  << 0.0;
         QTest::newRow("count below the int range saturates")
-            << QStringList{"$GPGGA,1,3745.1,N,12701.5,E,1,-99999999999,0.9,0,M,,,,*47"} << 2147483648u << 0u << 0u
+            << QStringList{"$GPGGA,1,3745.1,N,12701.5,E,1,-2147483649,0.9,0,M,,,,*47"} << 2147483648u << 0u << 0u
             << double(0.9f);
         QTest::newRow("twelve slots only")
             << QStringList{"$GNGSA,A,3,1,2,3,4,5,6,7,8,9,10,11,12,13,14*00", emptyList} << 12u << 12u << 0u
