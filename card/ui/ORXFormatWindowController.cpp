@@ -3,6 +3,7 @@
 #include "ORXByteSize.h"
 #include "ORXCFormat.h"
 #include "ORXCardAlert.h"
+#include "ORXCardBackground.h"
 #include "ORXCardLog.h"
 #include "ORXLocalizedString.h"
 #include "ORXUDisksWatcher.h"
@@ -28,17 +29,6 @@ QString text(const char* key)
     return ORXLocalizedString(key);
 }
 
-// Hands a background result to the GUI thread while the receiver lives.
-template <typename T, typename Work, typename Done>
-void runInBackground(QObject* receiver, Work work, Done done)
-{
-    auto* watcher = new QFutureWatcher<T>(receiver);
-    QObject::connect(watcher, &QFutureWatcher<T>::finished, receiver, [watcher, done] {
-        done(watcher->result());
-        watcher->deleteLater();
-    });
-    watcher->setFuture(QtConcurrent::run(work));
-}
 } // namespace
 
 ORXFormatWindowController::ORXFormatWindowController(QWidget* host)

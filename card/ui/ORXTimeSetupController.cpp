@@ -1,6 +1,7 @@
 #include "ORXTimeSetupController.h"
 
 #include "ORXCardAlert.h"
+#include "ORXCardBackground.h"
 #include "ORXCardLog.h"
 #include "ORXLocalizedString.h"
 #include "ui_ORXTimeSetupController.h"
@@ -25,18 +26,6 @@ const QDate kFirstDate(1, 1, 1);
 const QDate kLastDate(9999, 12, 31);
 constexpr int kTodayUntickMs = 200;
 
-// Runs work on the shared pool and hands its result to done on the GUI thread, as long
-// as the receiver lives.
-template <typename T, typename Work, typename Done>
-void runInBackground(QObject* receiver, Work work, Done done)
-{
-    auto* watcher = new QFutureWatcher<T>(receiver);
-    QObject::connect(watcher, &QFutureWatcher<T>::finished, receiver, [watcher, done] {
-        done(watcher->result());
-        watcher->deleteLater();
-    });
-    watcher->setFuture(QtConcurrent::run(work));
-}
 } // namespace
 
 ORXTimeSetupController::ORXTimeSetupController(QWidget* parent, const QString& playerFolder)

@@ -5,11 +5,11 @@
 #include "ORXLocalizedString.h"
 #include "ORXObdCameraChoice.h"
 #include "ORXSegmentedControl.h"
+#include "ORXSettingControllerDelegate.h"
 #include "ORXSettingDriveLogPage.h"
+#include "ORXSettingFileLocator.h"
 #include "ORXSettingForFlashDataViewController.h"
 #include "ORXSettingForObdDriveInfoViewController.h"
-#include "ORXSettingControllerDelegate.h"
-#include "ORXSettingFileLocator.h"
 #include "ORXSettingPageFactory.h"
 #include "ORXSettingSharedUi.h"
 #include "PMProgressIndicator.h"
@@ -237,8 +237,8 @@ QWidget* ORXSettingController::createPage(int index)
         return createObdLogController();
     // An OBD camera's tab 2 is the OBD page: it and the GPS page never both edit the record.
     const bool obdPage = index == 2 && m_obdCamera;
-    QWidget* page =
-        ORXSettingPageFactory::createSettingPage(obdPage ? QStringLiteral("obd") : QLatin1String(kTabs[index].page));
+    QWidget* page = ORXSettingPageFactory::createSettingPage(obdPage ? QStringLiteral("obd")
+                                                                     : QLatin1String(kTabs[index].page));
     page->setWindowTitle(ORXLocalizedString(obdPage ? "setting.obd" : kTabs[index].title));
     return page;
 }
@@ -247,7 +247,8 @@ QWidget* ORXSettingController::createDriveInfoController()
 {
     // The flash data log of the card or card copy ("DrvInfo/orvex_000.drv"), when found there.
     if (!m_driveInfoController)
-        m_driveInfoController = new ORXSettingDriveLogPage(new ORXSettingForFlashDataViewController, m_flashLogPath);
+        m_driveInfoController =
+            new ORXSettingDriveLogPage(new ORXSettingForFlashDataViewController, m_flashLogPath);
     m_driveInfoController->setWindowTitle(ORXLocalizedString("setting.information"));
     return m_driveInfoController;
 }
@@ -256,7 +257,8 @@ QWidget* ORXSettingController::createObdLogController()
 {
     // The newest OBD log of the card ("DrvInfo/*.obd"), kept like the flash data page.
     if (!m_obdLogController)
-        m_obdLogController = new ORXSettingDriveLogPage(new ORXSettingForObdDriveInfoViewController, m_obdLogPath);
+        m_obdLogController =
+            new ORXSettingDriveLogPage(new ORXSettingForObdDriveInfoViewController, m_obdLogPath);
     m_obdLogController->setWindowTitle(ORXLocalizedString("setting.obdlog"));
     return m_obdLogController;
 }
@@ -265,7 +267,8 @@ QWidget* ORXSettingController::createObdLogController()
 // the GUI thread.
 void ORXSettingController::scanCardLogs()
 {
-    const QString root = m_SettingFilePath.isEmpty() ? QString() : QFileInfo(m_SettingFilePath).absolutePath();
+    const QString root =
+        m_SettingFilePath.isEmpty() ? QString() : QFileInfo(m_SettingFilePath).absolutePath();
     auto* watcher = new QFutureWatcher<ORXObdCameraChoice::CardLogs>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
         const ORXObdCameraChoice::CardLogs logs = watcher->result();

@@ -1,5 +1,7 @@
 #include "OrvexTest.h"
 
+#include "PageRecord.h"
+
 #include "ORXAuxPageModel.h"
 #include "ORXConfigRecord.h"
 #include "ORXLocalizedString.h"
@@ -12,26 +14,6 @@
 #include <cstring>
 
 namespace {
-// The default record (language 0), then "field=value" assignments; a text field takes
-// percent-encoded bytes.
-_FILEDATA recordWith(const QStringList& assignments)
-{
-    _FILEDATA r;
-    std::memset(&r, 0, sizeof r);
-    applyDefaultSettings(&r, 0);
-    for (const QString& a : assignments) {
-        const ORXConfigField* field = findConfigField(a.section('=', 0, 0).toLatin1().constData());
-        if (!field)
-            qFatal("no field %s", qPrintable(a));
-        const QString value = a.section('=', 1);
-        if (field->type == ORXFieldType::Text)
-            setConfigFieldText(&r, *field, QByteArray::fromPercentEncoding(value.toUtf8()));
-        else
-            setConfigFieldValue(&r, *field, value.toLongLong());
-    }
-    return r;
-}
-
 // "outlet=value" as describe prints it.
 QStringList shown(const ORXPageState& state, const QStringList& outlets)
 {

@@ -1,5 +1,7 @@
 #include "OrvexTest.h"
 
+#include "PageRecord.h"
+
 #include "ORXConfigRecord.h"
 #include "ORXLocalizedString.h"
 #include "ORXObdPageModel.h"
@@ -11,21 +13,6 @@
 #include <cstring>
 
 namespace {
-// The default record, then "field=value" assignments (0x.. in hex).
-_FILEDATA obdRecord(const QStringList& assignments)
-{
-    _FILEDATA r;
-    std::memset(&r, 0, sizeof r);
-    applyDefaultSettings(&r, 0);
-    for (const QString& a : assignments) {
-        const ORXConfigField* field = findConfigField(a.section('=', 0, 0).toLatin1().constData());
-        if (!field)
-            qFatal("no field %s", qPrintable(a));
-        setConfigFieldValue(&r, *field, a.section('=', 1).toLongLong(nullptr, 0));
-    }
-    return r;
-}
-
 qint64 fieldValue(const _FILEDATA& r, const QString& name)
 {
     return configFieldValue(r, *findConfigField(name.toLatin1().constData()));
@@ -76,7 +63,7 @@ private slots:
         QFETCH(QStringList, record);
         QFETCH(QString, outlet);
         QFETCH(QString, json);
-        const QJsonValue value = obd()->display(obdRecord(record)).toJson().value(outlet);
+        const QJsonValue value = obd()->display(recordWith(record)).toJson().value(outlet);
         QCOMPARE(QString::fromUtf8(QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact))
                      .mid(1)
                      .chopped(1),
@@ -85,7 +72,7 @@ private slots:
 
     void ecoTexts()
     {
-        const ORXPageState s = obd()->display(obdRecord({"drivingSecurity=70", "parkingSecurity=40"}));
+        const ORXPageState s = obd()->display(recordWith({"drivingSecurity=70", "parkingSecurity=40"}));
         QCOMPARE(s.textOf("ecoDriveLabel"), "Eco Drive : 0.70 " + ORXLocalizedString("over"));
         QCOMPARE(s.textOf("normalDriveLabel"), QString("Normal Drive : 0.70 ~ 0.40"));
         QCOMPARE(s.textOf("unecoDriveLabel"), "Uneco Drive : 0.40 " + ORXLocalizedString("under"));
@@ -127,7 +114,7 @@ private slots:
         QFETCH(QStringList, record);
         QFETCH(QStringList, changes);
         QFETCH(QStringList, fields);
-        _FILEDATA r = obdRecord(record);
+        _FILEDATA r = recordWith(record);
         ORXPageState state = obd()->display(r);
         for (const QString& c : changes) {
             const QString outlet = c.section('=', 0, 0);

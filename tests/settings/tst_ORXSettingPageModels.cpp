@@ -1,5 +1,7 @@
 #include "OrvexTest.h"
 
+#include "PageRecord.h"
+
 #include "ORXBasicPageModel.h"
 #include "ORXConfigRecord.h"
 #include "ORXGpsPageModel.h"
@@ -11,27 +13,6 @@
 #include <cstring>
 
 namespace {
-// The default record (external rear camera 0, time zone, summer time and language 0), then
-// "field=value" assignments; a text field takes "szPlateNumber=text" (percent-encoded bytes).
-_FILEDATA recordWith(const QStringList& assignments)
-{
-    _FILEDATA r;
-    std::memset(&r, 0, sizeof r);
-    applyDefaultSettings(&r, 0);
-    for (const QString& a : assignments) {
-        const QString name = a.section('=', 0, 0);
-        const QString value = a.section('=', 1);
-        const ORXConfigField* field = findConfigField(name.toLatin1().constData());
-        if (!field)
-            qFatal("no field %s", qPrintable(name));
-        if (field->type == ORXFieldType::Text)
-            setConfigFieldText(&r, *field, QByteArray::fromPercentEncoding(value.toUtf8()));
-        else
-            setConfigFieldValue(&r, *field, value.toLongLong());
-    }
-    return r;
-}
-
 QString shown(const ORXPageState& state, const QString& outlet)
 {
     const QJsonValue value = state.toJson().value(outlet);

@@ -343,9 +343,14 @@ private slots:
             // Screen readers and AT-SPI automation find every control by its label.
             for (QWidget* control : page->findChildren<QWidget*>()) {
                 const bool shown = control->isVisibleTo(page);
-                if (shown && (qobject_cast<ORXSegmentedControl*>(control) || qobject_cast<QComboBox*>(control) ||
-                              qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control)))
-                    QVERIFY2(!QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(), qPrintable(QStringLiteral("tab %1: %2 %3").arg(tab).arg(control->metaObject()->className(), control->objectName())));
+                if (shown &&
+                    (qobject_cast<ORXSegmentedControl*>(control) || qobject_cast<QComboBox*>(control) ||
+                     qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control)))
+                    QVERIFY2(
+                        !QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty(),
+                        qPrintable(QStringLiteral("tab %1: %2 %3")
+                                       .arg(tab)
+                                       .arg(control->metaObject()->className(), control->objectName())));
             }
             // Every control of the page fits the width of the window.
             const auto* view = window->findChild<QScrollArea*>("targetView");
