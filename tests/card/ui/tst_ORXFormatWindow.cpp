@@ -6,6 +6,7 @@
 #include "PMProgressIndicatorController.h"
 #include "ui_ORXFormatWindowController.h"
 
+#include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -96,7 +97,7 @@ QMessageBox* ORXFormatWindowTest::askToFormat(ORXFormatWindowController& window)
                          10000))
         return nullptr;
     window.ui()->formatButton->click();
-    QTest::qWaitFor([&] { return window.confirmationBox() != nullptr; }, 10000);
+    (void)QTest::qWaitFor([&] { return window.confirmationBox() != nullptr; }, 10000);
     return window.confirmationBox();
 }
 

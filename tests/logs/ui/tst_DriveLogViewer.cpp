@@ -2,6 +2,8 @@
 // with the CSV export, and the map window of a double-clicked row.
 #include "OrvexTest.h"
 
+#include "ORXTheme.h"
+
 #include "DriveLogBytes.h"
 #include "ORXConfigRecord.h"
 #include "ORXDriveLogHost.h"
@@ -19,7 +21,6 @@
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QSignalSpy>
-#include <QStyleFactory>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
@@ -96,12 +97,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(kPrepared);
-        QFile theme(OrvexTest::sourceDir() + QStringLiteral("/player/theme/orvex.qss"));
-        QVERIFY(theme.open(QIODevice::ReadOnly));
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        // The program's look, with its surfaces dark as the window palette makes them.
-        qApp->setStyleSheet("QWidget { background: #1e2126; color: #d0d4da; }" +
-                            QString::fromUtf8(theme.readAll()));
+        ORXTheme::apply(qApp); // the program's own look for the pictures
     }
 
     void firstDisplay_data()

@@ -66,7 +66,7 @@ std::unique_ptr<ORXSettingController> openWindow(const ORXSettingController::Pla
     if (!loaded.wait(20000))
         return nullptr;
     QDialog* sheet = window->findChild<QDialog*>("progressPanel");
-    QTest::qWaitFor([sheet] { return !sheet->isVisible(); }, 3000);
+    (void)QTest::qWaitFor([sheet] { return !sheet->isVisible(); }, 3000);
     return sheet->isVisible() ? nullptr : std::move(window);
 }
 

@@ -1,5 +1,7 @@
 #include "OrvexTest.h"
 
+#include "ORXTheme.h"
+
 #include "ORXConfigRecord.h"
 #include "ORXSettingForObdViewController.h"
 #include "SMDoubleSlider.h"
@@ -7,10 +9,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QStyleFactory>
 
 #include <cstring>
 
@@ -84,11 +84,7 @@ private slots:
 
     void renderedForALook()
     {
-        QFile theme(OrvexTest::sourceDir() + "/player/theme/orvex.qss");
-        QVERIFY(theme.open(QIODevice::ReadOnly));
-        QApplication::setStyle(QStyleFactory::create("Fusion"));
-        qApp->setStyleSheet("QWidget { background: #1e2126; color: #d0d4da; }" +
-                            QString::fromUtf8(theme.readAll()));
+        ORXTheme::apply(qApp); // the program's own look for the pictures
         _FILEDATA r = record();
         ORXSettingForObdViewController page;
         page.setFileData(&r);

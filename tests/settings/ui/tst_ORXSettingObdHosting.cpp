@@ -28,7 +28,7 @@ class ORXSettingObdHostingTest : public QObject
         if (!found.wait(20000))
             return nullptr;
         QDialog* sheet = window->findChild<QDialog*>("progressPanel");
-        QTest::qWaitFor([sheet] { return !sheet->isVisible(); }, 3000);
+        (void)QTest::qWaitFor([sheet] { return !sheet->isVisible(); }, 3000);
         return window;
     }
 
@@ -44,7 +44,7 @@ class ORXSettingObdHostingTest : public QObject
         auto* page = qobject_cast<ORXSettingDriveLogPage*>(window->targetController());
         if (!page)
             return -1;
-        QTest::qWaitFor([page] { return page->viewController()->isFlashDataAccessed(); }, 10000);
+        (void)QTest::qWaitFor([page] { return page->viewController()->isFlashDataAccessed(); }, 10000);
         return page->viewController()->tableView()->model()->rowCount();
     }
 
