@@ -115,19 +115,6 @@ private slots:
         QFETCH(QImage, image);
         QCOMPARE(ORXSimReadFrameNumber(image), -1);
     }
-
-    void framesMove()
-    {
-        // A viewer sees the picture advance: consecutive frames of a moving car differ in
-        // the scene, not only in the strip.
-        ORXSimFramePainter painter(320, 180, true);
-        ORXSimFrameState a, b;
-        a.distanceMetres = 10;
-        b.distanceMetres = 11.5;
-        b.frameNumber = a.frameNumber;
-        QVERIFY(painter.draw(a) != painter.draw(b));
-        QCOMPARE(painter.draw(a), painter.draw(a));
-    }
 };
 
 ORVEX_TEST(ORXSimFrameNumberTest)
