@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QProcess>
 #include <QStringList>
 
@@ -12,7 +13,8 @@ struct CliResult
     QByteArray err;
 };
 
-inline CliResult runCli(const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
+inline CliResult runCli(const QStringList& args,
+                        const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
                         int timeoutMs = 120000)
 {
     QProcess process;
@@ -30,4 +32,16 @@ inline CliResult runCli(const QStringList& args, const QProcessEnvironment& env 
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
     return result;
+}
+
+inline QByteArray cliReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline bool cliWriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }

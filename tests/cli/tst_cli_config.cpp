@@ -3,28 +3,10 @@
 #include "CliRunner.h"
 #include "ORXConfigFile.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-
-
-namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
 
 class TestCliConfig : public QObject
 {
@@ -52,23 +34,13 @@ private slots:
         m_env.insert("HOME", m_home.path());
     }
 
-    void defaultsWritesTheDefaultRecord()
-    {
-        QTemporaryDir dir;
-        const QString path = defaultFile(dir);
-        const QByteArray bytes = readBytes(path);
-        QCOMPARE(bytes.size(), 428);
-        QCOMPARE(bytes.left(2), QByteArray("\x26\x57", 2));
-        // Same bytes as the library writes for a machine without the rear-camera setting.
-        QTemporaryDir other;
-        QVERIFY(writeDefaultConfigFile(other.filePath("ref.bin")).isNull());
-        QCOMPARE(bytes.toHex(), readBytes(other.filePath("ref.bin")).toHex());
-    }
-
     void showListsEveryFieldInOrder()
     {
+        // The defaults are the library's record for a machine without the rear-camera setting.
         QTemporaryDir dir;
-        const CliResult result = cli({"config", "show", defaultFile(dir)});
+        QVERIFY(writeDefaultConfigFile(dir.filePath("ref.bin")).isNull());
+        QCOMPARE(cliReadFile(defaultFile(dir)).toHex(), cliReadFile(dir.filePath("ref.bin")).toHex());
+        const CliResult result = cli({"config", "show", dir.filePath("config.bin")});
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.err.isEmpty());
         QJsonParseError parseError;
@@ -96,10 +68,10 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = defaultFile(dir);
-        QByteArray bytes = readBytes(path);
+        QByteArray bytes = cliReadFile(path);
         bytes.replace(256, 8, QByteArray("\xff\"A\\\0\0\0\0", 8)); // not UTF-8, and JSON specials
         bytes.replace(356, 16, QByteArray(16, 'S'));               // full, no terminator
-        QVERIFY(writeBytes(path, bytes));
+        QVERIFY(cliWriteFile(path, bytes));
         const CliResult result = cli({"config", "show", path});
         QCOMPARE(result.exitCode, 0);
         const QJsonObject json = QJsonDocument::fromJson(result.out).object();
@@ -114,15 +86,19 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QJsonValue>("value");
         QTest::addColumn<int>("plateFlag");
-        QTest::newRow("u32") << QStringList{"vid_hue=4294967295"} << "vid_hue" << QJsonValue(4294967295.0) << 1;
+        QTest::newRow("u32") << QStringList{"vid_hue=4294967295"} << "vid_hue" << QJsonValue(4294967295.0)
+                             << 1;
         QTest::newRow("hex") << QStringList{"motionBlock=0xfff"} << "motionBlock" << QJsonValue(4095) << 1;
         QTest::newRow("i32 negative") << QStringList{"time_gmt=-1"} << "time_gmt" << QJsonValue(-1) << 1;
         QTest::newRow("i32 minimum") << QStringList{"gsen_x_threshold=-2147483648"} << "gsen_x_threshold"
                                      << QJsonValue(-2147483648.0) << 1;
         QTest::newRow("u16") << QStringList{"cfg_ver=65535"} << "cfg_ver" << QJsonValue(65535) << 1;
-        QTest::newRow("plate") << QStringList{"szPlateNumber=12가345"} << "szPlateNumber" << QJsonValue("12가345") << 1;
-        QTest::newRow("plate cleared") << QStringList{"szPlateNumber="} << "szPlateNumber" << QJsonValue("") << 0;
-        QTest::newRow("array") << QStringList{"dummy00=1,2,3,4"} << "dummy00" << QJsonValue(QJsonArray{1, 2, 3, 4}) << 1;
+        QTest::newRow("plate") << QStringList{"szPlateNumber=12가345"} << "szPlateNumber"
+                               << QJsonValue("12가345") << 1;
+        QTest::newRow("plate cleared")
+            << QStringList{"szPlateNumber="} << "szPlateNumber" << QJsonValue("") << 0;
+        QTest::newRow("array") << QStringList{"dummy00=1,2,3,4"} << "dummy00"
+                               << QJsonValue(QJsonArray{1, 2, 3, 4}) << 1;
         QTest::newRow("last wins") << QStringList{"Gamma=1", "Gamma=0"} << "Gamma" << QJsonValue(0) << 1;
     }
     void setChangesFieldsAndSeals()
@@ -135,7 +111,7 @@ private slots:
         const QString path = defaultFile(dir);
         const CliResult set = cli(QStringList{"config", "set", path} + assignments);
         QCOMPARE(set.exitCode, 0);
-        QCOMPARE(readBytes(path).size(), 428);
+        QCOMPARE(cliReadFile(path).size(), 428);
         const QJsonObject json = QJsonDocument::fromJson(cli({"config", "show", path}).out).object();
         QCOMPARE(json[field], value);
         QCOMPARE(json["osd_plate_flag"].toInt(), plateFlag);
@@ -164,11 +140,36 @@ private slots:
         QFETCH(QStringList, assignments);
         QTemporaryDir dir;
         const QString path = defaultFile(dir);
-        const QByteArray before = readBytes(path);
+        const QByteArray before = cliReadFile(path);
         const CliResult result = cli(QStringList{"config", "set", path} + assignments);
         QCOMPARE(result.exitCode, 2);
         QVERIFY(result.err.contains("Usage: orvex-cli config"));
-        QCOMPARE(readBytes(path), before);
+        QCOMPARE(cliReadFile(path), before);
+    }
+
+    void describesEveryPage()
+    {
+        QTemporaryDir dir;
+        const QString path = defaultFile(dir);
+        QCOMPARE(cli({"config", "set", path, "time_gmt=-1", "gsen_x_threshold=1234", "Gamma=1"}).exitCode, 0);
+        const CliResult result = cli({"config", "describe", path});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(result.err.isEmpty());
+        const QJsonObject pages = QJsonDocument::fromJson(result.out).object();
+        QCOMPARE(pages.keys(), (QStringList{"audio", "aux", "basic", "gps", "motion", "obd", "video"}));
+        QCOMPARE(pages["video"]["videoEncodingBitrate"].toInt(), 1);
+        QCOMPARE(pages["gps"]["timeGmtCombo"].toInt(), -1);
+        QCOMPARE(pages["gps"]["summerTimeChk"].toBool(), false);
+        QCOMPARE(pages["obd"]["ecoSlider"].toArray().toVariantList(), QVariantList({40, 80}));
+        const QJsonObject basic = pages["basic"].toObject();
+        QCOMPARE(basic["gsensorSensitivityDrivingSeg"].toInt(), 5);
+        QCOMPARE(basic["gsensorSensitivityThresholdXDrivingField"].toString(), QString("12.34"));
+        QCOMPARE(basic["carNumberField"].toString(), QString("Orvex"));
+        QCOMPARE(basic["disabled"].toArray().toVariantList(),
+                 QVariantList({"externalRearCameraUseEvent", "externalRearCameraUseMotion",
+                               "gsensorSensitivityThresholdXParkingField",
+                               "gsensorSensitivityThresholdYParkingField",
+                               "gsensorSensitivityThresholdZParkingField"}));
     }
 
     // Bad input: one line on stderr naming the file, which is left as it was. @ is the test folder.
@@ -187,6 +188,10 @@ private slots:
         QTest::newRow("show 429") << QStringList{"show", "@/config.bin"} << 1 << 429;
         QTest::newRow("set 427") << QStringList{"set", "@/config.bin", "vid_hue=1"} << 1 << 427;
         QTest::newRow("set 429") << QStringList{"set", "@/config.bin", "vid_hue=1"} << 1 << 429;
+        QTest::newRow("describe missing file") << QStringList{"describe", "@/missing.bin"} << 1 << -1;
+        QTest::newRow("describe a folder") << QStringList{"describe", "@"} << 1 << -1;
+        QTest::newRow("describe 427") << QStringList{"describe", "@/config.bin"} << 1 << 427;
+        QTest::newRow("describe 429") << QStringList{"describe", "@/config.bin"} << 1 << 429;
     }
     void failuresAreReported()
     {
@@ -194,10 +199,10 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(int, size);
         QTemporaryDir dir;
-        QVERIFY(writeBytes(dir.filePath("blocker"), "x"));
+        QVERIFY(cliWriteFile(dir.filePath("blocker"), "x"));
         const QString config = dir.filePath("config.bin");
         if (size >= 0)
-            QVERIFY(writeBytes(config, QByteArray(size, 'c')));
+            QVERIFY(cliWriteFile(config, QByteArray(size, 'c')));
         args.replaceInStrings("@", dir.path());
         const CliResult result = cli(QStringList{"config"} + args);
         QCOMPARE(result.exitCode, exitCode);
@@ -207,7 +212,7 @@ private slots:
             QVERIFY2(result.err.contains(args.at(1).toUtf8()), result.err.constData());
         }
         if (size >= 0)
-            QCOMPARE(readBytes(config), QByteArray(size, 'c'));
+            QCOMPARE(cliReadFile(config), QByteArray(size, 'c'));
     }
 };
 

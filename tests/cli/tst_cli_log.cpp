@@ -1,67 +1,35 @@
 #include "OrvexTest.h"
 
+#include "../logs/DriveLogBytes.h"
 #include "CliRunner.h"
-#include "ORXDriveLogRecords.h"
 #include "ORXDriveLogTable.h"
 #include "ORXSimCardFiles.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
-#include <cstring>
-
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // A flash log announcing `count` records and holding `held` of them.
 QByteArray flashLog(quint32 count, int held)
 {
-    _DRIVE_LOG_HEADER header;
-    std::memset(&header, 0, sizeof header);
-    header.count = count;
-    QByteArray bytes(reinterpret_cast<const char*>(&header), sizeof header);
+    QList<QByteArray> records;
+    // clang-format off
     for (int i = 0; i < held; ++i) {
-        _FLASH_SAVE_VALUE_STRUCT r;
-        std::memset(&r, 0, sizeof r);
-        r.seq = quint16(i + 1);
-        r.yoil = 1;
-        r.value = 1;
-        r.year = 125;
-        r.month = 6;
-        r.day = 2;
-        r.hour = 8;
-        r.minute = 30;
-        r.second = quint8(i);
-        r.lat_int = 3733;
-        r.lat_frac = 4000;
-        r.lon_int = 12659;
-        r.lon_frac = 1;
-        r.cur_speed = quint16(50 + i);
-        r.driving_distance = quint32(10 * i + 5);
-        r.max_speed = 60;
-        r.x = qint16(-32 * i);
-        r.z = 256;
-        r.battery = 138;
-        bytes += QByteArray(reinterpret_cast<const char*>(&r), sizeof r);
+        records << flashBytes([i](_FLASH_SAVE_VALUE_STRUCT& r) {
+            r.seq = quint16(i + 1); r.yoil = 1; r.value = 1; r.year = 125; r.month = 6; r.day = 2; r.hour = 8;
+            r.minute = 30; r.second = quint8(i); r.lat_int = 3733; r.lat_frac = 4000; r.lon_int = 12659;
+            r.lon_frac = 1; r.cur_speed = quint16(50 + i); r.driving_distance = quint32(10 * i + 5);
+            r.max_speed = 60; r.x = qint16(-32 * i); r.z = 256; r.battery = 138;
+        });
     }
-    return bytes;
+    // clang-format on
+    return driveLogBytes(count, records);
 }
 
-const QByteArray kTitles = "No.,Seq.,Date,Time,Day,Latitude,Longitude,Distance,Speed,Max. speed,GPS,X,Y,Z,Battery (V)\n";
-const QByteArray kRow1 = "1,1,2025/06/02,08:30:00,MON,3733.4000,12659.0001,0.5,50,60,A,+0.00,+0.00,+1.00,13.8\n";
-const QByteArray kRow2 = "2,2,2025/06/02,08:30:01,MON,3733.4000,12659.0001,1.5,51,60,A,-0.12,+0.00,+1.00,13.8\n";
-
+const QByteArray kTitles =
+    "No.,Seq.,Date,Time,Day,Latitude,Longitude,Distance,Speed,Max. speed,GPS,X,Y,Z,Battery (V)\n";
+const QByteArray kRows =
+    "1,1,2025/06/02,08:30:00,MON,3733.4000,12659.0001,0.5,50,60,A,+0.00,+0.00,+1.00,13.8\n"
+    "2,2,2025/06/02,08:30:01,MON,3733.4000,12659.0001,1.5,51,60,A,-0.12,+0.00,+1.00,13.8\n";
 } // namespace
 
 class TestCliLog : public QObject
@@ -75,9 +43,9 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QByteArray>("out");
-        QTest::newRow("two records") << flashLog(2, 2) << 0 << kTitles + kRow1 + kRow2;
+        QTest::newRow("two records") << flashLog(2, 2) << 0 << kTitles + kRows;
         QTest::newRow("empty: the title line") << flashLog(0, 0) << 0 << kTitles;
-        QTest::newRow("short") << flashLog(9, 2) + QByteArray(39, '\x7f') << 1 << kTitles + kRow1 + kRow2;
+        QTest::newRow("short") << flashLog(9, 2) + QByteArray(39, '\x7f') << 1 << kTitles + kRows;
     }
     void printsCsv()
     {
@@ -86,7 +54,7 @@ private slots:
         QFETCH(QByteArray, out);
         QTemporaryDir dir;
         const QString path = dir.filePath("trip.DRV");
-        QVERIFY(writeBytes(path, bytes));
+        QVERIFY(cliWriteFile(path, bytes));
         const CliResult result = runCli({"log", path});
         QCOMPARE(result.exitCode, exitCode);
         QCOMPARE(result.out, out);
@@ -94,38 +62,25 @@ private slots:
         QCOMPARE(result.err.contains(path.toUtf8()), exitCode == 1);
     }
 
-    // Standard output, --csv and the viewer's export all give the same bytes.
-    void simulatedLogsMatchTheExport_data()
+    // Standard output, --csv over a longer file and the viewer's export all give the same bytes.
+    void simulatedObdLogMatchesTheExport()
     {
-        QTest::addColumn<QString>("log");
-        QTest::addColumn<int>("columns");
-        QTest::newRow("flash") << QString(kORXSimFlashLogPath) << 15;
-        QTest::newRow("obd") << QString(kORXSimObdLogPath) << 26;
-    }
-    void simulatedLogsMatchTheExport()
-    {
-        QFETCH(QString, log);
-        QFETCH(int, columns);
         QTemporaryDir card;
         QString error;
         QVERIFY2(ORXSimWriteCardFiles(card.path(), ORXSimRoute(), &error), qPrintable(error));
-        const QString path = card.filePath(log);
-
+        const QString path = card.filePath(kORXSimObdLogPath);
         const CliResult printed = runCli({"log", path});
         QCOMPARE(printed.exitCode, 0);
         QCOMPARE(printed.out.count('\n'), kORXSimLogRecords + 1);
-        QCOMPARE(printed.out.left(printed.out.indexOf('\n')).count(',') + 1, columns);
+        QCOMPARE(printed.out.left(printed.out.indexOf('\n')).count(',') + 1, 26);
 
         const QString out = card.filePath("export.csv");
-        QVERIFY(writeBytes(out, QByteArray(1 << 20, 'o'))); // a longer file is replaced whole
+        QVERIFY(cliWriteFile(out, QByteArray(1 << 20, 'o')));
         const CliResult written = runCli({"log", "--csv", out, path});
         QCOMPARE(written.exitCode, 0);
         QVERIFY(written.out.isEmpty());
-        QCOMPARE(readBytes(out), printed.out);
-
-        const ORXDriveLogTable table(ORXDriveLog::read(path, *ORXDriveLog::kindForPath(path)));
-        QVERIFY(table.writeCSVFile(card.filePath("viewer.csv")).isNull());
-        QCOMPARE(readBytes(card.filePath("viewer.csv")), printed.out);
+        QCOMPARE(cliReadFile(out), printed.out);
+        QCOMPARE(ORXDriveLogTable(ORXDriveLog::read(path, ORXDriveLogKind::Obd)).csvText(), printed.out);
     }
 
     void badInput_data()
@@ -144,7 +99,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(name);
         if (!bytes.isEmpty())
-            QVERIFY(writeBytes(path, bytes));
+            QVERIFY(cliWriteFile(path, bytes));
         const CliResult result = runCli({"log", path, "--csv", dir.filePath("out.csv")});
         QCOMPARE(result.exitCode, 1);
         QVERIFY(result.out.isEmpty());
@@ -153,20 +108,13 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath("out.csv")));
     }
 
-    void usage_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::newRow("nothing") << QStringList{};
-        QTest::newRow("csv without target") << QStringList{"x.drv", "--csv"};
-        QTest::newRow("two logs") << QStringList{"x.drv", "y.drv"};
-        QTest::newRow("unknown option") << QStringList{"x.drv", "--tsv", "o"};
-    }
     void usage()
     {
-        QFETCH(QStringList, args);
-        const CliResult result = runCli(QStringList{"log"} + args);
-        QCOMPARE(result.exitCode, 2);
-        QVERIFY(result.err.contains("log FILE [--csv OUT]"));
+        for (const QStringList& args : {QStringList{"x.drv", "--csv"}, QStringList{"x.drv", "y.drv"}}) {
+            const CliResult result = runCli(QStringList{"log"} + args);
+            QCOMPARE(result.exitCode, 2);
+            QVERIFY(result.err.contains("log FILE [--csv OUT]"));
+        }
     }
 };
 

@@ -5,7 +5,6 @@
 #include "ORXSimCardFiles.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 Q_DECLARE_METATYPE(ORXSimHemisphere)
@@ -44,38 +43,31 @@ private slots:
         QVERIFY(clockFile.open(QIODevice::ReadOnly));
         QCOMPARE(clockFile.readAll(), clock.toLatin1());
 
-        const ORXDriveLogTable flash(ORXDriveLog::read(card.filePath(kORXSimFlashLogPath), ORXDriveLogKind::Flash));
+        const ORXDriveLogTable flash(
+            ORXDriveLog::read(card.filePath(kORXSimFlashLogPath), ORXDriveLogKind::Flash));
         QVERIFY2(flash.log().isComplete(), qPrintable(flash.log().errorString()));
         QCOMPARE(flash.rowCount(), kORXSimLogRecords);
         // The first record is the clock file's moment, at the drive's start position.
         QCOMPARE(flash.stringForColumnIndex(2, 0) + ' ' + flash.stringForColumnIndex(3, 0), clock);
         double lat = 0, lng = 0;
         QVERIFY(flash.positionForRow(0, &lat, &lng));
-        QVERIFY(qAbs(lat - qAbs(route.fixAt(0).latitude)) < 1e-5);
-        QVERIFY(qAbs(lng - qAbs(route.fixAt(0).longitude)) < 1e-5);
-        int lostFix = 0;
-        for (int row = 0; row < flash.rowCount(); ++row) {
-            QCOMPARE(flash.log().flashRecord(row).seq, row + 1);
-            lostFix += flash.stringForColumnIndex(10, row) == "V";
-        }
-        QVERIFY(lostFix > 0 && lostFix < 20);
+        QVERIFY(qAbs(lat - qAbs(route.fixAt(0).latitude)) < 1e-5 &&
+                qAbs(lng - qAbs(route.fixAt(0).longitude)) < 1e-5);
+        QCOMPARE(flash.log().flashRecord(kORXSimLogRecords - 1).seq, kORXSimLogRecords);
 
+        // Both logs hold rows a viewer shows as missing ("V", "-") among ordinary ones.
         const ORXDriveLogTable obd(ORXDriveLog::read(card.filePath(kORXSimObdLogPath), ORXDriveLogKind::Obd));
         QVERIFY(obd.log().isComplete());
         QCOMPARE(obd.rowCount(), kORXSimLogRecords);
         QCOMPARE(obd.stringForColumnIndex(3, 0), clock.right(8));
-        int missingSpeed = 0, missingSteering = 0, movingRows = 0;
-        const QRegularExpression number("^\\d+$");
-        for (int row = 0; row < obd.rowCount(); ++row) {
-            const QString speed = obd.stringForColumnIndex(7, row);
-            missingSpeed += speed == "-";
-            missingSteering += obd.stringForColumnIndex(16, row) == "-";
-            QVERIFY(speed == "-" || number.match(speed).hasMatch());
-            movingRows += speed != "-" && speed.toInt() > 10;
-        }
-        QVERIFY(missingSpeed > 0 && missingSpeed < 20);
-        QVERIFY(missingSteering > 0 && missingSteering < 20);
-        QVERIFY(movingRows > kORXSimLogRecords / 2);
+        const auto count = [](const ORXDriveLogTable& t, int column, const char* text) {
+            int n = 0;
+            for (int row = 0; row < t.rowCount(); ++row)
+                n += t.stringForColumnIndex(column, row) == QLatin1String(text);
+            return n;
+        };
+        for (int n : {count(flash, 10, "V"), count(obd, 7, "-"), count(obd, 16, "-")}) // fix, speed, steering
+            QVERIFY(n > 0 && n < 20);
     }
 
     void unwritableCardFails()

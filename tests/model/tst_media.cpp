@@ -104,6 +104,7 @@ private slots:
         QTest::newRow("no extension") << "/c/noext" << "/c/noext" << "/c" << "noext" << "" << "noe";
         QTest::newRow("name shorter than suffix") << "/c/a.avi" << "/c/a.avi" << "/c" << "a" << "avi" << "";
         QTest::newRow("empty") << "" << "" << "" << "" << "" << "";
+        QTest::newRow("the root") << "/" << "/" << "/" << "" << "" << "";
     }
 
     void pathForms()

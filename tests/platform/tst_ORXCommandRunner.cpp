@@ -9,108 +9,102 @@
 class ORXCommandRunnerTest : public QObject
 {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void records_data();
-    void records();
-    void argumentsAreNotInterpreted();
-    void prefixFromEnvironment();
 
-private:
-    QString script(const QString& name, const QString& body);
     QTemporaryDir m_dir;
+
+    QString script(const QString& name, const QString& body)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        file.write("#!/bin/sh\n" + body.toUtf8() + "\n");
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return path;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        // Like pkexec: exits 126 when the dialog is dismissed, 127 when not authorised, else
+        // runs the command.
+        script("pkexec-ok", "exec \"$@\"");
+        script("pkexec-dismissed",
+               "echo 'Error executing command as another user: Request dismissed' >&2; exit 126");
+        script("pkexec-denied",
+               "echo 'Error executing command as another user: Not authorized' >&2; exit 127");
+        script("fails", "echo \"cannot open $1\" >&2; exit 1");
+        script("silent", "exit 3");
+    }
+
+    void records_data()
+    {
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<bool>("privileged");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("success") << "pkexec-ok"
+                                 << "true" << true << 0 << QString();
+        QTest::newRow("dismissed") << "pkexec-dismissed"
+                                   << "true" << true << 126
+                                   << "Error executing command as another user: Request dismissed";
+        QTest::newRow("not authorised")
+            << "pkexec-denied"
+            << "true" << true << 127 << "Error executing command as another user: Not authorized";
+        QTest::newRow("command fails") << "pkexec-ok"
+                                       << "fails" << true << 1 << "cannot open /dev/sdz";
+        QTest::newRow("no prefix without privileges") << "pkexec-denied"
+                                                      << "fails" << false << 1 << "cannot open /dev/sdz";
+        QTest::newRow("no error text") << "pkexec-ok"
+                                       << "silent" << true << 3 << "%1 exited with status 3";
+    }
+
+    void records()
+    {
+        QFETCH(QString, prefix);
+        QFETCH(QString, program);
+        QFETCH(bool, privileged);
+        QFETCH(int, number);
+        QFETCH(QString, message);
+        ORXCommandRunner runner;
+        runner.setPrivilegePrefix({m_dir.filePath(prefix)});
+        const QString path = QFile::exists(m_dir.filePath(program)) ? m_dir.filePath(program) : program;
+        const ORXShellError error = runner.runShellScript(path, {"/dev/sdz"}, privileged);
+        QCOMPARE(error.number, number);
+        QCOMPARE(error.isEmpty(), number == 0);
+        QCOMPARE(error.message, message.replace("%1", path));
+    }
+
+    void argumentsAreNotInterpreted()
+    {
+        const QString out = m_dir.filePath("args.txt");
+        const QString echo = script("echo-args", "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > " + out);
+        ORXCommandRunner runner;
+        runner.setPrivilegePrefix({m_dir.filePath("pkexec-ok")});
+        const QStringList args{"-n", "ORVEX", "a b; rm -rf /", "$(id)", "`x`"};
+        QVERIFY(runner.runShellScript(echo, args, true).isEmpty());
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts), args);
+    }
+
+    void prefixFromEnvironment()
+    {
+        qputenv("ORVEX_PKEXEC", m_dir.filePath("pkexec-dismissed").toLocal8Bit());
+        QCOMPARE(ORXCommandRunner().runShellScript("true", {}, true).number, 126);
+        qputenv("ORVEX_PKEXEC", "");
+        QVERIFY(ORXCommandRunner().privilegePrefix().isEmpty());
+        QVERIFY(ORXCommandRunner().runShellScript("true", {}, true).isEmpty());
+        qunsetenv("ORVEX_PKEXEC");
+        QCOMPARE(ORXCommandRunner().privilegePrefix(), QStringList{"pkexec"});
+        const ORXShellError missing =
+            ORXCommandRunner().runShellScript(m_dir.filePath("no-such-tool"), {}, false);
+        QCOMPARE(missing.number, 127);
+        QVERIFY(missing.message.contains("no-such-tool"));
+    }
 };
-
-QString ORXCommandRunnerTest::script(const QString& name, const QString& body)
-{
-    const QString path = m_dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {};
-    file.write("#!/bin/sh\n" + body.toUtf8() + "\n");
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
-}
-
-void ORXCommandRunnerTest::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    // Like pkexec: exits 126 when the dialog is dismissed, 127 when not authorised, else
-    // runs the command.
-    script("pkexec-ok", "exec \"$@\"");
-    script("pkexec-dismissed",
-           "echo 'Error executing command as another user: Request dismissed' >&2; exit 126");
-    script("pkexec-denied", "echo 'Error executing command as another user: Not authorized' >&2; exit 127");
-    script("fails", "echo \"cannot open $1\" >&2; exit 1");
-    script("silent", "exit 3");
-}
-
-void ORXCommandRunnerTest::records_data()
-{
-    QTest::addColumn<QString>("prefix");
-    QTest::addColumn<QString>("program");
-    QTest::addColumn<bool>("privileged");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("success") << "pkexec-ok"
-                             << "true" << true << 0 << QString();
-    QTest::newRow("dismissed") << "pkexec-dismissed"
-                               << "true" << true << 126
-                               << "Error executing command as another user: Request dismissed";
-    QTest::newRow("not authorised") << "pkexec-denied"
-                                    << "true" << true << 127
-                                    << "Error executing command as another user: Not authorized";
-    QTest::newRow("command fails") << "pkexec-ok"
-                                   << "fails" << true << 1 << "cannot open /dev/sdz";
-    QTest::newRow("no prefix without privileges") << "pkexec-denied"
-                                                  << "fails" << false << 1 << "cannot open /dev/sdz";
-    QTest::newRow("no error text") << "pkexec-ok"
-                                   << "silent" << true << 3 << "%1 exited with status 3";
-}
-
-void ORXCommandRunnerTest::records()
-{
-    QFETCH(QString, prefix);
-    QFETCH(QString, program);
-    QFETCH(bool, privileged);
-    QFETCH(int, number);
-    QFETCH(QString, message);
-    ORXCommandRunner runner;
-    runner.setPrivilegePrefix({m_dir.filePath(prefix)});
-    const QString path = QFile::exists(m_dir.filePath(program)) ? m_dir.filePath(program) : program;
-    const ORXShellError error = runner.runShellScript(path, {"/dev/sdz"}, privileged);
-    QCOMPARE(error.number, number);
-    QCOMPARE(error.isEmpty(), number == 0);
-    QCOMPARE(error.message, message.replace("%1", path));
-}
-
-void ORXCommandRunnerTest::argumentsAreNotInterpreted()
-{
-    const QString out = m_dir.filePath("args.txt");
-    const QString echo = script("echo-args", "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > " + out);
-    ORXCommandRunner runner;
-    runner.setPrivilegePrefix({m_dir.filePath("pkexec-ok")});
-    const QStringList args{"-n", "ORVEX", "a b; rm -rf /", "$(id)", "`x`"};
-    QVERIFY(runner.runShellScript(echo, args, true).isEmpty());
-    QFile file(out);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts), args);
-}
-
-void ORXCommandRunnerTest::prefixFromEnvironment()
-{
-    qputenv("ORVEX_PKEXEC", m_dir.filePath("pkexec-dismissed").toLocal8Bit());
-    QCOMPARE(ORXCommandRunner().runShellScript("true", {}, true).number, 126);
-    qputenv("ORVEX_PKEXEC", "");
-    QVERIFY(ORXCommandRunner().privilegePrefix().isEmpty());
-    QVERIFY(ORXCommandRunner().runShellScript("true", {}, true).isEmpty());
-    qunsetenv("ORVEX_PKEXEC");
-    QCOMPARE(ORXCommandRunner().privilegePrefix(), QStringList{"pkexec"});
-    const ORXShellError missing =
-        ORXCommandRunner().runShellScript(m_dir.filePath("no-such-tool"), {}, false);
-    QCOMPARE(missing.number, 127);
-    QVERIFY(missing.message.contains("no-such-tool"));
-}
 
 ORVEX_TEST(ORXCommandRunnerTest)
 #include "tst_ORXCommandRunner.moc"

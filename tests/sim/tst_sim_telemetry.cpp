@@ -79,16 +79,12 @@ private slots:
             const _AVI_GPS_DATA_T& gps = info.gps[k];
             const ORXSimFix fix = o.route.fixAt(30 + k);
             QCOMPARE(gps.header, 205);
-            if (k > 0)
-                QCOMPARE(gps.nTimestamp - info.gps[k - 1].nTimestamp, 1000u);
-            QVERIFY(gps.nLen <= 508);
+            QCOMPARE(gps.nTimestamp - info.gps[0].nTimestamp, 1000u * k);
             QCOMPARE(qsizetype(gps.nLen), qsizetype(strnlen(gps.RawData, sizeof gps.RawData)));
-
-            const QList<QByteArray> lines = sentences(gps);
             QStringList seen;
             QHash<QString, QList<QByteArray>> fields;
-            QList<QList<QByteArray>> gsa;
-            for (const QByteArray& line : lines) {
+            QList<QList<int>> satellites; // of each GSA: the GPS list first, then GLONASS
+            for (const QByteArray& line : sentences(gps)) {
                 const auto match = form.match(QString::fromLatin1(line));
                 QVERIFY2(match.hasMatch(), line.constData());
                 unsigned char sum = 0;
@@ -99,54 +95,33 @@ private slots:
                 seen << QString::fromLatin1(f[0]);
                 fields[QString::fromLatin1(f[0]).mid(3)] = f;
                 if (f[0].endsWith("GSA"))
-                    gsa << f;
+                    satellites << QList<int>();
+                for (int i = 3; f[0].endsWith("GSA") && i <= 14; ++i)
+                    if (!f[i].isEmpty())
+                        satellites.last() << f[i].toInt();
             }
             QCOMPARE(seen, ids);
-
-            // RMC: time hhmmss.sss, date ddmmyy, speed in knots.
+            // RMC: time, date and speed in knots; GGA: the route's position, letters from the sign.
             const auto& rmc = fields[QStringLiteral("RMC")];
-            QCOMPARE(rmc[1], fix.utc.toString(QStringLiteral("HHmmss.zzz")).toLatin1());
-            QCOMPARE(rmc[9], fix.utc.toString(QStringLiteral("ddMMyy")).toLatin1());
-            QVERIFY(std::fabs(rmc[7].toDouble() - fix.speedKmh / 1.852) < 0.01);
-
-            // GGA: position in NMEA form, letters from the sign, on the route.
             const auto& gga = fields[QStringLiteral("GGA")];
-            const QString position = QString::fromLatin1(gga.mid(2, 4).join(','));
-            QVERIFY2(QRegularExpression(south ? R"(^\d{4}\.\d{4},S,\d{5}\.\d{4},W$)" : R"(^\d{4}\.\d{4},N,\d{5}\.\d{4},E$)")
-                         .match(position)
-                         .hasMatch(),
-                     qPrintable(position));
+            QCOMPARE(rmc[1] + rmc[9], fix.utc.toString(QStringLiteral("HHmmss.zzzddMMyy")).toLatin1());
+            QVERIFY(std::fabs(rmc[7].toDouble() - fix.speedKmh / 1.852) < 0.01);
+            QCOMPARE(gga[3] + gga[5], QByteArray(south ? "SW" : "NE"));
             QVERIFY(std::fabs(degrees(gga[2]) - std::fabs(fix.latitude)) < 2e-6);
             QVERIFY(std::fabs(degrees(gga[4]) - std::fabs(fix.longitude)) < 2e-6);
             QCOMPARE(gps.fLatitude, gga[2].toDouble());
-            QCOMPARE(gps.fLongitude, gga[4].toDouble());
             QCOMPARE(gps.NS, south ? 'S' : 'N');
             QCOMPARE(gps.EW, south ? 'W' : 'E');
-            QCOMPARE(rmc[3], gga[2]);
-
-            // Speed as a whole number in the chosen unit.
             QCOMPARE(gps.KM == '9', kmh);
             QCOMPARE(gps.fSpeed, uint32_t(std::lround(kmh ? fix.speedKmh : fix.speedKmh / 1.609344)));
-
-            // Satellites: the GPS list first, then (combined receiver) the GLONASS list.
-            auto satellites = [](const QList<QByteArray>& f) {
-                QList<int> numbers;
-                for (int i = 3; i <= 14; ++i) {
-                    if (!f[i].isEmpty())
-                        numbers << f[i].toInt();
-                }
-                return numbers;
-            };
-            const QList<int> gpsList = satellites(gsa[0]);
-            QVERIFY(!gpsList.isEmpty() && gpsList.last() <= 32);
-            if (gsa.size() == 2) {
-                const QList<int> glonass = satellites(gsa[1]);
-                QVERIFY(!glonass.isEmpty() && glonass.first() >= 65);
-                QCOMPARE(fields[QStringLiteral("GNS")][7].toInt(), gpsList.size() + glonass.size());
+            QVERIFY(!satellites[0].isEmpty() && satellites[0].last() <= 32);
+            if (satellites.size() == 2) {
+                QVERIFY(!satellites[1].isEmpty() && satellites[1].first() >= 65);
+                QCOMPARE(fields[QStringLiteral("GNS")][7].toInt(),
+                         satellites[0].size() + satellites[1].size());
             } else {
-                QCOMPARE(gga[7].toInt(), gpsList.size());
+                QCOMPARE(gga[7].toInt(), satellites[0].size());
             }
-            QVERIFY(gga[8].toDouble() > 0.4 && gga[8].toDouble() < 3);
         }
     }
 
@@ -158,27 +133,22 @@ private slots:
         QVERIFY(ORXSimWriteRecording(o, &info, nullptr));
         QCOMPARE(info.gsensor.size(), 600);
 
-        double sumZ = 0, sumX = 0, sumY = 0;
+        double sumZ = 0, sumXY = 0;
         int bumps = 0;
         for (int i = 0; i < info.gsensor.size(); ++i) {
             const _AVI_GSENSOR_DATA_T& s = info.gsensor[i];
             QCOMPARE(s.header, 171);
-            if (i > 0)
-                QCOMPARE(s.timestamp - info.gsensor[i - 1].timestamp, 100u);
+            QCOMPARE(s.timestamp - info.gsensor[0].timestamp, 100u * i);
             QVERIFY(s.nTemprature >= 20 && s.nTemprature <= 60);
             sumZ += s.zAxis / 256.0;
-            sumX += std::fabs(s.xAxis / 256.0);
-            sumY += std::fabs(s.yAxis / 256.0);
+            sumXY += (std::abs(s.xAxis) + std::abs(s.yAxis)) / 256.0;
             bumps += std::abs(s.zAxis - 256) > 100 ? 1 : 0;
         }
-        QVERIFY(info.gsensor.first().timestamp > 0);
         // One clock for both records: the sample of each whole second shares the GPS stamp.
         for (int k = 0; k < info.gps.size(); ++k)
             QCOMPARE(info.gsensor[k * 10].timestamp, info.gps[k].nTimestamp);
-        const double n = info.gsensor.size();
-        QVERIFY2(std::fabs(sumZ / n - 1.0) < 0.05, "resting on the road: about 1 g up");
-        QVERIFY(sumX / n < 0.3);
-        QVERIFY(sumY / n < 0.3);
+        QVERIFY2(std::fabs(sumZ / 600 - 1.0) < 0.05 && sumXY / 600 < 0.6,
+                 "resting on the road: about 1 g up");
         QVERIFY2(bumps >= 2 && bumps < 20, "a pothole now and then, not all the time");
     }
 };
@@ -197,7 +167,6 @@ private slots:
         QTest::addColumn<quint32>("seed");
         QTest::newRow("north-east") << int(ORXSimHemisphere::NorthEast) << 1u;
         QTest::newRow("south-west") << int(ORXSimHemisphere::SouthWest) << 7u;
-        QTest::newRow("other seed") << int(ORXSimHemisphere::NorthEast) << 12345u;
     }
 
     void drive()
