@@ -215,6 +215,38 @@
             <source>not a byte count</source>
             <translation>not a byte count</translation>
         </message>
+        <message id="clip.error.damaged">
+            <source>The recording is damaged or cut short: its index or a picture in the span cannot be read, so no clip was made.</source>
+            <translation>The recording is damaged or cut short: its index or a picture in the span cannot be read, so no clip was made.</translation>
+        </message>
+        <message id="clip.error.empty">
+            <source>The clip's end must come after its start.</source>
+            <translation>The clip's end must come after its start.</translation>
+        </message>
+        <message id="clip.error.no_folder">
+            <source>the output folder does not exist or cannot be written to</source>
+            <translation>the output folder does not exist or cannot be written to</translation>
+        </message>
+        <message id="clip.error.outside">
+            <source>The span from %1 s to %2 s lies outside the recording, which is %3 s long.</source>
+            <translation>The span from %1 s to %2 s lies outside the recording, which is %3 s long.</translation>
+        </message>
+        <message id="clip.error.unreadable">
+            <source>The recording cannot be opened: %1</source>
+            <translation>The recording cannot be opened: %1</translation>
+        </message>
+        <message id="clip.error.write">
+            <source>The clip cannot be written: %1</source>
+            <translation>The clip cannot be written: %1</translation>
+        </message>
+        <message id="clip.warning.no_partner">
+            <source>The other camera's recording of this moment was not found; the clip holds only this camera.</source>
+            <translation>The other camera's recording of this moment was not found; the clip holds only this camera.</translation>
+        </message>
+        <message id="clip.warning.partner_short">
+            <source>The other camera's recording ends before the clip begins; the clip holds only this camera.</source>
+            <translation>The other camera's recording ends before the clip begins; the clip holds only this camera.</translation>
+        </message>
         <message id="cpl_unuse">
             <source>No filter</source>
             <translation>No filter</translation>
