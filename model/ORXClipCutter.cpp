@@ -287,12 +287,26 @@ private:
         return true;
     }
 
+    // The stream of a chunk id ("00dc", "01wb", "02sb"). The camera numbers its side stream
+    // 02 also when it records no audio and the side stream is the second one: a number
+    // without a stream, or whose stream is of another kind than the id's two letters say,
+    // goes to the first stream of that kind.
     int streamOf(const char* id) const
     {
         if (id[0] < '0' || id[0] > '9' || id[1] < '0' || id[1] > '9')
             return -1;
-        const int stream = (id[0] - '0') * 10 + (id[1] - '0');
-        return stream < int(m_header.streams.size()) ? stream : -1;
+        const int number = (id[0] - '0') * 10 + (id[1] - '0');
+        const Stream::Kind kind = (id[2] == 'd' && (id[3] == 'c' || id[3] == 'b')) ? Stream::Video
+                                  : (id[2] == 'w' && id[3] == 'b')                 ? Stream::Audio
+                                                                                   : Stream::Other;
+        const int count = int(m_header.streams.size());
+        if (number < count && m_header.streams[size_t(number)].kind == kind)
+            return number;
+        for (int i = 0; i < count; ++i) {
+            if (m_header.streams[size_t(i)].kind == kind)
+                return i;
+        }
+        return -1;
     }
 
     // Calls keep(entry, audio time) for every entry the clip holds, in index order; keep
@@ -342,6 +356,12 @@ private:
             const bool timedAudio = int(i) == m_header.audio;
             const qint64 length = timedAudio && s.sampleSize ? plan.bytes[i] / s.sampleSize : plan.chunks[i];
             put32(b + s.strh + kStrhLength, quint32(length));
+            if (s.kind != Stream::Video && !timedAudio) {
+                // A data stream's chunks are spread over the clip's frames, as the camera does.
+                const Stream& v = m_header.streams[size_t(m_header.video)];
+                put32(b + s.strh + kStrhScale, std::max<quint32>(1, frames) * v.scale);
+                put32(b + s.strh + kStrhRate, std::max<quint32>(1, plan.chunks[i]) * v.rate);
+            }
             if (timedAudio) {
                 // The audio's delay from the first frame, in the stream's own units.
                 const double delay = plan.firstAudio ? *plan.firstAudio - clipStart() : 0;
