@@ -151,6 +151,7 @@ private:
     void addCardMenuItems(QMenu* menu);
     void setupClipExport();
     double playingLength() const;
+    double playPosition() const;
     void setupControls(); // ORXAppDelegateControls.cpp
     void setupSliders();
     void setupSizeAndSwap();

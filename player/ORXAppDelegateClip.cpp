@@ -37,18 +37,25 @@ double ORXAppDelegate::playingLength() const
     return media && !playingRecordingPath().isEmpty() ? double(media->length().intValue()) / 1000.0 : 0.0;
 }
 
+// Where the position slider stands (0 to 1): also after a jump while paused, before the
+// engine has told the new time.
+double ORXAppDelegate::playPosition() const
+{
+    return std::clamp(positionSliderValue(), 0.0, 1.0);
+}
+
 void ORXAppDelegate::setClipInPoint()
 {
     const double length = playingLength();
     if (length > 0)
-        m_clipExport->setInPoint(std::clamp(m_playInfo->position(), 0.0, 1.0) * length, length);
+        m_clipExport->setInPoint(playPosition() * length, length);
 }
 
 void ORXAppDelegate::setClipOutPoint()
 {
     const double length = playingLength();
     if (length > 0)
-        m_clipExport->setOutPoint(std::clamp(m_playInfo->position(), 0.0, 1.0) * length, length);
+        m_clipExport->setOutPoint(playPosition() * length, length);
 }
 
 void ORXAppDelegate::exportClip()
@@ -64,5 +71,5 @@ void ORXAppDelegate::exportClip()
         partner = other ? other->path() : ORXClipCutter::partnerPathOf(path);
     }
     const double length = playingLength();
-    m_clipExport->exportClip(path, partner, std::clamp(m_playInfo->position(), 0.0, 1.0) * length, length);
+    m_clipExport->exportClip(path, partner, playPosition() * length, length);
 }

@@ -10,6 +10,8 @@
 
 namespace {
 const QColor kAccent(0xf5, 0xa6, 0x23);
+const QColor kTick(0xe8, 0xea, 0xed); // the theme's light text
+const QColor kEdge(0x1e, 0x21, 0x26); // the theme's charcoal
 constexpr int kTickHalfHeight = 7;
 constexpr int kFractionSteps = 100000; // resolution of the handle positions asked of the style
 } // namespace
@@ -70,11 +72,13 @@ void ORXClipMarks::paintEvent(QPaintEvent*)
         const int left = xOf(m_in), right = xOf(m_out);
         painter.fillRect(QRect(QPoint(left, middle - 4), QPoint(right, middle + 4)), band);
     }
-    painter.setPen(QPen(kAccent, 2, Qt::SolidLine, Qt::FlatCap));
-    for (double mark : {m_in, m_out}) {
-        if (mark < 0)
-            continue;
-        const int x = xOf(mark);
-        painter.drawLine(x, middle - kTickHalfHeight, x, middle + kTickHalfHeight);
+    // Light ticks with a dark edge: they show on the amber part of the groove and beside it.
+    const QPen edge(kEdge, 4, Qt::SolidLine, Qt::FlatCap), tick(kTick, 2, Qt::SolidLine, Qt::FlatCap);
+    for (const QPen& pen : {edge, tick}) {
+        painter.setPen(pen);
+        for (double mark : {m_in, m_out}) {
+            if (mark >= 0)
+                painter.drawLine(xOf(mark), middle - kTickHalfHeight, xOf(mark), middle + kTickHalfHeight);
+        }
     }
 }

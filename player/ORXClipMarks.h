@@ -5,7 +5,7 @@
 
 class QSlider;
 
-// The clip's in and out points on a position slider: an amber tick at each and a faint band
+// The clip's in and out points on a position slider: a light tick at each and a faint amber band
 // between them, drawn over the slider's groove where its handle stands at those places. It
 // covers the slider, follows its size and lets every mouse event through to it.
 class ORXClipMarks : public QWidget
