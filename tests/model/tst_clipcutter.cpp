@@ -130,6 +130,13 @@ private slots:
         for (const QString& clip : cutter.clipFiles())
             checkWithFfprobe(clip, double(frames) / kFps);
         if (file.startsWith(QLatin1String("event"))) {
+            // The audio chunks (half a second each) that begin within the frames, delayed
+            // from the first frame to where the first of them begins.
+            const double firstChunk = std::ceil(start * 2 - 1e-9) / 2;
+            const int chunks = int(std::ceil(end * 2 - 1e-9) - std::ceil(start * 2 - 1e-9));
+            QCOMPARE(audioOf(front), QString("%1,%2").arg(chunks * 8000).arg(firstChunk - start, 0, 'f', 6));
+        }
+        if (file.startsWith(QLatin1String("event"))) {
             QCOMPARE(cutter.clipFiles().size(), 2);
             QVERIFY(cutter.warningString().isEmpty());
             ORXMediaList list;
@@ -247,6 +254,47 @@ private slots:
         QCOMPARE(fileBytes(cutFiles(outer.first(), 0.0, 4.0).first()), fileBytes(outer.first()));
     }
 
+    // Without MJPEG every frame is not a key frame: the clip starts at the last frame the
+    // index flags as one, at or before the start asked for.
+    void keyFrames_data()
+    {
+        QTest::addColumn<QByteArray>("handler");
+        QTest::addColumn<QByteArray>("compression");
+        QTest::addColumn<double>("clipStart");
+        QTest::newRow("H.264: from the index") << QByteArray("H264") << QByteArray("H264") << 2.0;
+        QTest::newRow("MJPEG by its format") << QByteArray("H264") << QByteArray("MJPG") << 2.6;
+        QTest::newRow("MJPEG by its handler") << QByteArray("MJPG") << QByteArray("H264") << 2.6;
+    }
+
+    void keyFrames()
+    {
+        QFETCH(QByteArray, handler);
+        QFETCH(QByteArray, compression);
+        QFETCH(double, clipStart);
+        QByteArray bytes = fileBytes(src("alwa_20230105_235958_F.avi"));
+        const qsizetype strh = bytes.indexOf("vids"), strf = bytes.indexOf("strf");
+        bytes.replace(strh + 4, 4, handler);
+        bytes.replace(strf + 8 + 16, 4, compression);
+        // Key frames every tenth frame only.
+        quint32 movieSize;
+        std::memcpy(&movieSize, bytes.constData() + 14136, 4);
+        int frame = 0;
+        for (qsizetype at = 14148 + movieSize; at + 16 <= bytes.size(); at += 16) {
+            if (bytes.mid(at, 4) == "00dc" && frame++ % 10 != 0)
+                bytes[at + 4] = 0;
+        }
+        const QString path = m_dir.filePath(QStringLiteral("keyframes.avi"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+        file.close();
+        ORXClipCutter cutter;
+        cutter.setRange(2.7, 3.0);
+        QVERIFY2(cutter.cutFile(path, m_dir.filePath(QStringLiteral("keyframes-%1.avi").arg(++m_outs))),
+                 qPrintable(cutter.errorString()));
+        QCOMPARE(cutter.clipStart(), clipStart);
+        QCOMPARE(cutter.clipDuration(), 3.0 - clipStart);
+    }
+
     void cancel()
     {
         const QString out = freshOut();
@@ -279,6 +327,20 @@ private:
         if (!cutter.cutPair(file, QString(), freshOut()))
             return {cutter.errorString()};
         return cutter.clipFiles();
+    }
+
+    // "samples,first packet time" of the audio stream, as ffprobe reads them.
+    static QString audioOf(const QString& path)
+    {
+        QProcess process;
+        process.start(QStringLiteral("ffprobe"),
+                      {"-v", "error", "-select_streams", "a", "-show_entries",
+                       "stream=nb_frames:packet=pts_time", "-of", "csv=p=0", path});
+        process.waitForFinished(30000);
+        const QStringList lines =
+            QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        return lines.size() < 2 ? QString()
+                                : lines.last().trimmed() + QLatin1Char(',') + lines.first().trimmed();
     }
 
     static void checkWithFfprobe(const QString& path, double duration)
