@@ -117,6 +117,7 @@ void ORXAppDelegate::setupInitialValues()
     setupButtons();
     setupShortcuts();
     setupControls();
+    setupClipExport();
     layoutWindow();
     readCardSettingsOnce();
 }
@@ -215,6 +216,7 @@ void ORXAppDelegate::setupButtons()
     exportMenu->addAction(ORXLocalizedString("export.menu_telemetry"), this, [this] {
         m_trackExport->exportRecording(*m_blackBoxData, ORXTrackExport::Telemetry, playingRecordingPath());
     });
+    exportMenu->addAction(ORXLocalizedString("export.menu_clip"), this, &ORXAppDelegate::exportClip);
     // A drive log copied anywhere, in a viewer window of its own.
     exportMenu->addSeparator();
     exportMenu->addAction(ORXLocalizedString("player.open_drive_log"), this,

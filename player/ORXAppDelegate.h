@@ -14,6 +14,7 @@
 
 class CustomWindow;
 class ORXBlackBoxData;
+class ORXClipExport;
 class ORXMediaList;
 class ORXMapPage;
 class ORXMediaListTableModel;
@@ -84,6 +85,11 @@ public:
     void openDirectory(const QString& path);
     void captureVideo();
     void print();
+    // "Export clip...", and the in and out points set with "I" and "O" (ORXAppDelegateClip.cpp).
+    void exportClip();
+    void setClipInPoint();
+    void setClipOutPoint();
+    ORXClipExport* clipExport() const { return m_clipExport; }
 
     // --- layout --------------------------------------------------------------------------------
     static QSize minWindowSize() { return QSize(1020, 640); }
@@ -143,6 +149,9 @@ private:
     void setupShortcuts();
     void setupTelemetry();
     void addCardMenuItems(QMenu* menu);
+    void setupClipExport();
+    double playingLength() const;
+    double playPosition() const;
     void setupControls(); // ORXAppDelegateControls.cpp
     void setupSliders();
     void setupSizeAndSwap();
@@ -179,6 +188,7 @@ private:
     ORXSnapshot* m_snapshot = nullptr;
     ORXPrinting* m_printing = nullptr;
     ORXTrackExport* m_trackExport = nullptr;
+    ORXClipExport* m_clipExport = nullptr;
 
     QStringList m_columnNames;
     int m_rightViewMode = 0;

@@ -215,6 +215,50 @@
             <source>not a byte count</source>
             <translation>not a byte count</translation>
         </message>
+        <message id="clip.done">
+            <source>The clip was saved in the folder %1.</source>
+            <translation>The clip was saved in the folder %1.</translation>
+        </message>
+        <message id="clip.error.damaged">
+            <source>The recording is damaged or cut short: its index or a picture in the span cannot be read, so no clip was made.</source>
+            <translation>The recording is damaged or cut short: its index or a picture in the span cannot be read, so no clip was made.</translation>
+        </message>
+        <message id="clip.error.empty">
+            <source>The clip's end must come after its start.</source>
+            <translation>The clip's end must come after its start.</translation>
+        </message>
+        <message id="clip.error.no_folder">
+            <source>the output folder does not exist or cannot be written to</source>
+            <translation>the output folder does not exist or cannot be written to</translation>
+        </message>
+        <message id="clip.error.outside">
+            <source>The span from %1 s to %2 s lies outside the recording, which is %3 s long.</source>
+            <translation>The span from %1 s to %2 s lies outside the recording, which is %3 s long.</translation>
+        </message>
+        <message id="clip.error.unreadable">
+            <source>The recording cannot be opened: %1</source>
+            <translation>The recording cannot be opened: %1</translation>
+        </message>
+        <message id="clip.error.write">
+            <source>The clip cannot be written: %1</source>
+            <translation>The clip cannot be written: %1</translation>
+        </message>
+        <message id="clip.folder_title">
+            <source>Choose the folder for the clip</source>
+            <translation>Choose the folder for the clip</translation>
+        </message>
+        <message id="clip.progress">
+            <source>Cutting the clip of both cameras…</source>
+            <translation>Cutting the clip of both cameras…</translation>
+        </message>
+        <message id="clip.warning.no_partner">
+            <source>The other camera's recording of this moment was not found; the clip holds only this camera.</source>
+            <translation>The other camera's recording of this moment was not found; the clip holds only this camera.</translation>
+        </message>
+        <message id="clip.warning.partner_short">
+            <source>The other camera's recording ends before the clip begins; the clip holds only this camera.</source>
+            <translation>The other camera's recording ends before the clip begins; the clip holds only this camera.</translation>
+        </message>
         <message id="cpl_unuse">
             <source>No filter</source>
             <translation>No filter</translation>
@@ -294,6 +338,10 @@
         <message id="export.failed">
             <source>The file could not be written.</source>
             <translation>The file could not be written.</translation>
+        </message>
+        <message id="export.menu_clip">
+            <source>Export clip…</source>
+            <translation>Export clip…</translation>
         </message>
         <message id="export.menu_telemetry">
             <source>Export telemetry...</source>

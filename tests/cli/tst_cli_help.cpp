@@ -37,6 +37,7 @@ private slots:
         QTest::addColumn<int>("lines");
         QTest::newRow("recordings") << "recordings" << 1;
         QTest::newRow("telemetry") << "telemetry" << 1;
+        QTest::newRow("clip") << "clip" << 1;
         QTest::newRow("config") << "config" << 4;
         QTest::newRow("log") << "log" << 1;
         QTest::newRow("volumes") << "volumes" << 1;
@@ -88,7 +89,7 @@ private slots:
         QCOMPARE(result.exitCode, exitCode);
         const QByteArray text = exitCode == 0 ? result.out : result.err;
         QVERIFY(text.contains("Usage: orvex-cli COMMAND [ARGS...]\n"));
-        QCOMPARE(synopses(text).size(), 3 + 12); // the three forms of the program, twelve of its commands
+        QCOMPARE(synopses(text).size(), 3 + 13); // the three forms of the program, thirteen of its commands
     }
 };
 

@@ -1,0 +1,364 @@
+#include "OrvexTest.h"
+
+#include "ORXBlackBoxData.h"
+#include "ORXClipCutter.h"
+#include "ORXLocalizedString.h"
+#include "ORXMediaList.h"
+#include "ORXSimRecording.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLoggingCategory>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+constexpr int kFps = 5;
+constexpr int kGSensorPerSecond = 4;
+
+ORXSimRecordingOptions recording(const QString& path, int seconds, bool audio)
+{
+    ORXSimRecordingOptions o;
+    o.path = path;
+    o.durationSeconds = seconds;
+    o.width = 64;
+    o.height = 64;
+    o.fps = kFps;
+    o.gsensorPerSecond = kGSensorPerSecond;
+    o.audio = audio;
+    return o;
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList entriesOf(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+} // namespace
+
+// Clips cut from simulated recordings, read back with the telemetry reader and ffprobe.
+class TestClipCutter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QLoggingCategory::setFilterRules(QStringLiteral("orvex.model.info=false\norvex.model.warning=false"));
+        QDir(m_dir.path()).mkdir(QStringLiteral("src"));
+        QDir(m_dir.path()).mkdir(QStringLiteral("short"));
+        QString error;
+        QVERIFY2(
+            ORXSimWriteRecording(recording(src("event_20230105_134501_F.avi"), 6, true), &m_front, &error),
+            qPrintable(error));
+        ORXSimRecordingOptions rear = recording(src("event_20230105_134501_R.avi"), 6, true);
+        rear.front = false;
+        QVERIFY2(ORXSimWriteRecording(rear, nullptr, &error), qPrintable(error));
+        QVERIFY2(
+            ORXSimWriteRecording(recording(src("alwa_20230105_235958_F.avi"), 6, false), nullptr, &error),
+            qPrintable(error));
+    }
+
+    void cut_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<double>("from");
+        QTest::addColumn<double>("to");
+        QTest::addColumn<int>("firstFrame");
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<QString>("name");
+        const QString ev = QStringLiteral("event_20230105_134501_F.avi");
+        QTest::newRow("middle") << ev << 1.0 << 3.0 << 5 << 10 << "event_20230105_134502";
+        QTest::newRow("between frames") << ev << 1.1 << 2.5 << 5 << 8 << "event_20230105_134502";
+        QTest::newRow("at the start") << ev << 0.0 << 1.0 << 0 << 5 << "event_20230105_134501";
+        QTest::newRow("at the end") << ev << 4.5 << 6.0 << 22 << 8 << "event_20230105_134505";
+        QTest::newRow("one frame") << ev << 2.0 << 2.2 << 10 << 1 << "event_20230105_134503";
+        QTest::newRow("whole") << ev << 0.0 << 6.0 << 0 << 30 << "event_20230105_134501";
+        QTest::newRow("no audio, past midnight")
+            << "alwa_20230105_235958_F.avi" << 2.4 << 4.0 << 12 << 8 << "alwa_20230106_000000";
+    }
+
+    void cut()
+    {
+        QFETCH(QString, file);
+        QFETCH(double, from);
+        QFETCH(double, to);
+        QFETCH(int, firstFrame);
+        QFETCH(int, frames);
+        QFETCH(QString, name);
+        const QByteArray before = fileBytes(src(file));
+        const QString out = freshOut();
+        ORXClipCutter cutter;
+        cutter.setRange(from, to);
+        QVERIFY2(cutter.cutPair(src(file), ORXClipCutter::partnerPathOf(src(file)), out),
+                 qPrintable(cutter.errorString()));
+        QCOMPARE(fileBytes(src(file)), before);
+        QCOMPARE(QFileInfo(cutter.clipFolder()).fileName(), name);
+        QCOMPARE(cutter.clipStart(), double(firstFrame) / kFps);
+        QCOMPARE(entriesOf(out), QStringList{name});
+
+        // The telemetry of the span: the records written while the frames were taken.
+        ORXBlackBoxData box;
+        box.setWaitAfterRead(0);
+        box.setIndexTraceEnabled(false);
+        const QString front = cutter.clipFiles().first();
+        QCOMPARE(QFileInfo(front).fileName(), name + "_F.avi");
+        QVERIFY(box.ExtractStreamInformation(front));
+        const double start = double(firstFrame) / kFps, end = double(firstFrame + frames) / kFps;
+        QList<quint32> want, got;
+        for (qsizetype i = 0; i < m_front.gsensor.size(); ++i) {
+            const double t = double(i) / kGSensorPerSecond;
+            if (t >= start - 1e-9 && t < end - 1e-9)
+                want << m_front.gsensor[i].timestamp;
+        }
+        for (const ORXAviGSensorData& record : box.m_vGSensorData())
+            got << record.data().timestamp;
+        if (file.startsWith(QLatin1String("event")))
+            QCOMPARE(got, want);
+        QCOMPARE(box.gpsRecords().size(), qsizetype(std::ceil(end - 1e-9) - std::ceil(start - 1e-9)));
+
+        for (const QString& clip : cutter.clipFiles())
+            checkWithFfprobe(clip, double(frames) / kFps);
+        if (file.startsWith(QLatin1String("event"))) {
+            // The audio chunks (half a second each) that begin within the frames, delayed
+            // from the first frame to where the first of them begins.
+            const double firstChunk = std::ceil(start * 2 - 1e-9) / 2;
+            const int chunks = int(std::ceil(end * 2 - 1e-9) - std::ceil(start * 2 - 1e-9));
+            QCOMPARE(audioOf(front), QString("%1,%2").arg(chunks * 8000).arg(firstChunk - start, 0, 'f', 6));
+        }
+        if (file.startsWith(QLatin1String("event"))) {
+            QCOMPARE(cutter.clipFiles().size(), 2);
+            QVERIFY(cutter.warningString().isEmpty());
+            ORXMediaList list;
+            list.setDirectoryPath(out);
+            list.waitForRebuild();
+            const ORXMediaPairPtr pair = list.mediaPairDic().value(name);
+            QVERIFY(pair && pair->frontMedia() && pair->rearMedia());
+        } else {
+            QCOMPARE(cutter.warningString(), ORXLocalizedString("clip.warning.no_partner"));
+        }
+    }
+
+    void badRange_data()
+    {
+        QTest::addColumn<double>("from");
+        QTest::addColumn<double>("to");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("before the start") << -1.0 << 2.0 << "clip.error.outside";
+        QTest::newRow("past the end") << 5.0 << 6.5 << "clip.error.outside";
+        QTest::newRow("after the end") << 7.0 << 8.0 << "clip.error.outside";
+        QTest::newRow("not a number") << std::nan("") << 2.0 << "clip.error.outside";
+        QTest::newRow("empty") << 2.0 << 2.0 << "clip.error.empty";
+        QTest::newRow("reversed") << 3.0 << 2.0 << "clip.error.empty";
+    }
+
+    void badRange()
+    {
+        QFETCH(double, from);
+        QFETCH(double, to);
+        QFETCH(QString, key);
+        const QString out = freshOut();
+        ORXClipCutter cutter;
+        cutter.setRange(from, to);
+        const QString file = src("event_20230105_134501_F.avi");
+        QVERIFY(!cutter.cutPair(file, ORXClipCutter::partnerPathOf(file), out));
+        QVERIFY(cutter.errorString().startsWith(ORXLocalizedString(key).section(QLatin1Char('%'), 0, 0)));
+        QVERIFY(!cutter.errorString().isEmpty());
+        QCOMPARE(entriesOf(out), QStringList());
+    }
+
+    void damaged_data()
+    {
+        QTest::addColumn<qint64>("truncateAt");
+        QTest::addColumn<qint64>("spoilAt"); // a byte of the source made wrong, from the end
+        QTest::addColumn<bool>("rearOnly");
+        QTest::newRow("cut short") << qint64(30000) << qint64(-1) << false;
+        QTest::newRow("short header") << qint64(1000) << qint64(-1) << false;
+        QTest::newRow("index points past the end") << qint64(-1) << qint64(4) << false;
+        QTest::newRow("partner damaged") << qint64(30000) << qint64(-1) << true;
+    }
+
+    void damaged()
+    {
+        QFETCH(qint64, truncateAt);
+        QFETCH(qint64, spoilAt);
+        QFETCH(bool, rearOnly);
+        const QString dir = freshOut();
+        ORXSimRecordingOptions front = recording(dir + "/alwa_20230105_134501_F.avi", 2, true);
+        ORXSimRecordingOptions rear = recording(dir + "/alwa_20230105_134501_R.avi", 2, true);
+        (rearOnly ? rear : front).truncateAt = truncateAt;
+        QVERIFY(ORXSimWriteRecording(front, nullptr, nullptr));
+        QVERIFY(ORXSimWriteRecording(rear, nullptr, nullptr));
+        if (spoilAt >= 0) {
+            QFile file(front.path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.seek(file.size() - spoilAt)); // the last index entry's length
+            QVERIFY(file.write("\xff\xff\xff\x7f", 4) == 4);
+        }
+        const QString out = freshOut();
+        ORXClipCutter cutter;
+        cutter.setRange(0, 2);
+        QVERIFY(!cutter.cutPair(front.path, rear.path, out));
+        QVERIFY2(cutter.errorString().contains(ORXLocalizedString("clip.error.damaged")),
+                 qPrintable(cutter.errorString()));
+        QCOMPARE(cutter.errorString().startsWith(QLatin1String("alwa_20230105_134501_R.avi: ")), rearOnly);
+        QCOMPARE(entriesOf(out), QStringList());
+    }
+
+    // The other camera stopped earlier: its clip ends at its end, or there is none.
+    void shortPartner_data()
+    {
+        QTest::addColumn<double>("from");
+        QTest::addColumn<int>("files");
+        QTest::newRow("partner ends inside the span") << 2.0 << 2;
+        QTest::newRow("partner ends before the span") << 4.0 << 1;
+    }
+
+    void shortPartner()
+    {
+        QFETCH(double, from);
+        QFETCH(int, files);
+        const QString dir = m_dir.filePath(QStringLiteral("short"));
+        const QString front = dir + "/alwa_20230105_134501_F.avi", rear = dir + "/alwa_20230105_134501_R.avi";
+        if (!QFile::exists(rear)) {
+            QVERIFY(ORXSimWriteRecording(recording(front, 6, true), nullptr, nullptr));
+            QVERIFY(ORXSimWriteRecording(recording(rear, 3, true), nullptr, nullptr));
+        }
+        ORXClipCutter cutter;
+        cutter.setRange(from, 5.0);
+        QVERIFY2(cutter.cutPair(front, rear, freshOut()), qPrintable(cutter.errorString()));
+        QCOMPARE(cutter.clipFiles().size(), files);
+        QCOMPARE(cutter.warningString().isEmpty(), files == 2);
+        if (files == 2)
+            checkWithFfprobe(cutter.clipFiles().last(), 3.0 - from);
+    }
+
+    // A clip of a clip holds the same bytes as the same span cut from the recording.
+    void clipOfClip()
+    {
+        const QString file = src("event_20230105_134501_F.avi");
+        const QStringList once = cutFiles(file, 2.0, 4.0);
+        const QStringList outer = cutFiles(file, 1.0, 5.0);
+        const QStringList twice = cutFiles(outer.first(), 1.0, 3.0);
+        QCOMPARE(fileBytes(twice.first()), fileBytes(once.first()));
+        QCOMPARE(fileBytes(cutFiles(outer.first(), 0.0, 4.0).first()), fileBytes(outer.first()));
+    }
+
+    // Without MJPEG every frame is not a key frame: the clip starts at the last frame the
+    // index flags as one, at or before the start asked for.
+    void keyFrames_data()
+    {
+        QTest::addColumn<QByteArray>("handler");
+        QTest::addColumn<QByteArray>("compression");
+        QTest::addColumn<double>("clipStart");
+        QTest::newRow("H.264: from the index") << QByteArray("H264") << QByteArray("H264") << 2.0;
+        QTest::newRow("MJPEG by its format") << QByteArray("H264") << QByteArray("MJPG") << 2.6;
+        QTest::newRow("MJPEG by its handler") << QByteArray("MJPG") << QByteArray("H264") << 2.6;
+    }
+
+    void keyFrames()
+    {
+        QFETCH(QByteArray, handler);
+        QFETCH(QByteArray, compression);
+        QFETCH(double, clipStart);
+        QByteArray bytes = fileBytes(src("alwa_20230105_235958_F.avi"));
+        const qsizetype strh = bytes.indexOf("vids"), strf = bytes.indexOf("strf");
+        bytes.replace(strh + 4, 4, handler);
+        bytes.replace(strf + 8 + 16, 4, compression);
+        // Key frames every tenth frame only.
+        quint32 movieSize;
+        std::memcpy(&movieSize, bytes.constData() + 14136, 4);
+        int frame = 0;
+        for (qsizetype at = 14148 + movieSize; at + 16 <= bytes.size(); at += 16) {
+            if (bytes.mid(at, 4) == "00dc" && frame++ % 10 != 0)
+                bytes[at + 4] = 0;
+        }
+        const QString path = m_dir.filePath(QStringLiteral("keyframes.avi"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+        file.close();
+        ORXClipCutter cutter;
+        cutter.setRange(2.7, 3.0);
+        QVERIFY2(cutter.cutFile(path, m_dir.filePath(QStringLiteral("keyframes-%1.avi").arg(++m_outs))),
+                 qPrintable(cutter.errorString()));
+        QCOMPARE(cutter.clipStart(), clipStart);
+        QCOMPARE(cutter.clipDuration(), 3.0 - clipStart);
+    }
+
+    void cancel()
+    {
+        const QString out = freshOut();
+        ORXClipCutter cutter;
+        cutter.setRange(0, 6);
+        int calls = 0;
+        cutter.setProgress([&calls](int permille) { return ++calls < 3 && permille < 1000; });
+        const QString file = src("event_20230105_134501_F.avi");
+        QVERIFY(!cutter.cutPair(file, ORXClipCutter::partnerPathOf(file), out));
+        QVERIFY(cutter.wasCanceled());
+        QVERIFY(cutter.errorString().isEmpty());
+        QCOMPARE(calls, 3);
+        QCOMPARE(entriesOf(out), QStringList());
+    }
+
+private:
+    QString src(const QString& name) const { return m_dir.filePath(QStringLiteral("src/") + name); }
+
+    QString freshOut()
+    {
+        const QString dir = m_dir.filePath(QStringLiteral("out%1").arg(++m_outs));
+        QDir().mkpath(dir);
+        return dir;
+    }
+
+    QStringList cutFiles(const QString& file, double from, double to)
+    {
+        ORXClipCutter cutter;
+        cutter.setRange(from, to);
+        if (!cutter.cutPair(file, QString(), freshOut()))
+            return {cutter.errorString()};
+        return cutter.clipFiles();
+    }
+
+    // "samples,first packet time" of the audio stream, as ffprobe reads them.
+    static QString audioOf(const QString& path)
+    {
+        QProcess process;
+        process.start(QStringLiteral("ffprobe"),
+                      {"-v", "error", "-select_streams", "a", "-show_entries",
+                       "stream=nb_frames:packet=pts_time", "-of", "csv=p=0", path});
+        process.waitForFinished(30000);
+        const QStringList lines =
+            QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        return lines.size() < 2 ? QString()
+                                : lines.last().trimmed() + QLatin1Char(',') + lines.first().trimmed();
+    }
+
+    static void checkWithFfprobe(const QString& path, double duration)
+    {
+        const QString ffprobe = QStandardPaths::findExecutable(QStringLiteral("ffprobe"));
+        if (ffprobe.isEmpty())
+            QSKIP("ffprobe is not installed");
+        QProcess process;
+        process.start(ffprobe, {"-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0", path});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.readAllStandardError(), QByteArray());
+        QCOMPARE(process.readAllStandardOutput().trimmed().toDouble(), duration);
+    }
+
+    QTemporaryDir m_dir;
+    ORXSimRecordingInfo m_front;
+    int m_outs = 0;
+};
+
+ORVEX_TEST(TestClipCutter)
+#include "tst_clipcutter.moc"
