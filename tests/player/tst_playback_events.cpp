@@ -285,7 +285,8 @@ private slots:
         QVERIFY(qAbs(f.controller->movingPosition() - movingPosition) < 1e-6);
         QCOMPARE(f.view.positionSlider, f.controller->movingPosition());
         jump(); // ignored while moving
-        QCOMPARE(f.player1.count(forward ? QStringLiteral("jumpForward") : QStringLiteral("jumpBackward")), 1);
+        QCOMPARE(f.player1.count(forward ? QStringLiteral("jumpForward") : QStringLiteral("jumpBackward")),
+                 1);
         QTRY_VERIFY(!f.controller->moving());
         QCOMPARE(f.player2.time().intValue(), after);
     }

@@ -1,5 +1,5 @@
-#include "OrvexTest.h"
 #include "ORXSimRecording.h"
+#include "OrvexTest.h"
 #include "PlaybackFixture.h"
 
 #include <QElapsedTimer>
@@ -55,9 +55,12 @@ private slots:
         const QStringList front = {QStringLiteral("v1_front_logo"), QStringLiteral("v2_rear_logo")};
         const QStringList rear = {QStringLiteral("v1_rear_logo"), QStringLiteral("v2_front_logo")};
         const QStringList loneRear = {QStringLiteral("alwa_20230105_134801_R.avi")};
-        QTest::newRow("front of a pair") << kPairAndSingle << 0 << kPairAndSingle[0] << kPairAndSingle[1] << front << true;
-        QTest::newRow("rear of a pair") << kPairAndSingle << 1 << kPairAndSingle[1] << kPairAndSingle[0] << rear << true;
-        QTest::newRow("front alone") << kPairAndSingle << 2 << kPairAndSingle[2] << QString() << front << false;
+        QTest::newRow("front of a pair")
+            << kPairAndSingle << 0 << kPairAndSingle[0] << kPairAndSingle[1] << front << true;
+        QTest::newRow("rear of a pair")
+            << kPairAndSingle << 1 << kPairAndSingle[1] << kPairAndSingle[0] << rear << true;
+        QTest::newRow("front alone") << kPairAndSingle << 2 << kPairAndSingle[2] << QString() << front
+                                     << false;
         QTest::newRow("rear alone") << loneRear << 0 << loneRear[0] << QString() << rear << false;
     }
     void assignsChannels()
@@ -94,7 +97,8 @@ private slots:
         QFETCH(int, row);
         QFETCH(int, samples);
         PlaybackFixture f;
-        const QStringList names = {QStringLiteral("alwa_20230105_134501_F.avi"), QStringLiteral("alwa_20230105_134501_R.avi"),
+        const QStringList names = {QStringLiteral("alwa_20230105_134501_F.avi"),
+                                   QStringLiteral("alwa_20230105_134501_R.avi"),
                                    QStringLiteral("alwa_20230105_134901_R.avi")};
         writeRecording(f.pathOf(names[0]), true, 10);
         writeRecording(f.pathOf(names[1]), false, 5);
