@@ -89,6 +89,7 @@ private slots:
         QTEST(f.player1.isMuted(), "muted1");
         QTEST(f.player2.isMuted(), "muted2");
         QTEST(f.view.audioToggleVisible, "toggleShown");
+        QCOMPARE(f.view.audioToggleOn, f.playInfo.audioMediaDirection() == 1); // the rear sound chosen
         QCOMPARE(f.view.volumeSlider, 70);
     }
 

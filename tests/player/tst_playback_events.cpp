@@ -314,17 +314,6 @@ private slots:
         QVERIFY(qAbs(f.player2.time().intValue() - 30300) <= 1);
     }
 
-    void nothingLoadedIgnoresTransport()
-    {
-        PlaybackFixture f;
-        f.controller->clickPlayButton();
-        f.controller->jumpForward();
-        f.controller->jumpBackward();
-        QVERIFY(!f.controller->moving());
-        QVERIFY(!f.player1.calls.contains(QStringLiteral("play")));
-        QVERIFY(!f.player1.calls.contains(QStringLiteral("jumpForward")));
-    }
-
 private:
     static void setState(ScriptedEngine& engine, int state)
     {

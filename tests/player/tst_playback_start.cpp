@@ -13,9 +13,14 @@ class PlaybackStartTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Nothing to play: no start, and the transport does nothing.
     void emptyListRefuses()
     {
         PlaybackFixture f;
+        f.controller->clickPlayButton();
+        f.controller->jumpForward();
+        f.controller->jumpBackward();
+        QVERIFY(!f.controller->moving());
         QVERIFY(!f.controller->playAtIndex(0));
         QCOMPARE(f.controller->mediaIndex(), -1);
         QVERIFY(f.player1.calls.isEmpty());

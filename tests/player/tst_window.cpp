@@ -66,7 +66,8 @@ private slots:
     }
 
     // The launched window before a recording is chosen: its fixed boxes and margins, English
-    // kept as the language, the transport disabled, every control named with a tooltip.
+    // kept as the language, the transport disabled, every control named with a tooltip; then
+    // full screen and the loading indicator.
     void launchedWindowBeforeARecording()
     {
         QSettings(ORXPlayerDefaults::settings())
@@ -128,6 +129,56 @@ private slots:
         QVERIFY2(qAbs(double(volume->value()) / volume->maximum() - 0.75) < 0.1,
                  qPrintable(QString::number(volume->value())));
         QCOMPARE(delegate.playback()->volume(), volume->value());
+
+        // Full screen shows only the video and its bar.
+        const QRect launched = delegate.window()->frame();
+        QSignalSpy changes(delegate.window(), &CustomWindow::isFullScreenChanged);
+
+        delegate.toggleFullScreen();
+        QCOMPARE(changes.count(), 1);
+        QVERIFY(delegate.isFullScreen());
+        QTRY_COMPARE(delegate.window()->frame().size(), delegate.screenFrame().size());
+        for (const char* hidden : {"headBox", "bodyRightBox", "gsensorBox", "mediaControlBox"})
+            QVERIFY2(!delegate.window()->findChild<QWidget*>(QLatin1String(hidden))->isVisible(), hidden);
+        QTRY_COMPARE(child<QWidget>(delegate, "mediaControlBoxForFullScreen")->height(), 36);
+        QVERIFY(child<QWidget>(delegate, "mediaControlBoxForFullScreen")->isVisible());
+
+        // Escape leaves full screen and returns to the frame stored at launch.
+        QTest::keyClick(delegate.window(), Qt::Key_Escape);
+        QVERIFY(!delegate.isFullScreen());
+        QTRY_COMPARE(delegate.window()->frame(), launched);
+        QVERIFY(child<QWidget>(delegate, "headBox")->isVisible());
+        QVERIFY(!child<QWidget>(delegate, "mediaControlBoxForFullScreen")->isVisible());
+
+        // Escape in normal mode changes nothing.
+        QTest::keyClick(delegate.window(), Qt::Key_Escape);
+        QCOMPARE(changes.count(), 2);
+        QVERIFY(!delegate.isFullScreen());
+
+        // The loading indicator stops when told, or after its time.
+        PMProgressIndicator* indicator = child<PMProgressIndicator>(delegate, "progressIndicator");
+
+        delegate.showLoading(QStringLiteral("Loading..."));
+        QVERIFY(indicator->isVisible());
+        QVERIFY(!delegate.isLoadingStopped());
+        // Centred in the head box.
+        const int centre = indicator->geometry().center().x();
+        QVERIFY(qAbs(centre - child<QWidget>(delegate, "headBox")->width() / 2) <= 1);
+        QTest::qWait(700);
+        QVERIFY(indicator->isVisible());
+        delegate.hideLoading();
+        QVERIFY(delegate.isLoadingStopped());
+        QTRY_VERIFY_WITH_TIMEOUT(!indicator->isVisible(), 400);
+
+        // Never told: each tick adds 100 / (s / 0.3); a 0.9-second run ends on its third tick.
+        delegate.showLoading(QStringLiteral("Loading..."));
+        delegate.updateLoadingWindow(0.9);
+        QCOMPARE(delegate.loadingProgress(), 100.0 / 3);
+        QVERIFY(indicator->isVisible());
+        delegate.updateLoadingWindow(0.9);
+        delegate.updateLoadingWindow(0.9);
+        QVERIFY(!indicator->isVisible());
+        QVERIFY(delegate.isLoadingStopped());
     }
 
     // Resizing the borderless window by its edges: never below the minimum, never past the
@@ -156,37 +207,6 @@ private slots:
               "expected");
         QCOMPARE(CustomWindow::boundedFrame(QRect(1500, 900, 2500, 700), available),
                  QRect(0, 350, 1920, 700));
-    }
-
-    void fullScreenShowsOnlyTheVideoAndItsBar()
-    {
-        ORXAppDelegate delegate;
-        delegate.window()->show();
-        delegate.applicationDidFinishLaunching();
-        QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
-        const QRect launched = delegate.window()->frame();
-        QSignalSpy changes(delegate.window(), &CustomWindow::isFullScreenChanged);
-
-        delegate.toggleFullScreen();
-        QCOMPARE(changes.count(), 1);
-        QVERIFY(delegate.isFullScreen());
-        QTRY_COMPARE(delegate.window()->frame().size(), delegate.screenFrame().size());
-        for (const char* hidden : {"headBox", "bodyRightBox", "gsensorBox", "mediaControlBox"})
-            QVERIFY2(!delegate.window()->findChild<QWidget*>(QLatin1String(hidden))->isVisible(), hidden);
-        QTRY_COMPARE(child<QWidget>(delegate, "mediaControlBoxForFullScreen")->height(), 36);
-        QVERIFY(child<QWidget>(delegate, "mediaControlBoxForFullScreen")->isVisible());
-
-        // Escape leaves full screen and returns to the frame stored at launch.
-        QTest::keyClick(delegate.window(), Qt::Key_Escape);
-        QVERIFY(!delegate.isFullScreen());
-        QTRY_COMPARE(delegate.window()->frame(), launched);
-        QVERIFY(child<QWidget>(delegate, "headBox")->isVisible());
-        QVERIFY(!child<QWidget>(delegate, "mediaControlBoxForFullScreen")->isVisible());
-
-        // Escape in normal mode changes nothing.
-        QTest::keyClick(delegate.window(), Qt::Key_Escape);
-        QCOMPARE(changes.count(), 2);
-        QVERIFY(!delegate.isFullScreen());
     }
 
     void draggingStopsAtTheTopOfTheMainScreen_data()
@@ -338,36 +358,6 @@ private slots:
         QMimeData text;
         text.setText(QStringLiteral("not a file"));
         QVERIFY(!model->canDropMimeData(&text, Qt::CopyAction, -1, -1, {}));
-    }
-
-    void loadingIndicatorStopsWhenToldOrAfterItsTime()
-    {
-        ORXAppDelegate delegate;
-        delegate.window()->show();
-        QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
-        PMProgressIndicator* indicator = child<PMProgressIndicator>(delegate, "progressIndicator");
-
-        delegate.showLoading(QStringLiteral("Loading..."));
-        QVERIFY(indicator->isVisible());
-        QVERIFY(!delegate.isLoadingStopped());
-        // Centred in the head box.
-        const int centre = indicator->geometry().center().x();
-        QVERIFY(qAbs(centre - child<QWidget>(delegate, "headBox")->width() / 2) <= 1);
-        QTest::qWait(700);
-        QVERIFY(indicator->isVisible());
-        delegate.hideLoading();
-        QVERIFY(delegate.isLoadingStopped());
-        QTRY_VERIFY_WITH_TIMEOUT(!indicator->isVisible(), 400);
-
-        // Never told: each tick adds 100 / (s / 0.3); a 0.9-second run ends on its third tick.
-        delegate.showLoading(QStringLiteral("Loading..."));
-        delegate.updateLoadingWindow(0.9);
-        QCOMPARE(delegate.loadingProgress(), 100.0 / 3);
-        QVERIFY(indicator->isVisible());
-        delegate.updateLoadingWindow(0.9);
-        delegate.updateLoadingWindow(0.9);
-        QVERIFY(!indicator->isVisible());
-        QVERIFY(delegate.isLoadingStopped());
     }
 
     void playingPairFillsBothViews()
