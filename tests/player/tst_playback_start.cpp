@@ -161,15 +161,16 @@ private slots:
     {
         PlaybackFixture f(kPairAndSingle);
         QVERIFY(f.startPlaying(4));
-        QTemporaryDir other;
-        QFile one(other.filePath(QStringLiteral("alwa_20240101_000000_F.avi")));
-        QVERIFY(one.open(QIODevice::WriteOnly));
-        one.close();
+        QTemporaryDir other; // four rows: the kept index 4 is one past the last
+        for (int i = 0; i < 4; ++i) {
+            QFile one(other.filePath(QStringLiteral("alwa_20240101_00000%1_F.avi").arg(i)));
+            QVERIFY(one.open(QIODevice::WriteOnly));
+        }
         f.mediaList.setDirectoryPath(other.path());
         f.mediaList.waitForRebuild();
-        QCOMPARE(f.mediaList.count(), 1);
+        QCOMPARE(f.mediaList.count(), 4);
 
-        QVERIFY(!f.controller->playNext());
+        QVERIFY(!f.controller->playNext()); // no row of the new list is "next"
         f.controller->updateVideoUI(); // row 4 is gone: nothing loaded, no crash
         QVERIFY(!f.player1.media());
         f.view.selected = 0;
