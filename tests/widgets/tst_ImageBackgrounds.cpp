@@ -134,19 +134,6 @@ private slots:
         }
     }
 
-    void fullScreenBar()
-    {
-        TKThreePartImageView bar;
-        bar.resize(600, 36);
-        bar.setImageNamesLeft(QStringLiteral("bottom-background"), QStringLiteral("bottom-background"),
-                              QStringLiteral("bottom-background"));
-        QVERIFY(!bar.leftImage().isNull() && !bar.middleImage().isNull() && !bar.rightImage().isNull());
-        const QImage drawn = render(bar);
-        // Covered from end to end, mostly opaque.
-        for (int x : {0, 300, 599})
-            QVERIFY(qAlpha(drawn.pixel(x, 20)) > 200);
-    }
-
     void colorView()
     {
         TKColorBackgroundView view;
