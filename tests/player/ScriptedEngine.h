@@ -43,26 +43,11 @@ public:
         if (m_media)
             playTo(time.intValue());
     }
-    VLCTime remainingTime() const override
-    {
-        return VLCTime::timeWithInt(std::min<qint64>(0, timeMs - length()));
-    }
+    VLCTime remainingTime() const override { return VLCTime::timeWithInt(std::min<qint64>(0, timeMs - length())); }
     float rate() const override { return currentRate; }
-    void setRate(float rate) override
-    {
-        calls << QStringLiteral("setRate");
-        currentRate = rate;
-    }
-    void jumpForward(int seconds) override
-    {
-        calls << QStringLiteral("jumpForward");
-        playTo(timeMs + seconds * 1000LL);
-    }
-    void jumpBackward(int seconds) override
-    {
-        calls << QStringLiteral("jumpBackward");
-        playTo(timeMs - seconds * 1000LL);
-    }
+    void setRate(float rate) override { calls << QStringLiteral("setRate"); currentRate = rate; }
+    void jumpForward(int seconds) override { calls << QStringLiteral("jumpForward"); playTo(timeMs + seconds * 1000LL); }
+    void jumpBackward(int seconds) override { calls << QStringLiteral("jumpBackward"); playTo(timeMs - seconds * 1000LL); }
 
     void setMute(bool mute) override { muted = mute; }
     bool isMuted() const override { return muted; }

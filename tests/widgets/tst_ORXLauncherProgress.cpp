@@ -32,9 +32,8 @@ private slots:
     void initTestCase()
     {
         // A private session bus, so that the test neither needs nor disturbs the desktop's.
-        m_daemon.start(
-            QStringLiteral("dbus-daemon"),
-            {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
+        m_daemon.start(QStringLiteral("dbus-daemon"),
+                       {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
         if (!m_daemon.waitForStarted(5000))
             QSKIP("dbus-daemon is not installed");
         QVERIFY(m_daemon.waitForReadyRead(5000));
@@ -44,9 +43,8 @@ private slots:
         QVERIFY(listenerBus.isConnected());
         m_listener = std::make_unique<LauncherListener>();
         QVERIFY(listenerBus.connect(QString(), QString::fromLatin1(ORXLauncherProgress::kObjectPath),
-                                    QString::fromLatin1(ORXLauncherProgress::kInterface),
-                                    QStringLiteral("Update"), m_listener.get(),
-                                    SLOT(onUpdate(QString, QVariantMap))));
+                                    QString::fromLatin1(ORXLauncherProgress::kInterface), QStringLiteral("Update"),
+                                    m_listener.get(), SLOT(onUpdate(QString, QVariantMap))));
     }
 
     void cleanupTestCase()
@@ -80,8 +78,7 @@ private slots:
         indicator.setDoubleValue(100); // finished: off the icon and the launcher
         controller.drawProgressIndicators();
         QVERIFY(waitForUpdates(2));
-        QCOMPARE(m_listener->updates.at(1).properties.value(QStringLiteral("progress-visible")).toBool(),
-                 false);
+        QCOMPARE(m_listener->updates.at(1).properties.value(QStringLiteral("progress-visible")).toBool(), false);
     }
 
     void repeatsNothing()

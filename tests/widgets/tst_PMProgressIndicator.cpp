@@ -130,8 +130,7 @@ private slots:
         QTest::newRow("10 s") << 10.0 << "About ten seconds remaining";
         QTest::newRow("5 s") << 5.0 << "About five seconds remaining";
         QTest::newRow("0 s") << 0.0 << "About five seconds remaining";
-        QTest::newRow("endless") << std::numeric_limits<double>::infinity()
-                                 << "About 1000000000 minutes remaining";
+        QTest::newRow("endless") << std::numeric_limits<double>::infinity() << "About 1000000000 minutes remaining";
         QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << "";
     }
 
@@ -149,8 +148,7 @@ private slots:
         QTest::addColumn<QString>("text");
         // 10 % after 0 s, 20 % after 10 s: 80 % to go at 1 % a second.
         QTest::newRow("estimate only") << false << true << "About two minutes remaining";
-        QTest::newRow("percentage and estimate")
-            << true << true << "20 % completed - About two minutes remaining";
+        QTest::newRow("percentage and estimate") << true << true << "20 % completed - About two minutes remaining";
         QTest::newRow("percentage only") << true << false << "20 % completed";
         QTest::newRow("neither") << false << false << "";
     }
@@ -186,6 +184,7 @@ private slots:
         m_indicator->setDoubleValue(30); // first window dropped: 1 % in 4 s, 97 % to go
         QCOMPARE(label.text(), QStringLiteral("About seven minutes remaining"));
     }
+
 
 private:
     std::unique_ptr<PMProgressIndicatorController> m_controller;
