@@ -1,9 +1,7 @@
 #include "OrvexTest.h"
 #include "WidgetTestSupport.h"
 
-#include "CustomBackgroundBox.h"
 #include "ORXImage.h"
-#include "TKColorBackgroundView.h"
 #include "TKThreePartImageView.h"
 #include "TKVideoBackgroundImageView.h"
 
@@ -132,32 +130,6 @@ private slots:
             if (rightStart - leftEnd > 1)
                 QCOMPARE(drawn.pixel((leftEnd + rightStart) / 2, y), qRgb(0, 255, 0));
         }
-    }
-
-    void colorView()
-    {
-        TKColorBackgroundView view;
-        view.resize(40, 30);
-        QSignalSpy changes(&view, &TKColorBackgroundView::backgroundColorChanged);
-        QImage drawn = render(view, Qt::magenta);
-        QCOMPARE(drawn.pixel(39, 29), QColor(Qt::magenta).rgb());
-
-        view.setBackgroundColor(QColor(0x1e, 0x21, 0x26));
-        QCOMPARE(changes.size(), 1);
-        drawn = render(view, Qt::magenta);
-        QCOMPARE(drawn.pixel(39, 29), qRgb(0x1e, 0x21, 0x26));
-
-        view.clearBackgroundColor();
-        QCOMPARE(render(view, Qt::magenta).pixel(20, 15), QColor(Qt::magenta).rgb());
-    }
-
-    void customBox()
-    {
-        CustomBackgroundBox box;
-        box.resize(60, 40);
-        const QImage drawn = render(box, Qt::magenta);
-        for (QPoint p : {QPoint(0, 0), QPoint(30, 20), QPoint(59, 39)})
-            QVERIFY(near(drawn.pixel(p), QColor(106, 95, 91), 1));
     }
 };
 

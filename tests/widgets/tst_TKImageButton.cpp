@@ -2,7 +2,6 @@
 #include "WidgetTestSupport.h"
 
 #include "ORXImage.h"
-#include "TKBezelButton.h"
 #include "TKImageButton.h"
 
 #include <QMouseEvent>
@@ -164,36 +163,6 @@ private slots:
         QEvent leave(QEvent::Leave);
         QCoreApplication::sendEvent(&parent, &leave);
         QCOMPARE(button->numberOfCaptures(), qint64(0));
-    }
-
-    void bezel_data()
-    {
-        QTest::addColumn<bool>("checkable");
-        QTest::addColumn<bool>("checked");
-        QTest::addColumn<bool>("down");
-        QTest::addColumn<QColor>("rim");
-        const QColor plain(0x4a, 0x50, 0x59);
-        const QColor amber(0xf5, 0xa6, 0x23);
-        QTest::newRow("push button") << false << false << false << plain;
-        QTest::newRow("push button held down") << false << false << true << amber;
-        QTest::newRow("toggle on") << true << true << false << plain;
-        QTest::newRow("toggle off") << true << false << false << amber;
-    }
-
-    void bezel()
-    {
-        QFETCH(bool, checkable);
-        QFETCH(bool, checked);
-        QFETCH(bool, down);
-        QFETCH(QColor, rim);
-        TKBezelButton button(QStringLiteral("1.0x"));
-        button.setCheckable(checkable);
-        button.setChecked(checked);
-        button.setDown(down);
-        button.resize(80, 24);
-        const QImage drawn = render(button);
-        QVERIFY(near(drawn.pixel(40, 0), rim));
-        QVERIFY(near(drawn.pixel(40, 23), rim));
     }
 };
 
