@@ -39,7 +39,7 @@ ORXPlaybackController::ORXPlaybackController(ORXPlaybackEngine* player1, ORXPlay
                 &ORXPlaybackController::mediaPlayerTimeChanged);
     }
     connect(m_playInfo, &ORXPlayInfo::audioMediaDirectionChanged, this, [this] { updateAudioUI(); });
-    {}
+    connect(this, &ORXPlaybackController::volumeChanged, this, [this] { updateAudioUI(); });
 
     m_startWatchdog = new QTimer(this);
     m_startWatchdog->setSingleShot(true);
