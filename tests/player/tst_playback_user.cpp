@@ -131,8 +131,13 @@ private slots:
         QSignalSpy loaded(f.controller.get(), &ORXPlaybackController::recordingChanged);
         QVERIFY(f.startPlaying(0));
         f.playInfo.setPosition(0.4);
+        const _AVI_GSENSOR_DATA_T sample{};
+        QVERIFY(f.blackBoxData.ParseGSensor(&sample, sizeof sample)); // the recording's telemetry
         f.controller->closeRecording();
         QCOMPARE(f.controller->mediaIndex(), qint64(-1));
+        QCOMPARE(f.view.selected, -1);
+        QVERIFY(!f.view.videoVisible[0] && !f.view.videoVisible[1]);
+        QVERIFY(f.blackBoxData.m_GSensors().isEmpty());
         QVERIFY(!f.playInfo.isPlaying());
         QCOMPARE(f.playInfo.position(), 0.0);
         QVERIFY(!f.player1.media() && !f.player2.media());
@@ -145,6 +150,8 @@ private slots:
         f.controller->changeAndPlay();
         QCOMPARE(f.view.loadingShown, 2); // a new start, not a replay of the old file
         QCOMPARE(loaded.last().first().toBool(), true);
+        f.controller->closeRecording(); // while it loads: the indicator stops
+        QVERIFY(f.view.isLoadingStopped());
     }
 };
 
