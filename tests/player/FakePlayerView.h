@@ -9,7 +9,10 @@
 class FakePlayerView : public ORXPlayerView
 {
 public:
-    void setVideoViewVisible(int player, bool visible) override { videoVisible[player == 2 ? 1 : 0] = visible; }
+    void setVideoViewVisible(int player, bool visible) override
+    {
+        videoVisible[player == 2 ? 1 : 0] = visible;
+    }
     void setBackgroundLogos(const QString& logo1, const QString& logo2) override { logos = {logo1, logo2}; }
     void animateSwap() override { ++swapAnimations; }
     double videoContainerHeight() const override { return containerHeight; }
@@ -43,17 +46,13 @@ public:
         ++graphSets;
     }
     void resetTelemetryReadouts() override { ++readoutResets; }
-    void updateSideViewButton() override { ++sideButtonUpdates; }
+    void updateSideViewButton() override {}
 
     QRect screenFrame() const override { return screen; }
     QRect windowFrame() const override { return window; }
     void setWindowFrame(const QRect& frame, bool) override { window = frame; }
     bool isFullScreen() const override { return fullScreen; }
-    void enterFullscreen() override
-    {
-        fullScreen = true;
-        ++fullScreenEntered;
-    }
+    void enterFullscreen() override { fullScreen = true; }
     void leaveFullscreen() override
     {
         fullScreen = false;
@@ -75,10 +74,8 @@ public:
     QVector<ORXGSensor> graph;
     int graphSets = 0;
     int readoutResets = 0;
-    int sideButtonUpdates = 0;
     QRect screen{0, 0, 1920, 1080};
     QRect window{450, 220, 1020, 640};
     bool fullScreen = false;
-    int fullScreenEntered = 0;
     int fullScreenLeft = 0;
 };

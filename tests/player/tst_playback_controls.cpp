@@ -89,6 +89,7 @@ private slots:
         QTEST(f.player1.isMuted(), "muted1");
         QTEST(f.player2.isMuted(), "muted2");
         QTEST(f.view.audioToggleVisible, "toggleShown");
+        QCOMPARE(f.view.audioToggleOn, f.playInfo.audioMediaDirection() == 1); // the rear sound chosen
         QCOMPARE(f.view.volumeSlider, 70);
     }
 
@@ -140,10 +141,15 @@ private slots:
         f.controller->swapPlayer();
         QVERIFY(f.controller->swapping());
         QVERIFY(f.controller->moving());
+        // Both engines are asked for the moment shown at once, not after 0.8 s.
+        QCOMPARE(f.player1.time().intValue(), 24000);
+        QCOMPARE(f.player2.time().intValue(), 24000);
+        QVERIFY(qAbs(f.controller->movingPosition() - 0.4) < 1e-6);
         QCOMPARE(f.player1.fileName(), kPairAndSingle[1]);
         QCOMPARE(f.player2.fileName(), kPairAndSingle[0]);
         QVERIFY(f.player1.isPlaying() && f.player2.isPlaying());
-        QCOMPARE(f.view.logos, QStringList({QStringLiteral("v1_rear_logo"), QStringLiteral("v2_front_logo")}));
+        QCOMPARE(f.view.logos,
+                 QStringList({QStringLiteral("v1_rear_logo"), QStringLiteral("v2_front_logo")}));
         QCOMPARE(f.view.swapAnimations, 1);
         QVERIFY(f.player1.isMuted() && f.player2.isMuted());
 
@@ -162,7 +168,8 @@ private slots:
         QVERIFY(!f.player2.isMuted());
         f.controller->swapPlayer();
         QCOMPARE(f.player1.fileName(), kPairAndSingle[0]);
-        QCOMPARE(f.view.logos, QStringList({QStringLiteral("v1_front_logo"), QStringLiteral("v2_rear_logo")}));
+        QCOMPARE(f.view.logos,
+                 QStringList({QStringLiteral("v1_front_logo"), QStringLiteral("v2_rear_logo")}));
     }
 
     // At the end the 1-second timer sees the paused engine and a second later the next row
@@ -234,9 +241,12 @@ private slots:
         const QSize min(1020, 640);
         QTest::newRow("up") << min << false << 1 << QSize(1224, 768) << false;
         QTest::newRow("up while paused") << min << false << 0 << min << false;
-        QTest::newRow("up to the last size that fits") << QSize(1632, 852) << false << 1 << QSize(1836, 980) << false;
-        QTest::newRow("up past the screen height") << QSize(1632, 853) << false << 1 << QSize(1632, 853) << true;
-        QTest::newRow("up past the screen width") << QSize(1800, 640) << false << 1 << QSize(1800, 640) << true;
+        QTest::newRow("up to the last size that fits")
+            << QSize(1632, 852) << false << 1 << QSize(1836, 980) << false;
+        QTest::newRow("up past the screen height")
+            << QSize(1632, 853) << false << 1 << QSize(1632, 853) << true;
+        QTest::newRow("up past the screen width")
+            << QSize(1800, 640) << false << 1 << QSize(1800, 640) << true;
         QTest::newRow("up in full screen") << QSize(1920, 1080) << true << 1 << QSize(1920, 1080) << true;
         QTest::newRow("down") << QSize(1224, 768) << false << -1 << min << false;
         QTest::newRow("down below the minimum") << QSize(1100, 900) << false << -1 << min << false;

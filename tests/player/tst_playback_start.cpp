@@ -1,5 +1,5 @@
-#include "OrvexTest.h"
 #include "ORXSimRecording.h"
+#include "OrvexTest.h"
 #include "PlaybackFixture.h"
 
 #include <QElapsedTimer>
@@ -13,9 +13,14 @@ class PlaybackStartTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Nothing to play: no start, and the transport does nothing.
     void emptyListRefuses()
     {
         PlaybackFixture f;
+        f.controller->clickPlayButton();
+        f.controller->jumpForward();
+        f.controller->jumpBackward();
+        QVERIFY(!f.controller->moving());
         QVERIFY(!f.controller->playAtIndex(0));
         QCOMPARE(f.controller->mediaIndex(), -1);
         QVERIFY(f.player1.calls.isEmpty());
@@ -55,9 +60,12 @@ private slots:
         const QStringList front = {QStringLiteral("v1_front_logo"), QStringLiteral("v2_rear_logo")};
         const QStringList rear = {QStringLiteral("v1_rear_logo"), QStringLiteral("v2_front_logo")};
         const QStringList loneRear = {QStringLiteral("alwa_20230105_134801_R.avi")};
-        QTest::newRow("front of a pair") << kPairAndSingle << 0 << kPairAndSingle[0] << kPairAndSingle[1] << front << true;
-        QTest::newRow("rear of a pair") << kPairAndSingle << 1 << kPairAndSingle[1] << kPairAndSingle[0] << rear << true;
-        QTest::newRow("front alone") << kPairAndSingle << 2 << kPairAndSingle[2] << QString() << front << false;
+        QTest::newRow("front of a pair")
+            << kPairAndSingle << 0 << kPairAndSingle[0] << kPairAndSingle[1] << front << true;
+        QTest::newRow("rear of a pair")
+            << kPairAndSingle << 1 << kPairAndSingle[1] << kPairAndSingle[0] << rear << true;
+        QTest::newRow("front alone") << kPairAndSingle << 2 << kPairAndSingle[2] << QString() << front
+                                     << false;
         QTest::newRow("rear alone") << loneRear << 0 << loneRear[0] << QString() << rear << false;
     }
     void assignsChannels()
@@ -94,7 +102,8 @@ private slots:
         QFETCH(int, row);
         QFETCH(int, samples);
         PlaybackFixture f;
-        const QStringList names = {QStringLiteral("alwa_20230105_134501_F.avi"), QStringLiteral("alwa_20230105_134501_R.avi"),
+        const QStringList names = {QStringLiteral("alwa_20230105_134501_F.avi"),
+                                   QStringLiteral("alwa_20230105_134501_R.avi"),
                                    QStringLiteral("alwa_20230105_134901_R.avi")};
         writeRecording(f.pathOf(names[0]), true, 10);
         writeRecording(f.pathOf(names[1]), false, 5);
@@ -152,15 +161,16 @@ private slots:
     {
         PlaybackFixture f(kPairAndSingle);
         QVERIFY(f.startPlaying(4));
-        QTemporaryDir other;
-        QFile one(other.filePath(QStringLiteral("alwa_20240101_000000_F.avi")));
-        QVERIFY(one.open(QIODevice::WriteOnly));
-        one.close();
+        QTemporaryDir other; // four rows: the kept index 4 is one past the last
+        for (int i = 0; i < 4; ++i) {
+            QFile one(other.filePath(QStringLiteral("alwa_20240101_00000%1_F.avi").arg(i)));
+            QVERIFY(one.open(QIODevice::WriteOnly));
+        }
         f.mediaList.setDirectoryPath(other.path());
         f.mediaList.waitForRebuild();
-        QCOMPARE(f.mediaList.count(), 1);
+        QCOMPARE(f.mediaList.count(), 4);
 
-        QVERIFY(!f.controller->playNext());
+        QVERIFY(!f.controller->playNext()); // no row of the new list is "next"
         f.controller->updateVideoUI(); // row 4 is gone: nothing loaded, no crash
         QVERIFY(!f.player1.media());
         f.view.selected = 0;

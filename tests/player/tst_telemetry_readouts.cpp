@@ -150,7 +150,9 @@ private slots:
             r.box.clear();
             QVERIFY(writeAndExtract(m_dir.filePath(QStringLiteral("alwa_20230105_13450%1_F.avi").arg(n++)),
                                     drive.hemisphere, &r.box));
-            r.presenter.beginRecording();
+            r.scripts.clear();
+            r.presenter.beginRecording(); // the route drawn: signed as the drive
+            QCOMPARE(r.scripts.last().contains(QLatin1Char('-')), drive.sign < 0);
             for (double position : {0.0, 0.3, 0.7, 1.0}) {
                 r.scripts.clear();
                 r.presenter.updateGpsUIByPlayPosition(position);

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QColor>
-#include <QDir>
 #include <QImage>
 #include <QWidget>
 
-// Shared helpers of the widget tests: rendering to an image and keeping screenshots.
+// Shared helpers of the widget tests: rendering to an image and reading its pixels.
 namespace WidgetTest {
 
 inline QImage render(QWidget& widget, const QColor& underlay = Qt::transparent)
@@ -16,20 +15,12 @@ inline QImage render(QWidget& widget, const QColor& underlay = Qt::transparent)
     return image;
 }
 
-// Screenshots for a person to look at; not compared by the tests.
-inline void saveScreenshot(const QImage& image, const QString& name)
-{
-    const QString dir = QStringLiteral("/tmp/orvex-widgets");
-    QDir().mkpath(dir);
-    image.save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-}
-
 // `actual` as read from a premultiplied image.
 inline bool near(QRgb actual, const QColor& expected, int tolerance = 3)
 {
     const QColor a = QColor::fromRgba(qUnpremultiply(actual));
-    return qAbs(a.red() - expected.red()) <= tolerance && qAbs(a.green() - expected.green()) <= tolerance
-           && qAbs(a.blue() - expected.blue()) <= tolerance;
+    return qAbs(a.red() - expected.red()) <= tolerance && qAbs(a.green() - expected.green()) <= tolerance &&
+           qAbs(a.blue() - expected.blue()) <= tolerance;
 }
 
 inline QImage solid(QSize size, const QColor& color)

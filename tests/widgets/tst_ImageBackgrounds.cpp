@@ -1,9 +1,7 @@
 #include "OrvexTest.h"
 #include "WidgetTestSupport.h"
 
-#include "CustomBackgroundBox.h"
 #include "ORXImage.h"
-#include "TKColorBackgroundView.h"
 #include "TKThreePartImageView.h"
 #include "TKVideoBackgroundImageView.h"
 
@@ -32,10 +30,14 @@ private slots:
         QTest::addColumn<QString>("base");
         QTest::addColumn<QString>("logo");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("front, large") << "v1" << "v1_front_logo" << QSize(640, 360);
-        QTest::newRow("front, small") << "v1" << "v1_front_logo" << QSize(250, 141);
-        QTest::newRow("rear, second video") << "v2" << "v2_rear_logo" << QSize(334, 250);
-        QTest::newRow("rear, odd size") << "v2" << "v2_rear_logo" << QSize(151, 97);
+        QTest::newRow("front, large") << "v1"
+                                      << "v1_front_logo" << QSize(640, 360);
+        QTest::newRow("front, small") << "v1"
+                                      << "v1_front_logo" << QSize(250, 141);
+        QTest::newRow("rear, second video") << "v2"
+                                            << "v2_rear_logo" << QSize(334, 250);
+        QTest::newRow("rear, odd size") << "v2"
+                                        << "v2_rear_logo" << QSize(151, 97);
     }
 
     void videoLogoCentred()
@@ -49,11 +51,10 @@ private slots:
         const QImage plain = render(view);
         view.setLogoImageName(logo);
         const QImage withLogo = render(view);
-        saveScreenshot(withLogo, QStringLiteral("video-background-") + QString::fromLatin1(QTest::currentDataTag()));
 
         const QSize logoSize = ORXImage::naturalSize(logo);
-        const QRectF expected((size.width() - logoSize.width()) * 0.5, (size.height() - logoSize.height()) * 0.5,
-                              logoSize.width(), logoSize.height());
+        const QRectF expected((size.width() - logoSize.width()) * 0.5,
+                              (size.height() - logoSize.height()) * 0.5, logoSize.width(), logoSize.height());
         QCOMPARE(view.logoRect(), expected);
         // Everything the logo changed lies inside its rectangle (a pixel of slack for the
         // half-pixel origin of an odd difference), and it is centred in the view.
@@ -89,10 +90,11 @@ private slots:
             QPoint at;
             QColor color;
         } checks[] = {
-            {{0, 0}, Qt::red},       {{9, 7}, Qt::red},        {{90, 0}, Qt::green},      {{99, 7}, Qt::green},
-            {{0, 52}, Qt::blue},     {{99, 59}, Qt::yellow},   {{10, 0}, Qt::cyan},       {{89, 7}, Qt::cyan},
-            {{50, 59}, Qt::magenta}, {{0, 8}, Qt::darkRed},    {{9, 51}, Qt::darkRed},    {{99, 30}, Qt::darkGreen},
-            {{10, 8}, Qt::gray},     {{89, 51}, Qt::gray},
+            {{0, 0}, Qt::red},     {{9, 7}, Qt::red},      {{90, 0}, Qt::green},
+            {{99, 7}, Qt::green},  {{0, 52}, Qt::blue},    {{99, 59}, Qt::yellow},
+            {{10, 0}, Qt::cyan},   {{89, 7}, Qt::cyan},    {{50, 59}, Qt::magenta},
+            {{0, 8}, Qt::darkRed}, {{9, 51}, Qt::darkRed}, {{99, 30}, Qt::darkGreen},
+            {{10, 8}, Qt::gray},   {{89, 51}, Qt::gray},
         };
         for (const auto& check : checks)
             QVERIFY2(image.pixel(check.at) == check.color.rgb(),
@@ -102,7 +104,7 @@ private slots:
     void threePart_data()
     {
         QTest::addColumn<int>("width");
-        QTest::addColumn<int>("leftEnd");   // last red column
+        QTest::addColumn<int>("leftEnd");    // last red column
         QTest::addColumn<int>("rightStart"); // first blue column
         QTest::newRow("wide") << 100 << 9 << 90;
         QTest::newRow("just the ends") << 20 << 9 << 10;
@@ -128,46 +130,6 @@ private slots:
             if (rightStart - leftEnd > 1)
                 QCOMPARE(drawn.pixel((leftEnd + rightStart) / 2, y), qRgb(0, 255, 0));
         }
-    }
-
-    void fullScreenBar()
-    {
-        TKThreePartImageView bar;
-        bar.resize(600, 36);
-        bar.setImageNamesLeft(QStringLiteral("bottom-background"), QStringLiteral("bottom-background"),
-                              QStringLiteral("bottom-background"));
-        QVERIFY(!bar.leftImage().isNull() && !bar.middleImage().isNull() && !bar.rightImage().isNull());
-        const QImage drawn = render(bar);
-        saveScreenshot(drawn, QStringLiteral("full-screen-bar"));
-        // Covered from end to end, mostly opaque.
-        for (int x : {0, 300, 599})
-            QVERIFY(qAlpha(drawn.pixel(x, 20)) > 200);
-    }
-
-    void colorView()
-    {
-        TKColorBackgroundView view;
-        view.resize(40, 30);
-        QSignalSpy changes(&view, &TKColorBackgroundView::backgroundColorChanged);
-        QImage drawn = render(view, Qt::magenta);
-        QCOMPARE(drawn.pixel(39, 29), QColor(Qt::magenta).rgb());
-
-        view.setBackgroundColor(QColor(0x1e, 0x21, 0x26));
-        QCOMPARE(changes.size(), 1);
-        drawn = render(view, Qt::magenta);
-        QCOMPARE(drawn.pixel(39, 29), qRgb(0x1e, 0x21, 0x26));
-
-        view.clearBackgroundColor();
-        QCOMPARE(render(view, Qt::magenta).pixel(20, 15), QColor(Qt::magenta).rgb());
-    }
-
-    void customBox()
-    {
-        CustomBackgroundBox box;
-        box.resize(60, 40);
-        const QImage drawn = render(box, Qt::magenta);
-        for (QPoint p : {QPoint(0, 0), QPoint(30, 20), QPoint(59, 39)})
-            QVERIFY(near(drawn.pixel(p), QColor(106, 95, 91), 1));
     }
 };
 

@@ -1,11 +1,6 @@
 #include "OrvexTest.h"
 
-#include "WidgetTestSupport.h"
-
 #include "ORXImage.h"
-
-#include <QDirIterator>
-#include <QPainter>
 
 class ORXImageTest : public QObject
 {
@@ -15,13 +10,14 @@ private slots:
     void everyNamedImageExists_data()
     {
         QTest::addColumn<QString>("name");
-        QStringList names = {"orvex", "bottom-background", "v1_front_logo", "v1_rear_logo", "v2_front_logo",
-                             "v2_rear_logo", "record_p.png", "record_n.png", "information_n.png",
-                             "information_p.png", "blueProgress", "greyProgress", "barberProgress"};
+        QStringList names = {
+            "orvex",        "bottom-background", "v1_front_logo", "v1_rear_logo",      "v2_front_logo",
+            "v2_rear_logo", "record_p.png",      "record_n.png",  "information_n.png", "information_p.png",
+            "blueProgress", "greyProgress",      "barberProgress"};
         for (const char* base : {"v1", "v2"})
             for (const char* part : {"_top_left_corner", "_top_right_corner", "_bottom_left_corner",
-                                     "_bottom_right_corner", "_left_edge_fill", "_right_edge_fill", "_top_edge_fill",
-                                     "_bottom_edge_fill", "_center_fill"})
+                                     "_bottom_right_corner", "_left_edge_fill", "_right_edge_fill",
+                                     "_top_edge_fill", "_bottom_edge_fill", "_center_fill"})
                 names << QLatin1String(base) + QLatin1String(part);
         for (const char* icon : {"icon_play", "icon_pause"})
             for (const char* state : {"_n", "_f", "_p"})
@@ -31,7 +27,8 @@ private slots:
                 names << QStringLiteral("car_%1_%2").arg(QLatin1String(channel), QLatin1String(kind));
         for (const char* part : {"left", "center", "right"})
             for (const char* pressed : {"", "_pressed"})
-                names << QStringLiteral("bg_bt_info_%1%2.png").arg(QLatin1String(part), QLatin1String(pressed));
+                names
+                    << QStringLiteral("bg_bt_info_%1%2.png").arg(QLatin1String(part), QLatin1String(pressed));
         for (const QString& name : names)
             QTest::newRow(qPrintable(name)) << name;
     }
@@ -89,33 +86,6 @@ private slots:
         QVERIFY(ORXImage::image(QStringLiteral("orvex"), QSize(100000, 100000)).isNull());
         QVERIFY(ORXImage::image(QStringLiteral("orvex"), QSize(4096, 4096), 4.0).isNull());
         QVERIFY(ORXImage::image(QStringLiteral("orvex"), QSize(64, 64), 0.0).isNull());
-    }
-
-    // Every image of the program on one sheet, twice as large, for a person to look at.
-    void gallery()
-    {
-        QStringList names;
-        for (QDirIterator it(QStringLiteral(":/images")); it.hasNext();)
-            names << QFileInfo(it.next()).completeBaseName();
-        names.sort();
-        QVERIFY(names.size() >= 60);
-        const int columns = 8, cell = 180, scale = 2;
-        QImage sheet(columns * cell, int((names.size() + columns - 1) / columns) * 120, QImage::Format_RGB32);
-        sheet.fill(QColor(0x55, 0x5a, 0x62));
-        QPainter painter(&sheet);
-        painter.setPen(Qt::white);
-        for (int i = 0; i < names.size(); ++i) {
-            const QSize size = ORXImage::naturalSize(names[i]);
-            QVERIFY2(!size.isEmpty(), qPrintable(names[i]));
-            const QSize shown = (size * scale).boundedTo(QSize(cell - 8, 96));
-            const QPixmap pixmap = ORXImage::pixmap(names[i], size.scaled(shown, Qt::KeepAspectRatio));
-            QVERIFY(!pixmap.isNull());
-            const QPoint at((i % columns) * cell + 4, (i / columns) * 120 + 4);
-            painter.drawPixmap(at, pixmap);
-            painter.drawText(QRect(at + QPoint(0, 98), QSize(cell - 8, 14)), Qt::AlignLeft, names[i]);
-        }
-        painter.end();
-        WidgetTest::saveScreenshot(sheet, QStringLiteral("gallery"));
     }
 };
 

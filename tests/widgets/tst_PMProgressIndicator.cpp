@@ -4,13 +4,11 @@
 #include "PMProgressIndicator.h"
 #include "PMProgressIndicatorController.h"
 
-#include <QLabel>
-
 #include <limits>
 
 using namespace WidgetTest;
 
-// The indicator's values, its registration on the icon and its text.
+// The indicator's values and its registration on the icon.
 class PMProgressIndicatorTest : public QObject
 {
     Q_OBJECT
@@ -22,8 +20,6 @@ private slots:
             solid(QSize(128, 128), Qt::black), [](const QString&) { return QImage(); });
         m_indicator = std::make_unique<PMProgressIndicator>();
         m_indicator->setController(m_controller.get());
-        m_now = 1000;
-        m_indicator->setClock([this] { return m_now; });
     }
 
     void cleanup()
@@ -81,9 +77,6 @@ private slots:
         m_indicator->setRange(minimum, maximum);
         m_indicator->setDoubleValue(value);
         QCOMPARE(m_controller->containsProgressIndicator(m_indicator.get()), registered);
-        // Turning the icon progress off always takes it away.
-        m_indicator->setDrawDockProgress(false);
-        QCOMPARE(m_controller->numProgressIndicators(), 0);
     }
 
     void goingAwayLeavesIcon()
@@ -110,86 +103,9 @@ private slots:
         QCOMPARE(m_indicator->maximum(), 100);
     }
 
-    void estimateTexts_data()
-    {
-        QTest::addColumn<double>("seconds");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("616 s") << 616.0 << "About 11 minutes remaining";
-        QTest::newRow("615 s") << 615.0 << "About ten minutes remaining";
-        QTest::newRow("556 s") << 556.0 << "About ten minutes remaining";
-        QTest::newRow("555 s") << 555.0 << "About nine minutes remaining";
-        QTest::newRow("450 s") << 450.0 << "About eight minutes remaining";
-        QTest::newRow("400 s") << 400.0 << "About seven minutes remaining";
-        QTest::newRow("320 s") << 320.0 << "About six minutes remaining";
-        QTest::newRow("256 s") << 256.0 << "About five minutes remaining";
-        QTest::newRow("200 s") << 200.0 << "About four minutes remaining";
-        QTest::newRow("136 s") << 136.0 << "About three minutes remaining";
-        QTest::newRow("76 s") << 76.0 << "About two minutes remaining";
-        QTest::newRow("75 s") << 75.0 << "About one minute remaining";
-        QTest::newRow("11 s") << 11.0 << "Less than a minute remaining";
-        QTest::newRow("10 s") << 10.0 << "About ten seconds remaining";
-        QTest::newRow("5 s") << 5.0 << "About five seconds remaining";
-        QTest::newRow("0 s") << 0.0 << "About five seconds remaining";
-        QTest::newRow("endless") << std::numeric_limits<double>::infinity() << "About 1000000000 minutes remaining";
-        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << "";
-    }
-
-    void estimateTexts()
-    {
-        QFETCH(double, seconds);
-        QFETCH(QString, text);
-        QCOMPARE(PMProgressIndicator::estimateText(seconds), text);
-    }
-
-    void progressText_data()
-    {
-        QTest::addColumn<bool>("percentage");
-        QTest::addColumn<bool>("timeRemaining");
-        QTest::addColumn<QString>("text");
-        // 10 % after 0 s, 20 % after 10 s: 80 % to go at 1 % a second.
-        QTest::newRow("estimate only") << false << true << "About two minutes remaining";
-        QTest::newRow("percentage and estimate") << true << true << "20 % completed - About two minutes remaining";
-        QTest::newRow("percentage only") << true << false << "20 % completed";
-        QTest::newRow("neither") << false << false << "";
-    }
-
-    void progressText()
-    {
-        QFETCH(bool, percentage);
-        QFETCH(bool, timeRemaining);
-        QFETCH(QString, text);
-        QLabel label;
-        m_indicator->setProgressText(&label);
-        m_indicator->setDisplayPercentage(percentage);
-        m_indicator->setDisplayTimeRemaining(timeRemaining);
-        m_indicator->setDoubleValue(10);
-        m_now += 10000;
-        m_indicator->setDoubleValue(20);
-        QCOMPARE(label.text(), text);
-    }
-
-    void noEstimateWithoutProgress()
-    {
-        QLabel label;
-        m_indicator->setProgressText(&label);
-        m_indicator->setDoubleValue(10);
-        m_now += 2000;
-        m_indicator->setRange(0, 1000); // same value, now 1 %: going backwards
-        m_indicator->setDoubleValue(11);
-        QCOMPARE(label.text(), QString());
-        // The estimate window moves on: after 7 s it rests on the later samples only.
-        m_now += 4000;
-        m_indicator->setDoubleValue(20); // second window starts at 2 %
-        m_now += 4000;
-        m_indicator->setDoubleValue(30); // first window dropped: 1 % in 4 s, 97 % to go
-        QCOMPARE(label.text(), QStringLiteral("About seven minutes remaining"));
-    }
-
-
 private:
     std::unique_ptr<PMProgressIndicatorController> m_controller;
     std::unique_ptr<PMProgressIndicator> m_indicator;
-    qint64 m_now = 0;
 };
 
 ORVEX_TEST(PMProgressIndicatorTest)

@@ -30,7 +30,7 @@ static std::unique_ptr<PMProgressIndicatorController> makeController(bool withIm
 }
 
 static std::unique_ptr<PMProgressIndicator> makeIndicator(PMProgressIndicatorController* c, double value,
-                                                         int minimum = 0, int maximum = 100)
+                                                          int minimum = 0, int maximum = 100)
 {
     auto indicator = std::make_unique<PMProgressIndicator>();
     indicator->setController(c);
@@ -45,66 +45,53 @@ class PMProgressIndicatorControllerTest : public QObject
     Q_OBJECT
 
 private slots:
-    void fallbackRows_data()
-    {
-        // Rows counted from the bottom of the band (the icon's last pixel row is y 127) where
-        // only one row of the striped bar lies, with its done and remaining colours.
-        QTest::addColumn<int>("y");
-        QTest::addColumn<QColor>("done");
-        QTest::addColumn<QColor>("remaining");
-        QTest::newRow("bottom row") << 127 << QColor(129, 204, 255) << QColor(241, 241, 241);
-        QTest::newRow("top of the first row") << 117 << QColor(129, 204, 255) << QColor(241, 241, 241);
-        QTest::newRow("highlight line") << 116 << QColor(94, 147, 213) << QColor(200, 210, 210);
-        QTest::newRow("top line") << 115 << QColor(59, 120, 185) << QColor(160, 160, 160);
-    }
-
+    // Without bar images the striped bar is drawn: 25 % done, so 32 of 128 pixels; rows counted
+    // up from the icon's last pixel row (y 127) with their done and remaining colours.
     void fallbackRows()
     {
-        QFETCH(int, y);
-        QFETCH(QColor, done);
-        QFETCH(QColor, remaining);
         auto controller = makeController(false);
-        auto indicator = makeIndicator(controller.get(), 25); // 32 of 128 pixels done
+        auto indicator = makeIndicator(controller.get(), 25);
         controller->drawProgressIndicators();
         const QImage icon = controller->currentIcon();
         QCOMPARE(icon.size(), QSize(128, 128));
-        QVERIFY2(near(icon.pixel(0, y), done), qPrintable(QColor::fromRgba(icon.pixel(0, y)).name(QColor::HexArgb)));
-        QVERIFY(near(icon.pixel(31, y), done));
-        QVERIFY(near(icon.pixel(32, y), remaining));
-        QVERIFY(near(icon.pixel(127, y), remaining));
-        // Alpha 0.78 over the transparent icon.
-        QVERIFY(qAbs(qAlpha(icon.pixel(0, y)) - 199) <= 2);
-        // Above the bar the icon is untouched.
-        QCOMPARE(qAlpha(icon.pixel(64, 114)), 0);
+        const struct
+        {
+            int y;
+            QColor done, remaining;
+        } rows[] = {{127, QColor(129, 204, 255), QColor(241, 241, 241)},
+                    {117, QColor(129, 204, 255), QColor(241, 241, 241)},
+                    {116, QColor(94, 147, 213), QColor(200, 210, 210)},
+                    {115, QColor(59, 120, 185), QColor(160, 160, 160)}};
+        for (const auto& row : rows) {
+            QVERIFY2(near(icon.pixel(0, row.y), row.done) && near(icon.pixel(31, row.y), row.done),
+                     qPrintable(QString::number(row.y)));
+            QVERIFY(near(icon.pixel(32, row.y), row.remaining) &&
+                    near(icon.pixel(127, row.y), row.remaining));
+            QVERIFY(qAbs(qAlpha(icon.pixel(0, row.y)) - 199) <= 2); // alpha 0.78 over the transparent icon
+        }
+        QCOMPARE(qAlpha(icon.pixel(64, 114)), 0); // above the bar the icon is untouched
     }
 
-    void imageBoundary_data()
-    {
-        QTest::addColumn<int>("minimum");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("w");
-        QTest::newRow("half of 100") << 0 << 100 << 50.0 << 64;
-        QTest::newRow("a quarter of 200") << 0 << 200 << 50.0 << 32;
-        QTest::newRow("range 100 to 200 at 150") << 100 << 200 << 150.0 << 64;
-        QTest::newRow("one step of 128") << 0 << 128 << 1.0 << 1;
-    }
-
+    // With bar images: the done part ends at its share of the 128 pixels.
     void imageBoundary()
     {
-        QFETCH(int, minimum);
-        QFETCH(int, maximum);
-        QFETCH(double, value);
-        QFETCH(int, w);
-        auto controller = makeController(true);
-        auto indicator = makeIndicator(controller.get(), value, minimum, maximum);
-        controller->drawProgressIndicators();
-        const QImage icon = controller->currentIcon();
-        for (int y : {112, 120, 127}) {
-            QCOMPARE(icon.pixel(w - 1, y), qRgb(255, 0, 0));
-            QCOMPARE(icon.pixel(w, y), qRgb(0, 255, 0));
+        const struct
+        {
+            int minimum, maximum;
+            double value;
+            int w;
+        } cases[] = {{0, 100, 50, 64}, {0, 200, 50, 32}, {100, 200, 150, 64}, {0, 128, 1, 1}};
+        for (const auto& c : cases) {
+            auto controller = makeController(true);
+            auto indicator = makeIndicator(controller.get(), c.value, c.minimum, c.maximum);
+            controller->drawProgressIndicators();
+            const QImage icon = controller->currentIcon();
+            for (int y : {112, 120, 127}) {
+                QCOMPARE(icon.pixel(c.w - 1, y), qRgb(255, 0, 0));
+                QCOMPARE(icon.pixel(c.w, y), qRgb(0, 255, 0));
+            }
+            QCOMPARE(qAlpha(icon.pixel(c.w, 111)), 0);
         }
-        QCOMPARE(qAlpha(icon.pixel(w, 111)), 0);
     }
 
     void firstIndicatorAtBottom()
@@ -188,16 +175,17 @@ private slots:
             QCOMPARE(shared->numProgressIndicators(), 1);
             shared->drawProgressIndicators();
             const QImage icon = QGuiApplication::windowIcon().pixmap(QSize(128, 128), 1.0).toImage();
-            QVERIFY(icon.convertToFormat(QImage::Format_ARGB32_Premultiplied)
-                    != shared->dockIcon().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+            QVERIFY(icon.convertToFormat(QImage::Format_ARGB32_Premultiplied) !=
+                    shared->dockIcon().convertToFormat(QImage::Format_ARGB32_Premultiplied));
         }
         QCOMPARE(shared->numProgressIndicators(), 0);
         shared->drawProgressIndicators();
-        QCOMPARE(QGuiApplication::windowIcon().pixmap(QSize(128, 128), 1.0).toImage().convertToFormat(
-                     QImage::Format_ARGB32_Premultiplied),
+        QCOMPARE(QGuiApplication::windowIcon()
+                     .pixmap(QSize(128, 128), 1.0)
+                     .toImage()
+                     .convertToFormat(QImage::Format_ARGB32_Premultiplied),
                  shared->dockIcon());
     }
-
 };
 
 ORVEX_TEST(PMProgressIndicatorControllerTest)

@@ -4,7 +4,6 @@
 
 #include "EcoSliderAxisView.h"
 #include "SMDoubleSlider.h"
-#include "WidgetTestSupport.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -214,10 +213,6 @@ private slots:
             QCOMPARE(tick.height(), EcoSliderAxisView::isLongTick(i) ? 8.0 : 5.0);
         }
         QVERIFY(qAbs(axis->tickRect(21).center().x() - (offset + slider->trackRight())) <= 1);
-        if (width == 640) {
-            window.setStyleSheet(QStringLiteral("background: #2a2e35"));
-            WidgetTest::saveScreenshot(window.grab().toImage(), QStringLiteral("eco-slider"));
-        }
     }
 };
 
