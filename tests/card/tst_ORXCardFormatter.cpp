@@ -130,9 +130,12 @@ void ORXCardFormatterTest::formatsImage_data()
     QTest::addColumn<bool>("hasConfig");
     QTest::addColumn<int>("sectorsPerCluster");
     QTest::addColumn<int>("probeDelayMs"); // until the service reports the new file system
-    QTest::newRow("4 GiB partition with config.bin") << (quint64(4) << 30) << false << true << 32 << 0;
+    QTest::addColumn<bool>("automount");   // the desktop mounts the new file system itself
+    QTest::newRow("4 GiB partition with config.bin")
+        << (quint64(4) << 30) << false << true << 32 << 0 << false;
     QTest::newRow("7.4 GB whole card without config.bin, slow probe")
-        << quint64(7948206080) << true << false << 128 << 1500;
+        << quint64(7948206080) << true << false << 128 << 1500 << false;
+    QTest::newRow("4 GiB, mounted by the desktop") << (quint64(4) << 30) << false << true << 32 << 0 << true;
 }
 
 void ORXCardFormatterTest::formatsImage()
@@ -142,6 +145,7 @@ void ORXCardFormatterTest::formatsImage()
     QFETCH(bool, hasConfig);
     QFETCH(int, sectorsPerCluster);
     QFETCH(int, probeDelayMs);
+    QFETCH(bool, automount);
     QByteArray original(428, '\0');
     for (int i = 0; i < original.size(); ++i)
         original[i] = char(i * 7 + 3);
@@ -149,7 +153,7 @@ void ORXCardFormatterTest::formatsImage()
     // the old one is still reported until the probe has seen the new one.
     ORXCardFormatter formatter;
     QVERIFY(makeCard(formatter, size, whole, "pkexec", hasConfig ? original : QByteArray(),
-                     {{"hideFilesystemMs", 700}, {"probeDelayMs", probeDelayMs}}));
+                     {{"hideFilesystemMs", 700}, {"probeDelayMs", probeDelayMs}, {"automount", automount}}));
     const ORXFormatResult result = formatter.format(*findUSBDiskByDevice("sdz"), true);
     QVERIFY2(result.success, qPrintable(result.informativeText));
     QCOMPARE(result.messageText, ORXLocalizedString("msg.format_complete"));
@@ -157,7 +161,8 @@ void ORXCardFormatterTest::formatsImage()
              QStringLiteral("[%1] ORVEX <Generic SD Card Reader>").arg(formatByteSize(size)));
     QCOMPARE(m_progress, (QStringList{"Formatting...", "unmount disk...", "formatting...", "try mount...",
                                       "Format completed!", "Disk searching..."}));
-    QCOMPARE(m_bus->calls(), (QStringList{"Unmount sdz", "Mount sdz"}));
+    QCOMPARE(m_bus->calls(),
+             (automount ? QStringList{"Unmount sdz"} : QStringList{"Unmount sdz", "Mount sdz"}));
 
     // What pkexec was asked to run.
     QFile args(m_tools.filePath("args"));
