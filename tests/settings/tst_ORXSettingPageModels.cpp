@@ -319,6 +319,9 @@ private slots:
         QCOMPARE(video->items("rearfpsSeg", recordWith({})).value(0), ORXLocalizedString("30fps"));
         QCOMPARE(video->items("videoBrightnessRear").value(4), QString("5"));
         QCOMPARE(video->items("frontTinting").size(), 4);
+        for (const char* side : {"frontSensitivitySeg", "rearSensitivitySeg"})
+            QCOMPARE(ORXSettingPageModels::byName("motion")->items(side).value(5),
+                     "5(" + ORXLocalizedString("sensitive") + ")");
         const QStringList zones = ORXGpsPageModel::timeZoneItems();
         QCOMPARE(zones.size(), 34);
         QCOMPARE(zones.at(8), QString("-04:30"));
