@@ -1,6 +1,6 @@
 #include "OrvexTest.h"
 
-#include "ORXConfigRecord.h"
+#include "../PageRecord.h"
 #include "ORXSettingPage.h"
 #include "ORXSettingPageFactory.h"
 #include "ORXSettingPageModel.h"
@@ -12,18 +12,9 @@
 #include <QRadioButton>
 #include <QSlider>
 
-#include <cstring>
 #include <memory>
 
 namespace {
-_FILEDATA defaults()
-{
-    _FILEDATA r;
-    std::memset(&r, 0, sizeof r);
-    applyDefaultSettings(&r, 0);
-    return r;
-}
-
 std::unique_ptr<ORXSettingPage> page(const char* name, _FILEDATA* record)
 {
     std::unique_ptr<ORXSettingPage> p(
@@ -63,10 +54,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QStringList, record);
-        _FILEDATA r = defaults();
-        for (const QString& a : record)
-            setConfigFieldValue(&r, *findConfigField(a.section('=', 0, 0).toLatin1().constData()),
-                                a.section('=', 1).toLongLong());
+        _FILEDATA r = recordWith(record);
         const auto p = page(name.toLatin1().constData(), &r);
         QVERIFY(p);
         const ORXPageState shown = p->model()->display(r);
@@ -86,7 +74,7 @@ private slots:
     // alert after everything else was stored; the slider shows the card warning.
     void auxRefusals()
     {
-        _FILEDATA r = defaults();
+        _FILEDATA r = recordWith({});
         const auto p = page("aux", &r);
         p->show();
         QVERIFY(QTest::qWaitForWindowExposed(p.get()));
@@ -118,7 +106,7 @@ private slots:
     // Exactly one language is chosen: Malaysia is written when chosen, a cell turns it off.
     void audioLanguageChoice()
     {
-        _FILEDATA r = defaults();
+        _FILEDATA r = recordWith({});
         const auto p = page("audio", &r);
         auto* malaysia = p->findChild<QRadioButton*>("malaysiaRadio");
         const QList<QAbstractButton*> cells = matrixButtons(p->control("voiceLangRadio"));
