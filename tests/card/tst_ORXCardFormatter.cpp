@@ -25,7 +25,6 @@ private slots:
     void fails();
     void refusals();
     void secondRunRefused();
-    void unmountsWholeMedium();
 
 private:
     // A USB card reader with one card "sdz" of that size holding `config`, mounted, its
@@ -258,15 +257,19 @@ void ORXCardFormatterTest::fails()
     }
 }
 
+// Refused before anything is unmounted; a whole medium is unmounted with every mounted file
+// system on its drive, and nothing on another drive.
 void ORXCardFormatterTest::refusals()
 {
     FakeUDisksBus bus;
     QVERIFY(bus.start(
-        {FakeUDisksBus::drive("r", "usb", false, true)},
-        {bus.volume("sdb1", "r", "ORVEX", 8e9), bus.volume("sdc1", "r", "LOCKED", 8e9, true, true)}));
+        {FakeUDisksBus::drive("r", "usb", false, true), FakeUDisksBus::drive("s", "usb", true, false)},
+        {bus.volume("sdb", "r", "ORVEX", 8e9, false), bus.volume("sdb2", "r", "EXTRA", 1e9),
+         bus.volume("sdc1", "s", "LOCKED", 8e9, true, true)}));
     ORXCardFormatter formatter;
-    usePkexec(formatter, "pkexec-denied");
-    const TKUSBDiskEntity card = *findUSBDiskByDevice("sdb1");
+    usePkexec(formatter, "pkexec-dismissed");
+    formatter.setMountWaitMs(0);
+    const TKUSBDiskEntity card = *findUSBDiskByDevice("sdb");
     ORXFormatResult result = formatter.format(card, false);
     QCOMPARE(result.informativeText, ORXLocalizedString("msg.format_confirm"));
     QVERIFY(!result.success);
@@ -282,10 +285,13 @@ void ORXCardFormatterTest::refusals()
                                "/org/freedesktop/UDisks2/block_devices/sdq1");
     QCOMPARE(formatter.format(gone, true).informativeText,
              gone.displayString() + '\n' + ORXLocalizedString("msg.format_disk_gone"));
-    const TKUSBDiskEntity swapped("ORVEX", card.mountedURL(), "sdb1", "", 8e9, true, false, "/other/medium");
+    const TKUSBDiskEntity swapped("ORVEX", card.mountedURL(), "sdb", "", 8e9, true, false, "/other/medium");
     QCOMPARE(formatter.format(swapped, true).informativeText,
              card.displayString() + '\n' + ORXLocalizedString("msg.format_card_changed"));
     QVERIFY(bus.calls().isEmpty()); // nothing was unmounted
+
+    QVERIFY(!formatter.format(card, true).success);
+    QCOMPARE(bus.calls(), (QStringList{"Unmount sdb", "Unmount sdb2", "Mount sdb"}));
 }
 
 void ORXCardFormatterTest::secondRunRefused()
@@ -309,21 +315,6 @@ void ORXCardFormatterTest::secondRunRefused()
     QVERIFY2(results.last().success, qPrintable(results.last().informativeText));
     QVERIFY(!ORXCardFormatter::isRunning());
     QCOMPARE(configInImage().size(), 428);
-}
-
-void ORXCardFormatterTest::unmountsWholeMedium()
-{
-    // A whole medium: every mounted file system on its drive, and nothing on another drive.
-    FakeUDisksBus bus;
-    QVERIFY(bus.start(
-        {FakeUDisksBus::drive("r", "usb", false, true), FakeUDisksBus::drive("s", "usb", true, false)},
-        {bus.volume("sdb", "r", "ORVEX", 8e9, false), bus.volume("sdb2", "r", "EXTRA", 1e9),
-         bus.volume("sdc1", "s", "STICK", 1e9)}));
-    ORXCardFormatter formatter;
-    usePkexec(formatter, "pkexec-dismissed");
-    formatter.setMountWaitMs(0);
-    QVERIFY(!formatter.format(*findUSBDiskByDevice("sdb"), true).success);
-    QCOMPARE(bus.calls(), (QStringList{"Unmount sdb", "Unmount sdb2", "Mount sdb"}));
 }
 
 ORVEX_TEST(ORXCardFormatterTest)
