@@ -130,11 +130,10 @@ void ORXCardFormatterTest::formatsImage_data()
     QTest::addColumn<int>("sectorsPerCluster");
     QTest::addColumn<int>("probeDelayMs"); // until the service reports the new file system
     QTest::addColumn<bool>("automount");   // the desktop mounts the new file system itself
-    QTest::newRow("4 GiB partition with config.bin")
-        << (quint64(4) << 30) << false << true << 32 << 0 << false;
+    QTest::newRow("4 GiB partition with config.bin, mounted by the desktop")
+        << (quint64(4) << 30) << false << true << 32 << 0 << true;
     QTest::newRow("7.4 GB whole card without config.bin, slow probe")
         << quint64(7948206080) << true << false << 128 << 1500 << false;
-    QTest::newRow("4 GiB, mounted by the desktop") << (quint64(4) << 30) << false << true << 32 << 0 << true;
 }
 
 void ORXCardFormatterTest::formatsImage()
