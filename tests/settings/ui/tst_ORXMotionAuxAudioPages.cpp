@@ -1,6 +1,7 @@
 #include "OrvexTest.h"
 
 #include "../PageRecord.h"
+#include "ORXLocalizedString.h"
 #include "ORXSettingPage.h"
 #include "ORXSettingPageFactory.h"
 #include "ORXSettingPageModel.h"
@@ -90,6 +91,9 @@ private slots:
 
         slider->triggerAction(QAbstractSlider::SliderSingleStepSub);
         auto* password = p->findChild<QLineEdit*>("passwordLabel");
+        // Named by its box and its label, both translated.
+        QCOMPARE(password->accessibleName(), ORXLocalizedString("setting.aux.wifi_settings") + ": " +
+                                                 ORXLocalizedString("setting.aux.password"));
         password->setText("12345678901234567890");
         QCOMPARE(password->text(), QString("1234567890123456")); // as typed, at most 16
         password->setText("pass word");
