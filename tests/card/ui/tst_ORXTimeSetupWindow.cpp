@@ -18,7 +18,7 @@ class ORXTimeSetupWindowTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { CardUi::applyTheme(); }
+    void initTestCase() { ORXTheme::apply(qApp); }
     void pickersAndToday();
     void clockHandsDragged_data();
     void clockHandsDragged();
