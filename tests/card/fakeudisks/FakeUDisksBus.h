@@ -14,8 +14,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-using namespace Qt::StringLiterals;
-
 #ifndef ORVEX_FAKE_UDISKS
 #error "ORVEX_FAKE_UDISKS must name the orvex-fake-udisks executable"
 #endif
@@ -25,7 +23,9 @@ class FakeUDisksBus
 public:
     FakeUDisksBus()
     {
-        m_daemon.start(u"dbus-daemon"_s, {u"--session"_s, u"--nofork"_s, u"--print-address=1"_s});
+        m_daemon.start(
+            QStringLiteral("dbus-daemon"),
+            {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
         if (m_daemon.waitForStarted(5000) && m_daemon.waitForReadyRead(5000))
             m_address = QString::fromLocal8Bit(m_daemon.readLine()).trimmed();
         QDir().mkpath(backingRoot());
@@ -45,10 +45,10 @@ public:
 
     QString address() const { return m_address; }
     QString root() const { return m_dir.path(); }
-    QString mountRoot() const { return root() + u"/media"_s; }
-    QString backingRoot() const { return root() + u"/cards"_s; }
-    QString backing(const QString& id) const { return backingRoot() + u'/' + id; }
-    QString logPath() const { return root() + u"/calls.log"_s; }
+    QString mountRoot() const { return root() + QStringLiteral("/media"); }
+    QString backingRoot() const { return root() + QStringLiteral("/cards"); }
+    QString backing(const QString& id) const { return backingRoot() + QLatin1Char('/') + id; }
+    QString logPath() const { return root() + QStringLiteral("/calls.log"); }
 
     // Starts (or restarts) the service with these drives and blocks; extra keys such as
     // "fail" or "hideFilesystemMs" go in options. Exports ORVEX_UDISKS_BUS.
@@ -57,11 +57,11 @@ public:
         stopService();
         if (m_address.isEmpty())
             return false;
-        options.insert(u"drives"_s, drives);
-        options.insert(u"blocks"_s, blocks);
-        options.insert(u"mountRoot"_s, mountRoot());
-        options.insert(u"log"_s, logPath());
-        const QString configPath = root() + u"/fake.json"_s;
+        options.insert(QStringLiteral("drives"), drives);
+        options.insert(QStringLiteral("blocks"), blocks);
+        options.insert(QStringLiteral("mountRoot"), mountRoot());
+        options.insert(QStringLiteral("log"), logPath());
+        const QString configPath = root() + QStringLiteral("/fake.json");
         QFile config(configPath);
         if (!config.open(QIODevice::WriteOnly) || config.write(QJsonDocument(options).toJson()) < 0)
             return false;
@@ -93,7 +93,7 @@ public:
         QFile file(logPath());
         if (!file.open(QIODevice::ReadOnly))
             return {};
-        return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
     static QJsonObject drive(const QString& id, const QString& bus, bool removable, bool mediaRemovable,
@@ -112,7 +112,7 @@ public:
                        bool partition = true, bool readOnly = false) const
     {
         return {{"id", id},
-                {"device", u"/dev/"_s + id},
+                {"device", QStringLiteral("/dev/") + id},
                 {"size", size},
                 {"readOnly", readOnly},
                 {"drive", driveId},
@@ -130,16 +130,21 @@ public:
         quint32 n = 0x5EED0000;
         for (const QChar c : id)
             n = n * 31 + c.unicode();
-        return u"%1-%2"_s.arg(n >> 16, 4, 16, QChar('0')).arg(n & 0xffff, 4, 16, QChar('0')).toUpper();
+        return QStringLiteral("%1-%2")
+            .arg(n >> 16, 4, 16, QLatin1Char('0'))
+            .arg(n & 0xffff, 4, 16, QLatin1Char('0'))
+            .toUpper();
     }
 
     // Test interface of the service: "SwapCard" (id, new serial), "RemoveCard" (id),
     // "InsertCard" (id). True when the service answered.
     bool control(const QString& method, const QVariantList& args) const
     {
-        QDBusConnection bus = QDBusConnection::connectToBus(m_address, u"fake-control:"_s + m_address);
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            u"org.freedesktop.UDisks2"_s, u"/org/freedesktop/UDisks2"_s, u"org.orvex.FakeUDisks"_s, method);
+        QDBusConnection bus =
+            QDBusConnection::connectToBus(m_address, QStringLiteral("fake-control:") + m_address);
+        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.UDisks2"),
+                                                           QStringLiteral("/org/freedesktop/UDisks2"),
+                                                           QStringLiteral("org.orvex.FakeUDisks"), method);
         call.setArguments(args);
         return bus.call(call, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
     }
