@@ -70,6 +70,7 @@ private slots:
         QVERIFY(setConfigFieldText(&record, *plate, "AB"));
         QCOMPARE(QByteArray(record.szPlateNumber, 8), QByteArray("AB\0\0\0\0\0\0", 8));
         QCOMPARE(configFieldText(record, *plate), QByteArray("AB"));
+        QCOMPARE(configFieldValue(record, *plate), 0); // a text has no number
         // A full field has no terminator and still reads as its eight bytes.
         QVERIFY(setConfigFieldText(&record, *plate, "12345678"));
         QCOMPARE(configFieldText(record, *plate), QByteArray("12345678"));

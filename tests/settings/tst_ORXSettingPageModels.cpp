@@ -40,6 +40,9 @@ private slots:
         row("video one past the ends, flip 1", "video",
             {"vid_brightness=5", "flip_video=1", "front_cpl_use=4"},
             {"videoBrightness=-1", "flipVideoRealSeg=1", "frontTinting=-1"});
+        row("video rear past the ends, rear fps 1", "video",
+            {"vid_enc_bitrate_R=3", "vid_brightness_R=5", "rear_fps=1"},
+            {"videoEncodingBitrateRear=-1", "videoBrightnessRear=-1", "rearfpsSeg=1"});
         row("basic defaults", "basic", {},
             {"osdOptionSeg=1", "alwaysModeTimeoutSeg=1", "gsensorSensitivityDrivingSeg=2",
              "gsensorSensitivityParkingSeg=4", "gsensorSensitivityThresholdYDrivingField=\"0.45\"",
@@ -319,6 +322,8 @@ private slots:
         QCOMPARE(video->items("rearfpsSeg", recordWith({})).value(0), ORXLocalizedString("30fps"));
         QCOMPARE(video->items("videoBrightnessRear").value(4), QString("5"));
         QCOMPARE(video->items("frontTinting").size(), 4);
+        QCOMPARE(video->items("rearTinting").size(), 3);
+        QCOMPARE(video->items("videoEncodingBitrateRear").size(), 3);
         for (const char* side : {"frontSensitivitySeg", "rearSensitivitySeg"})
             QCOMPARE(ORXSettingPageModels::byName("motion")->items(side).value(5),
                      "5(" + ORXLocalizedString("sensitive") + ")");
