@@ -58,15 +58,12 @@ void ORXByteSizeTest::displayString_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("model");
     QTest::addColumn<QString>("text");
-    QTest::newRow("with model") << "ORVEX"
-                                << "SD Card Reader"
-                                << "[7.4 GB] ORVEX <SD Card Reader>";
-    QTest::newRow("no model") << "ORVEX"
-                              << ""
-                              << "[7.4 GB] ORVEX ";
-    QTest::newRow("percent in name") << "A%1B"
-                                     << "%2"
-                                     << "[7.4 GB] A%1B <%2>";
+    const auto row = [](const char* tag, const char* name, const char* model, const char* text) {
+        QTest::newRow(tag) << QString(name) << QString(model) << QString(text);
+    };
+    row("with model", "ORVEX", "SD Card Reader", "[7.4 GB] ORVEX <SD Card Reader>");
+    row("no model", "ORVEX", "", "[7.4 GB] ORVEX ");
+    row("percent in name", "A%1B", "%2", "[7.4 GB] A%1B <%2>");
 }
 
 void ORXByteSizeTest::displayString()
@@ -79,21 +76,25 @@ void ORXByteSizeTest::displayString()
     QCOMPARE(disk.displayString(), text);
 }
 
+// mkfs.fat -s counts 512-byte sectors: 32 of them are 16 KB, 128 are 64 KB.
 void ORXByteSizeTest::clusterSize_data()
 {
     QTest::addColumn<quint64>("bytes");
     QTest::addColumn<qint64>("sectors");
-    QTest::newRow("exactly 7 GiB") << quint64(7516192768) << qint64(128);
-    QTest::newRow("one byte below 7 GiB") << quint64(7516192767) << qint64(32);
-    QTest::newRow("empty") << quint64(0) << qint64(32);
-    QTest::newRow("256 GB") << quint64(256) * 1000 * 1000 * 1000 << qint64(128);
+    QTest::addColumn<QString>("text");
+    QTest::newRow("exactly 7 GiB") << quint64(7516192768) << qint64(128) << "64 KB";
+    QTest::newRow("one byte below 7 GiB") << quint64(7516192767) << qint64(32) << "16 KB";
+    QTest::newRow("empty") << quint64(0) << qint64(32) << "16 KB";
+    QTest::newRow("256 GB") << quint64(256) * 1000 * 1000 * 1000 << qint64(128) << "64 KB";
 }
 
 void ORXByteSizeTest::clusterSize()
 {
     QFETCH(quint64, bytes);
     QFETCH(qint64, sectors);
+    QFETCH(QString, text);
     QCOMPARE(clusterSizeByVolumeSizeInKB(bytes), sectors);
+    QCOMPARE(allocationUnitText(sectors), text);
 }
 
 ORVEX_TEST(ORXByteSizeTest)

@@ -78,14 +78,10 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("inside");
-        QTest::newRow("below") << "/media/CAM/DCIM/a.avi"
-                               << "/media/CAM" << true;
-        QTest::newRow("itself, trailing slash") << "/media/CAM"
-                                                << "/media/CAM/" << true;
-        QTest::newRow("longer sibling name") << "/media/CAM2/a.avi"
-                                             << "/media/CAM" << false;
-        QTest::newRow("nothing plays") << ""
-                                       << "/media/CAM" << false;
+        QTest::newRow("below") << QString("/media/CAM/DCIM/a.avi") << "/media/CAM" << true;
+        QTest::newRow("itself, trailing slash") << QString("/media/CAM") << "/media/CAM/" << true;
+        QTest::newRow("longer sibling name") << QString("/media/CAM2/a.avi") << "/media/CAM" << false;
+        QTest::newRow("nothing plays") << QString() << "/media/CAM" << false;
     }
     void isInside()
     {

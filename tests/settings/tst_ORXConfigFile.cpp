@@ -109,54 +109,47 @@ private slots:
         QCOMPARE(QByteArray(record.szPlateNumber, 5), QByteArray("Orvex"));
     }
 
-    void writeUnderARegularFileFails()
+    // Under a regular file, on a locked card (a read-only file system or, without root, a
+    // read-only folder) or a full one: the message, the old file kept, nothing left behind.
+    void failedWriteKeepsOldFile_data()
     {
-        const QString blocker = m_dir->filePath("card");
-        QVERIFY(writeBytes(blocker, "not a folder"));
-        QCOMPARE(writeConfigFile(randomRecord(1), blocker + "/config.bin"), QStringLiteral("msg.file_open_fail"));
-        QCOMPARE(writeDefaultConfigFile(blocker + "/config.bin"), QStringLiteral("msg.file_open_fail"));
+        QTest::addColumn<QString>("card");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("under a regular file") << "blocked"
+                                              << "msg.file_open_fail";
+        QTest::newRow("read-only") << "ro"
+                                   << "msg.file_open_fail";
+        QTest::newRow("full") << "full"
+                              << "msg.disk_full";
     }
-
-    // A locked card: a read-only file system (or, without root, a read-only folder).
-    void writeOntoReadOnlyCardKeepsOldFile()
+    void failedWriteKeepsOldFile()
     {
-        TmpfsMount card;
-        const bool onTmpfs = card.isMounted();
-        const QString folder = onTmpfs ? card.path() : m_dir->path();
+        QFETCH(QString, card);
+        QFETCH(QString, key);
+        TmpfsMount tmpfs;
+        if (card == "full" && !tmpfs.isMounted())
+            QSKIP("needs root to mount a small tmpfs");
+        const QString folder = tmpfs.isMounted() ? tmpfs.path() : m_dir->path();
         const QString path = folder + "/config.bin";
+        const QString target = card == "blocked" ? path + "/config.bin" : path;
         const _FILEDATA old = randomRecord(5);
         QVERIFY(writeConfigFile(old, path).isNull());
-        if (onTmpfs)
-            QVERIFY(card.remount("ro"));
-        else
+        if (card == "blocked") {
+            QCOMPARE(writeDefaultConfigFile(target), key);
+        } else if (card == "ro" && tmpfs.isMounted()) {
+            QVERIFY(tmpfs.remount("ro"));
+        } else if (card == "ro") {
             QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0555) == 0);
-
-        QCOMPARE(writeConfigFile(randomRecord(6), path), QStringLiteral("msg.file_open_fail"));
-        QCOMPARE(readBytes(path), bytesOf(old));
-        if (!onTmpfs)
-            ::chmod(QFile::encodeName(folder).constData(), 0755);
-    }
-
-    void writeOntoFullCardKeepsOldFile()
-    {
-        TmpfsMount card(QStringLiteral("size=64k"));
-        if (!card.isMounted())
-            QSKIP("needs root to mount a small tmpfs");
-        const QString path = card.filePath("config.bin");
-        const _FILEDATA old = randomRecord(12);
-        QVERIFY(writeConfigFile(old, path).isNull());
-        // Fill the rest of the file system.
-        QFile filler(card.filePath("filler"));
-        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        const QByteArray block(4096, 'f');
-        while (filler.write(block) == block.size()) {
+        } else {
+            QFile filler(folder + "/filler");
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (filler.write(QByteArray(4096, 'f')) == 4096) {
+            }
         }
-        filler.close();
-
-        QCOMPARE(writeConfigFile(randomRecord(13), path), QStringLiteral("msg.disk_full"));
+        QCOMPARE(writeConfigFile(randomRecord(6), target), key);
+        ::chmod(QFile::encodeName(folder).constData(), 0755);
         QCOMPARE(readBytes(path), bytesOf(old));
-        // Nothing left behind besides the two files.
-        QCOMPARE(QDir(card.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), card == "full" ? 2 : 1);
     }
 
 private:

@@ -10,12 +10,14 @@
 #include <QFileInfo>
 #include <QJsonArray>
 
+using namespace Qt::StringLiterals;
+
 using InterfaceMap = QMap<QString, QVariantMap>;
 Q_DECLARE_METATYPE(InterfaceMap)
 
 namespace {
-const QString kRoot = QStringLiteral("/org/freedesktop/UDisks2");
-const QString kFilesystem = QStringLiteral("org.freedesktop.UDisks2.Filesystem");
+const QString kRoot = u"/org/freedesktop/UDisks2"_s;
+const QString kFilesystem = u"org.freedesktop.UDisks2.Filesystem"_s;
 
 QByteArray byteString(const QString& text)
 {
@@ -24,12 +26,12 @@ QByteArray byteString(const QString& text)
 
 QString drivePath(const QString& id)
 {
-    return kRoot + QStringLiteral("/drives/") + id;
+    return kRoot + u"/drives/"_s + id;
 }
 
 QString blockPath(const QString& id)
 {
-    return kRoot + QStringLiteral("/block_devices/") + id;
+    return kRoot + u"/block_devices/"_s + id;
 }
 } // namespace
 
@@ -37,29 +39,30 @@ FakeUDisksService::FakeUDisksService(const QJsonObject& config)
 {
     qDBusRegisterMetaType<QList<QByteArray>>();
     qDBusRegisterMetaType<InterfaceMap>();
-    m_mountRoot = config.value(QStringLiteral("mountRoot")).toString();
-    m_logPath = config.value(QStringLiteral("log")).toString();
-    m_hideFilesystemMs = config.value(QStringLiteral("hideFilesystemMs")).toInt();
-    m_probeDelayMs = config.value(QStringLiteral("probeDelayMs")).toInt();
-    for (const QJsonValue& name : config.value(QStringLiteral("fail")).toArray())
+    m_mountRoot = config.value(u"mountRoot"_s).toString();
+    m_logPath = config.value(u"log"_s).toString();
+    m_hideFilesystemMs = config.value(u"hideFilesystemMs"_s).toInt();
+    m_probeDelayMs = config.value(u"probeDelayMs"_s).toInt();
+    m_automount = config.value(u"automount"_s).toBool();
+    for (const QJsonValue& name : config.value(u"fail"_s).toArray())
         m_failing.insert(name.toString());
-    for (const QJsonValue& value : config.value(QStringLiteral("drives")).toArray())
-        m_drives.append({value[QStringLiteral("id")].toString(), value.toObject(),
-                         qulonglong(value[QStringLiteral("mediaDetected")].toDouble(1.7e15))});
+    for (const QJsonValue& value : config.value(u"drives"_s).toArray())
+        m_drives.append({value[u"id"_s].toString(), value.toObject(),
+                         qulonglong(value[u"mediaDetected"_s].toDouble(1.7e15))});
     QDir().mkpath(m_mountRoot);
-    for (const QJsonValue& value : config.value(QStringLiteral("blocks")).toArray()) {
+    for (const QJsonValue& value : config.value(u"blocks"_s).toArray()) {
         Block block;
-        block.id = value[QStringLiteral("id")].toString();
+        block.id = value[u"id"_s].toString();
         block.json = value.toObject();
-        block.label = value[QStringLiteral("label")].toString();
-        block.backing = value[QStringLiteral("backing")].toString();
-        block.image = value[QStringLiteral("image")].toString();
-        block.uuid = value[QStringLiteral("uuid")].toString();
-        block.present = value[QStringLiteral("present")].toBool(true);
+        block.label = value[u"label"_s].toString();
+        block.backing = value[u"backing"_s].toString();
+        block.image = value[u"image"_s].toString();
+        block.uuid = value[u"uuid"_s].toString();
+        block.present = value[u"present"_s].toBool(true);
         probeImage(block, false);
         if (!block.backing.isEmpty())
             QDir().mkpath(block.backing);
-        if (value[QStringLiteral("mounted")].toBool() && block.present)
+        if (value[u"mounted"_s].toBool() && block.present)
             mountBlock(block);
         m_blocks.append(block);
     }
@@ -92,10 +95,8 @@ void FakeUDisksService::probeImage(Block& block, bool clearOnNewFilesystem)
     // blkid's form of a FAT serial: the 32-bit number in hex, high half first.
     const quint32 number = quint8(serial[0]) | quint8(serial[1]) << 8 | quint8(serial[2]) << 16 |
                            quint32(quint8(serial[3])) << 24;
-    block.uuid = QStringLiteral("%1-%2")
-                     .arg(number >> 16, 4, 16, QLatin1Char('0'))
-                     .arg(number & 0xffff, 4, 16, QLatin1Char('0'))
-                     .toUpper();
+    block.uuid =
+        u"%1-%2"_s.arg(number >> 16, 4, 16, QChar('0')).arg(number & 0xffff, 4, 16, QChar('0')).toUpper();
 }
 
 // A new file system in the image counts once the probe delay has passed since it was seen.
@@ -116,6 +117,8 @@ void FakeUDisksService::refreshProbe(Block& block)
     if (block.pendingSince.elapsed() >= m_probeDelayMs) {
         probeImage(block, true);
         block.pendingBoot.clear();
+        if (m_automount && block.mountPoint.isEmpty())
+            mountBlock(block);
     }
 }
 
@@ -123,12 +126,12 @@ QVariantMap FakeUDisksService::driveProperties(const Drive& drive) const
 {
     QVariantMap props;
     const QJsonObject& j = drive.json;
-    props.insert(QStringLiteral("ConnectionBus"), j.value(QStringLiteral("connectionBus")).toString());
-    props.insert(QStringLiteral("Removable"), j.value(QStringLiteral("removable")).toBool());
-    props.insert(QStringLiteral("MediaRemovable"), j.value(QStringLiteral("mediaRemovable")).toBool());
-    props.insert(QStringLiteral("Vendor"), j.value(QStringLiteral("vendor")).toString());
-    props.insert(QStringLiteral("Model"), j.value(QStringLiteral("model")).toString());
-    props.insert(QStringLiteral("TimeMediaDetected"), drive.mediaDetected);
+    props.insert(u"ConnectionBus"_s, j.value(u"connectionBus"_s).toString());
+    props.insert(u"Removable"_s, j.value(u"removable"_s).toBool());
+    props.insert(u"MediaRemovable"_s, j.value(u"mediaRemovable"_s).toBool());
+    props.insert(u"Vendor"_s, j.value(u"vendor"_s).toString());
+    props.insert(u"Model"_s, j.value(u"model"_s).toString());
+    props.insert(u"TimeMediaDetected"_s, drive.mediaDetected);
     return props;
 }
 
@@ -136,38 +139,36 @@ QVariantMap FakeUDisksService::blockProperties(const Block& block) const
 {
     const QJsonObject& j = block.json;
     QVariantMap props;
-    props.insert(QStringLiteral("Device"), byteString(j.value(QStringLiteral("device")).toString()));
-    props.insert(QStringLiteral("Size"), qulonglong(j.value(QStringLiteral("size")).toDouble()));
-    props.insert(QStringLiteral("ReadOnly"), j.value(QStringLiteral("readOnly")).toBool());
-    props.insert(QStringLiteral("IdLabel"), block.label);
-    props.insert(QStringLiteral("IdUUID"), block.uuid);
-    const QString drive = j.value(QStringLiteral("drive")).toString();
-    props.insert(QStringLiteral("Drive"), QVariant::fromValue(QDBusObjectPath(
-                                              drive.isEmpty() ? QStringLiteral("/") : drivePath(drive))));
-    for (const QJsonValue& omitted : j.value(QStringLiteral("omit")).toArray())
+    props.insert(u"Device"_s, byteString(j.value(u"device"_s).toString()));
+    props.insert(u"Size"_s, qulonglong(j.value(u"size"_s).toDouble()));
+    props.insert(u"ReadOnly"_s, j.value(u"readOnly"_s).toBool());
+    props.insert(u"IdLabel"_s, block.label);
+    props.insert(u"IdUUID"_s, block.uuid);
+    const QString drive = j.value(u"drive"_s).toString();
+    props.insert(u"Drive"_s,
+                 QVariant::fromValue(QDBusObjectPath(drive.isEmpty() ? u"/"_s : drivePath(drive))));
+    for (const QJsonValue& omitted : j.value(u"omit"_s).toArray())
         props.remove(omitted.toString());
     return props;
 }
 
 bool FakeUDisksService::filesystemVisible(const Block& block) const
 {
-    if (!block.json.value(QStringLiteral("filesystem")).toBool())
+    if (!block.json.value(u"filesystem"_s).toBool())
         return false;
     return !m_sinceUnmount.isValid() || m_sinceUnmount.elapsed() >= m_hideFilesystemMs;
 }
 
 InterfaceMap FakeUDisksService::interfaces(const Block& block) const
 {
-    InterfaceMap interfaces{{QStringLiteral("org.freedesktop.UDisks2.Block"), blockProperties(block)}};
-    if (block.json.value(QStringLiteral("partition")).toBool())
-        interfaces.insert(QStringLiteral("org.freedesktop.UDisks2.Partition"),
-                          QVariantMap{{QStringLiteral("Number"), 1u}});
+    InterfaceMap interfaces{{u"org.freedesktop.UDisks2.Block"_s, blockProperties(block)}};
+    if (block.json.value(u"partition"_s).toBool())
+        interfaces.insert(u"org.freedesktop.UDisks2.Partition"_s, QVariantMap{{u"Number"_s, 1u}});
     if (filesystemVisible(block)) {
         QList<QByteArray> points;
         if (!block.mountPoint.isEmpty())
             points << byteString(block.mountPoint);
-        interfaces.insert(kFilesystem,
-                          QVariantMap{{QStringLiteral("MountPoints"), QVariant::fromValue(points)}});
+        interfaces.insert(kFilesystem, QVariantMap{{u"MountPoints"_s, QVariant::fromValue(points)}});
     }
     return interfaces;
 }
@@ -179,7 +180,7 @@ QDBusMessage FakeUDisksService::managedObjects(const QDBusMessage& message)
     for (const Drive& drive : m_drives) {
         arg.beginMapEntry();
         arg << QDBusObjectPath(drivePath(drive.id))
-            << InterfaceMap{{QStringLiteral("org.freedesktop.UDisks2.Drive"), driveProperties(drive)}};
+            << InterfaceMap{{u"org.freedesktop.UDisks2.Drive"_s, driveProperties(drive)}};
         arg.endMapEntry();
     }
     for (Block& block : m_blocks) {
@@ -198,9 +199,8 @@ QDBusMessage FakeUDisksService::managedObjects(const QDBusMessage& message)
 
 void FakeUDisksService::announce(const Block& block, bool added)
 {
-    QDBusMessage signal = QDBusMessage::createSignal(
-        kRoot, QStringLiteral("org.freedesktop.DBus.ObjectManager"),
-        added ? QStringLiteral("InterfacesAdded") : QStringLiteral("InterfacesRemoved"));
+    QDBusMessage signal = QDBusMessage::createSignal(kRoot, u"org.freedesktop.DBus.ObjectManager"_s,
+                                                     added ? u"InterfacesAdded"_s : u"InterfacesRemoved"_s);
     signal << QVariant::fromValue(QDBusObjectPath(blockPath(block.id)));
     if (added)
         signal << QVariant::fromValue(interfaces(block));
@@ -215,25 +215,25 @@ QDBusMessage FakeUDisksService::testCall(const QDBusMessage& message)
     const QString id = message.arguments().value(0).toString();
     auto it = std::find_if(m_blocks.begin(), m_blocks.end(), [&](const Block& b) { return b.id == id; });
     if (it == m_blocks.end())
-        return message.createErrorReply(QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"), id);
+        return message.createErrorReply(u"org.freedesktop.DBus.Error.InvalidArgs"_s, id);
     Block& block = *it;
     const QString method = message.member();
-    if (method == QLatin1String("SwapCard") || method == QLatin1String("RemoveCard")) {
+    if (method == "SwapCard"_L1 || method == "RemoveCard"_L1) {
         announce(block, false);
         block.present = false;
     }
-    if (method == QLatin1String("SwapCard")) {
+    if (method == "SwapCard"_L1) {
         block.uuid = message.arguments().value(1).toString();
         for (Drive& drive : m_drives) {
-            if (drive.id == block.json.value(QStringLiteral("drive")).toString())
+            if (drive.id == block.json.value(u"drive"_s).toString())
                 drive.mediaDetected += 1000000;
         }
     }
-    if (method == QLatin1String("RemoveCard") && !block.mountPoint.isEmpty()) {
+    if (method == "RemoveCard"_L1 && !block.mountPoint.isEmpty()) {
         QFile::remove(block.mountPoint);
         block.mountPoint.clear();
     }
-    if (method == QLatin1String("SwapCard") || method == QLatin1String("InsertCard")) {
+    if (method == "SwapCard"_L1 || method == "InsertCard"_L1) {
         block.present = true;
         if (block.mountPoint.isEmpty())
             mountBlock(block);
@@ -244,10 +244,9 @@ QDBusMessage FakeUDisksService::testCall(const QDBusMessage& message)
 
 QString FakeUDisksService::mountBlock(Block& block)
 {
-    QString point = m_mountRoot + QLatin1Char('/') + (block.label.isEmpty() ? block.id : block.label);
+    QString point = m_mountRoot + u'/' + (block.label.isEmpty() ? block.id : block.label);
     for (int n = 1; QFileInfo(point).exists() || QFileInfo(point).isSymLink(); ++n)
-        point = m_mountRoot + QLatin1Char('/') + (block.label.isEmpty() ? block.id : block.label) +
-                QString::number(n);
+        point = m_mountRoot + u'/' + (block.label.isEmpty() ? block.id : block.label) + QString::number(n);
     QFile::link(block.backing, point);
     block.mountPoint = point;
     return point;
@@ -259,41 +258,38 @@ QDBusMessage FakeUDisksService::filesystemCall(const QDBusMessage& message)
     auto it = std::find_if(m_blocks.begin(), m_blocks.end(),
                            [&](const Block& b) { return blockPath(b.id) == message.path(); });
     if (it == m_blocks.end() || !it->present || !filesystemVisible(*it))
-        return message.createErrorReply(QStringLiteral("org.freedesktop.DBus.Error.UnknownObject"),
-                                        QStringLiteral("No filesystem at %1").arg(message.path()));
+        return message.createErrorReply(u"org.freedesktop.DBus.Error.UnknownObject"_s,
+                                        u"No filesystem at %1"_s.arg(message.path()));
     Block& block = *it;
-    log(method + QLatin1Char(' ') + block.id +
-        (method == QLatin1String("SetLabel") ? QLatin1Char(' ') + message.arguments().value(0).toString()
-                                             : QString()));
+    log(method + u' ' + block.id +
+        (method == "SetLabel"_L1 ? u' ' + message.arguments().value(0).toString() : QString()));
     if (m_failing.contains(method))
-        return message.createErrorReply(QStringLiteral("org.freedesktop.UDisks2.Error.Failed"),
-                                        QStringLiteral("%1 refused by the test").arg(method));
-    if (method == QLatin1String("Mount")) {
+        return message.createErrorReply(u"org.freedesktop.UDisks2.Error.Failed"_s,
+                                        u"%1 refused by the test"_s.arg(method));
+    if (method == "Mount"_L1) {
         if (!block.mountPoint.isEmpty())
-            return message.createErrorReply(
-                QStringLiteral("org.freedesktop.UDisks2.Error.AlreadyMounted"),
-                QStringLiteral("Device is already mounted at %1").arg(block.mountPoint));
+            return message.createErrorReply(u"org.freedesktop.UDisks2.Error.AlreadyMounted"_s,
+                                            u"Device is already mounted at %1"_s.arg(block.mountPoint));
         refreshProbe(block);
         return message.createReply(mountBlock(block));
     }
-    if (method == QLatin1String("Unmount")) {
+    if (method == "Unmount"_L1) {
         if (block.mountPoint.isEmpty())
-            return message.createErrorReply(QStringLiteral("org.freedesktop.UDisks2.Error.NotMounted"),
-                                            QStringLiteral("Device is not mounted"));
+            return message.createErrorReply(u"org.freedesktop.UDisks2.Error.NotMounted"_s,
+                                            u"Device is not mounted"_s);
         QFile::remove(block.mountPoint);
         block.mountPoint.clear();
         m_sinceUnmount.start();
         return message.createReply();
     }
-    if (method == QLatin1String("SetLabel")) {
+    if (method == "SetLabel"_L1) {
         if (!block.mountPoint.isEmpty())
-            return message.createErrorReply(
-                QStringLiteral("org.freedesktop.UDisks2.Error.Failed"),
-                QStringLiteral("Cannot change the label of a mounted file system"));
+            return message.createErrorReply(u"org.freedesktop.UDisks2.Error.Failed"_s,
+                                            u"Cannot change the label of a mounted file system"_s);
         block.label = message.arguments().value(0).toString();
         return message.createReply();
     }
-    return message.createErrorReply(QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod"), method);
+    return message.createErrorReply(u"org.freedesktop.DBus.Error.UnknownMethod"_s, method);
 }
 
 QString FakeUDisksService::introspect(const QString&) const
@@ -304,9 +300,9 @@ QString FakeUDisksService::introspect(const QString&) const
 bool FakeUDisksService::handleMessage(const QDBusMessage& message, const QDBusConnection& connection)
 {
     m_connection = connection;
-    if (message.interface() == QLatin1String("org.orvex.FakeUDisks"))
+    if (message.interface() == "org.orvex.FakeUDisks"_L1)
         return connection.send(testCall(message));
-    if (message.path() == kRoot && message.member() == QLatin1String("GetManagedObjects"))
+    if (message.path() == kRoot && message.member() == "GetManagedObjects"_L1)
         return connection.send(managedObjects(message));
     if (message.interface() == kFilesystem)
         return connection.send(filesystemCall(message));

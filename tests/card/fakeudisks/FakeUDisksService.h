@@ -15,7 +15,8 @@
 //
 // Like the daemon, it reports a block's IdUUID (for a FAT32 image the volume serial) and the
 // drive's TimeMediaDetected, and probes an image file again after it changed (after
-// "probeDelayMs", as udev would after its change event). The test interface
+// "probeDelayMs", as udev would after its change event; with "automount" the new file system
+// is mounted at once, as a desktop's automounter does). The test interface
 // "org.orvex.FakeUDisks" swaps, removes and inserts cards and announces it with
 // InterfacesRemoved / InterfacesAdded, as the daemon does.
 class FakeUDisksService : public QDBusVirtualObject
@@ -69,6 +70,7 @@ private:
     QSet<QString> m_failing;
     int m_hideFilesystemMs = 0;
     int m_probeDelayMs = 0;
+    bool m_automount = false;
     QDBusConnection m_connection{QString()};
     QElapsedTimer m_sinceUnmount;
 };

@@ -9,14 +9,9 @@
 #include <QMessageBox>
 #include <QWidget>
 
-// Shared by the card window tests: the program's dark look, pictures for a person to look at,
-// and the open alert of a window.
+// Shared by the card window tests, which wear the program's own look (ORXTheme): pictures
+// for a person to look at, and the open alert of a window.
 namespace CardUi {
-
-inline void applyTheme()
-{
-    ORXTheme::apply(qApp);
-}
 
 // Pictures of the windows in /tmp/orvex-card-ui; not compared by the tests.
 inline void saveShot(QWidget* widget, const QString& name)

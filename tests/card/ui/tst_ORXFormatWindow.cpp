@@ -41,7 +41,7 @@ private:
 void ORXFormatWindowTest::initTestCase()
 {
     QVERIFY(!QStandardPaths::findExecutable("mkfs.fat", {"/usr/sbin", "/sbin"}).isEmpty());
-    CardUi::applyTheme();
+    ORXTheme::apply(qApp);
     const auto script = [&](const QString& name, const QByteArray& body) {
         QFile file(m_tools.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));

@@ -1,6 +1,7 @@
 #include "OrvexTest.h"
 
-#include "ORXConfigRecord.h"
+#include "../PageRecord.h"
+#include "ORXLocalizedString.h"
 #include "ORXSettingPage.h"
 #include "ORXSettingPageFactory.h"
 #include "ORXSettingPageModel.h"
@@ -12,18 +13,9 @@
 #include <QRadioButton>
 #include <QSlider>
 
-#include <cstring>
 #include <memory>
 
 namespace {
-_FILEDATA defaults()
-{
-    _FILEDATA r;
-    std::memset(&r, 0, sizeof r);
-    applyDefaultSettings(&r, 0);
-    return r;
-}
-
 std::unique_ptr<ORXSettingPage> page(const char* name, _FILEDATA* record)
 {
     std::unique_ptr<ORXSettingPage> p(
@@ -63,10 +55,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QStringList, record);
-        _FILEDATA r = defaults();
-        for (const QString& a : record)
-            setConfigFieldValue(&r, *findConfigField(a.section('=', 0, 0).toLatin1().constData()),
-                                a.section('=', 1).toLongLong());
+        _FILEDATA r = recordWith(record);
         const auto p = page(name.toLatin1().constData(), &r);
         QVERIFY(p);
         const ORXPageState shown = p->model()->display(r);
@@ -86,7 +75,7 @@ private slots:
     // alert after everything else was stored; the slider shows the card warning.
     void auxRefusals()
     {
-        _FILEDATA r = defaults();
+        _FILEDATA r = recordWith({});
         const auto p = page("aux", &r);
         p->show();
         QVERIFY(QTest::qWaitForWindowExposed(p.get()));
@@ -102,6 +91,9 @@ private slots:
 
         slider->triggerAction(QAbstractSlider::SliderSingleStepSub);
         auto* password = p->findChild<QLineEdit*>("passwordLabel");
+        // Named by its box and its label, both translated.
+        QCOMPARE(password->accessibleName(), ORXLocalizedString("setting.aux.wifi_settings") + ": " +
+                                                 ORXLocalizedString("setting.aux.password"));
         password->setText("12345678901234567890");
         QCOMPARE(password->text(), QString("1234567890123456")); // as typed, at most 16
         password->setText("pass word");
@@ -118,7 +110,7 @@ private slots:
     // Exactly one language is chosen: Malaysia is written when chosen, a cell turns it off.
     void audioLanguageChoice()
     {
-        _FILEDATA r = defaults();
+        _FILEDATA r = recordWith({});
         const auto p = page("audio", &r);
         auto* malaysia = p->findChild<QRadioButton*>("malaysiaRadio");
         const QList<QAbstractButton*> cells = matrixButtons(p->control("voiceLangRadio"));

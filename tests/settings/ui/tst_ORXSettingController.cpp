@@ -39,18 +39,6 @@ _FILEDATA cardRecord()
     return r;
 }
 
-QByteArray bytes(const _FILEDATA& r)
-{
-    return QByteArray(reinterpret_cast<const char*>(&r), sizeof r);
-}
-
-void writeFile(const QString& path, const QByteArray& data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(data), data.size());
-}
-
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
@@ -88,22 +76,37 @@ class ORXSettingControllerTest : public QObject
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void opensOnTheCard()
+    // On the card, on a copy in the folder open in the player, or on neither (the defaults).
+    void opens_data()
     {
+        QTest::addColumn<QString>("source");
+        QTest::newRow("card") << "card";
+        QTest::newRow("copy in the open folder") << "copy";
+        QTest::newRow("no card, no copy") << "";
+    }
+    void opens()
+    {
+        QFETCH(QString, source);
         FakeUDisksBus bus;
-        QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)},
-                          {bus.volume("sdb1", "r", "ORVEX", 8e9)}));
-        writeFile(bus.backing("sdb1") + "/config.bin", bytes(cardRecord()));
-        auto window = openWindow();
+        QJsonArray blocks;
+        if (source == "card")
+            blocks.append(bus.volume("sdb1", "r", "ORVEX", 8e9));
+        QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)}, blocks));
+        QTemporaryDir folder;
+        const QString path =
+            source == "card" ? bus.mountRoot() + "/ORVEX/config.bin" : folder.filePath("config.bin");
+        if (!source.isEmpty())
+            QVERIFY(writeConfigFile(cardRecord(), path).isNull());
+        auto window = openWindow({folder.path(), QString()});
         QVERIFY(window);
-        const QString path = bus.mountRoot() + "/ORVEX/config.bin";
         QVERIFY(!window->version().isEmpty());
-        QCOMPARE(window->windowTitle(),
-                 ORXLocalizedString("setting.window_title") + "[Ver " + window->version() + "] : " + path);
+        const QString title = ORXLocalizedString("setting.window_title") + "[Ver " + window->version() + "]";
+        QCOMPARE(window->windowTitle(), source.isEmpty() ? title : title + " : " + path);
+        QCOMPARE(window->isEditingCopy(), source == "copy");
         // The first page shows the record as read, not the defaults it showed meanwhile.
         QCOMPARE(window->lastSelectedTabIndex(), 0);
-        QCOMPARE(segment(window.get(), "videoEncodingBitrate")->selectedSegment(), 2);
-        QCOMPARE(window->filedata()->time_gmt, 22);
+        QCOMPARE(segment(window.get(), "videoEncodingBitrate")->selectedSegment(), source.isEmpty() ? 1 : 2);
+        QCOMPARE(window->filedata()->time_gmt, source.isEmpty() ? localTimeZoneIndex() : 22);
     }
 
     // A card under another name is renamed unless a recording from it is playing; the
@@ -120,7 +123,7 @@ private slots:
         FakeUDisksBus bus;
         QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)},
                           {bus.volume("sdb1", "r", "CAM", 8e9)}));
-        writeFile(bus.backing("sdb1") + "/config.bin", bytes(cardRecord()));
+        QVERIFY(writeConfigFile(cardRecord(), bus.backing("sdb1") + "/config.bin").isNull());
         const QString oldMount = bus.mountRoot() + "/CAM";
         ORXSettingController::PlayerState player{oldMount, playing ? oldMount + "/DCIM/a_F.avi" : QString()};
         auto window = std::make_unique<ORXSettingController>(player);
@@ -133,28 +136,6 @@ private slots:
                  (playing ? oldMount : bus.mountRoot() + "/ORVEX") + "/config.bin");
         if (!playing)
             QCOMPARE(moved.at(0), QVariantList({oldMount, bus.mountRoot() + "/ORVEX"}));
-    }
-
-    void withoutCard_data()
-    {
-        QTest::addColumn<bool>("copy");
-        QTest::newRow("no card, no copy") << false;
-        QTest::newRow("copy in the open folder") << true;
-    }
-    void withoutCard()
-    {
-        QFETCH(bool, copy);
-        FakeUDisksBus bus;
-        QVERIFY(bus.start({}, {}));
-        QTemporaryDir folder;
-        if (copy)
-            writeFile(folder.filePath("config.bin"), bytes(cardRecord()));
-        auto window = openWindow({folder.path(), QString()});
-        QVERIFY(window);
-        const QString title = ORXLocalizedString("setting.window_title") + "[Ver " + window->version() + "]";
-        QCOMPARE(window->windowTitle(), copy ? title + " : " + folder.filePath("config.bin") : title);
-        QCOMPARE(window->isEditingCopy(), copy);
-        QCOMPARE(window->filedata()->time_gmt, copy ? 22 : localTimeZoneIndex());
     }
 
     // Leaving a page with a bad input keeps it, with the message and the focus; a page
@@ -182,6 +163,7 @@ private slots:
                  ORXLocalizedString("msg.gsensor_outofrange_fmt").arg("0.05", "1.5"));
         alert(window.get())->button(QMessageBox::Ok)->click();
         QTRY_COMPARE(window->focusWidget(), x);
+        QCOMPARE(window->filedata()->gsen_x_threshold, 50); // nothing stored
 
         x->setText("0,29");
         window->changeViewController(1); // the tab shown: nothing happens
@@ -229,23 +211,6 @@ private slots:
         QCOMPARE(ORXUserDefaults::externalRearCamera(), 1);
     }
 
-    // The sheet advances 100/30 a tick and closes by itself at the 31st.
-    void progressSheetCloses()
-    {
-        FakeUDisksBus bus;
-        QVERIFY(bus.start({}, {}));
-        auto window = openWindow();
-        QVERIFY(window);
-        QDialog* sheet = window->findChild<QDialog*>("progressPanel");
-        window->showLoading("...");
-        for (int tick = 1; tick <= 30; ++tick)
-            window->updateLoadingWindow(15);
-        QVERIFY(sheet->isVisible());
-        QVERIFY(window->progress() < 100);
-        window->updateLoadingWindow(15);
-        QVERIFY(!sheet->isVisible());
-    }
-
     // Save writes the card's file with the plate flag and checksum and closes the window
     // after the message; Initialize keeps the zone, summer time and voice language.
     void saveToCard()
@@ -254,7 +219,7 @@ private slots:
         QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)},
                           {bus.volume("sdb1", "r", "ORVEX", 8e9)}));
         const QString path = bus.backing("sdb1") + "/config.bin";
-        writeFile(path, bytes(cardRecord()));
+        QVERIFY(writeConfigFile(cardRecord(), path).isNull());
         auto window = openWindow();
         QVERIFY(window);
         window->filedata()->Brightness1 = 7;
@@ -268,9 +233,7 @@ private slots:
         QVERIFY(saved.wait(10000));
         QCOMPARE(saved.at(0).at(0).toBool(), true);
         _FILEDATA written;
-        const QByteArray data = readFile(path);
-        QCOMPARE(data.size(), qsizetype(sizeof written));
-        std::memcpy(&written, data.constData(), sizeof written);
+        QVERIFY(readConfigFile(path, &written));
         QCOMPARE(written.vid_enc_bitrate, 0u);
         QCOMPARE(written.osd_plate_flag, 1);
         QCOMPARE(written.checksum, configChecksum(written));
@@ -296,8 +259,8 @@ private slots:
             QSKIP("needs root to mount a small tmpfs");
         FakeUDisksBus bus;
         QVERIFY(bus.start({}, {}));
-        const QByteArray old = bytes(cardRecord());
-        writeFile(card.filePath("config.bin"), old);
+        QVERIFY(writeConfigFile(cardRecord(), card.filePath("config.bin")).isNull());
+        const QByteArray old = readFile(card.filePath("config.bin"));
         if (full) {
             QFile filler(card.filePath("filler"));
             QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));

@@ -1,8 +1,6 @@
 #include "OrvexTest.h"
 
-#include "ORXTheme.h"
-
-#include "ORXConfigRecord.h"
+#include "../PageRecord.h"
 #include "ORXSettingForObdViewController.h"
 #include "SMDoubleSlider.h"
 
@@ -11,8 +9,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
-
-#include <cstring>
 
 // The OBD page on a record: knobs dragged with the mouse, external power clicked.
 class ORXSettingForObdViewControllerTest : public QObject
@@ -34,13 +30,7 @@ class ORXSettingForObdViewControllerTest : public QObject
 
     static _FILEDATA record()
     {
-        _FILEDATA r;
-        std::memset(&r, 0, sizeof r);
-        applyDefaultSettings(&r, 0);
-        r.drivingSecurity = 70;
-        r.parkingSecurity = 40;
-        r.SaveDuration = 0x12;
-        return r;
+        return recordWith({"drivingSecurity=70", "parkingSecurity=40", "SaveDuration=0x12"});
     }
 
 private slots:
@@ -80,21 +70,6 @@ private slots:
         QCOMPARE(r.sd_mem_event_reserved, 1u);
         QVERIFY(!page.findChild<QComboBox*>("powerVoltageCombo")->isEnabled());
         QVERIFY(!page.findChild<QWidget*>("useObdParkingSeg")->isEnabled());
-    }
-
-    void renderedForALook()
-    {
-        ORXTheme::apply(qApp); // the program's own look for the pictures
-        _FILEDATA r = record();
-        ORXSettingForObdViewController page;
-        page.setFileData(&r);
-        for (int width : {760, 560}) {
-            page.resize(width, page.sizeHint().height());
-            page.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&page));
-            QVERIFY(page.grab().save(QStringLiteral("/tmp/orvex-obd-page-%1.png").arg(width)));
-        }
-        qApp->setStyleSheet(QString());
     }
 };
 
