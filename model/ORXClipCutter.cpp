@@ -356,8 +356,10 @@ private:
             const bool timedAudio = int(i) == m_header.audio;
             const qint64 length = timedAudio && s.sampleSize ? plan.bytes[i] / s.sampleSize : plan.chunks[i];
             put32(b + s.strh + kStrhLength, quint32(length));
-            if (s.kind != Stream::Video && !timedAudio) {
+            if (s.kind == Stream::Other) {
                 // A data stream's chunks are spread over the clip's frames, as the camera does.
+                // (An "auds" stream without a time line keeps its header as it is: given a time
+                // line here, a cut of the clip would take it for timed audio and cut it again.)
                 const Stream& v = m_header.streams[size_t(m_header.video)];
                 put32(b + s.strh + kStrhScale, std::max<quint32>(1, frames) * v.scale);
                 put32(b + s.strh + kStrhRate, std::max<quint32>(1, plan.chunks[i]) * v.rate);
