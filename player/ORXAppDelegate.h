@@ -20,7 +20,9 @@ class ORXMediaListTableModel;
 class ORXPlayInfo;
 class ORXPlaybackController;
 class ORXPlaybackEngine;
+class ORXMediaFilter;
 class ORXPrinting;
+class ORXRecordingFilterBar;
 class ORXSnapshot;
 class ORXTelemetryPresenter;
 class ORXTrackExport;
@@ -161,6 +163,11 @@ private:
     void setRightViewMode(int mode);
     void onPositionChanged(double position);
     void onSliderMoved(int value);
+    void setupFrameStepping(); // ORXAppDelegateStepping.cpp
+    void updateFrameStepEnabled();
+    void setupRecordingFilter(); // ORXAppDelegateFilter.cpp
+    void applyRecordingFilter(const ORXMediaFilter& filter);
+    void updateRecordingFilterBar();
 
     std::unique_ptr<Ui::CustomWindow> m_ui;
     QPointer<CustomWindow> m_window;
@@ -192,5 +199,6 @@ private:
     int m_lastSeekValue = -1;
     QPushButton* m_sizeDownButton = nullptr;
     QPushButton* m_swapButton = nullptr;
+    ORXRecordingFilterBar* m_filterBar = nullptr;
     std::atomic<bool> m_closing{false}; // read by the list's worker
 };

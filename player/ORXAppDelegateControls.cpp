@@ -62,6 +62,8 @@ void ORXAppDelegate::setupControls()
 {
     setupSliders();
     setupSizeAndSwap();
+    setupFrameStepping();
+    setupRecordingFilter();
     setupAccessibility();
     m_ui->progressIndicator->hide(); // shown only while a recording loads
     connect(m_playback, &ORXPlaybackController::recordingChanged, this, &ORXAppDelegate::setTransportEnabled);
