@@ -2,6 +2,7 @@
 
 #include "ORXMediaList.h"
 
+#include <QElapsedTimer>
 #include <QFuture>
 #include <QObject>
 #include <QSize>
@@ -45,6 +46,8 @@ public:
     static constexpr int kStartTimeoutMs = 15000;
     // A burst of frame steps counts as over this long after its last step.
     static constexpr int kStepSettleMs = 300;
+    // A step this soon after the one before comes from a held key or button.
+    static constexpr int kQuickStepMs = 120;
     // Frame rate assumed for a file that declares none.
     static constexpr double kDefaultFramesPerSecond = 30;
 
@@ -60,6 +63,13 @@ public:
     // set); off, only player2 is moved and lags by its own seek delay.
     void setSyncSeeksBoth(bool enabled) { m_syncSeeksBoth = enabled; }
     bool syncSeeksBoth() const { return m_syncSeeksBoth; }
+    // A frame step forward shows player1's next frame with the engine's next-frame (on), or
+    // seeks player1 to the next frame as a step back does (off, unless set). libVLC 3 drops
+    // or repeats a next-frame now and then (after a seek while paused, or while it is still
+    // showing the frame before), which leaves the front a frame behind the rear; a seek lands
+    // on the frame asked for every time.
+    void setFrameStepUsesNextFrame(bool enabled) { m_stepUsesNextFrame = enabled; }
+    bool frameStepUsesNextFrame() const { return m_stepUsesNextFrame; }
 
     ORXPlaybackEngine* player1() const { return m_player1; }
     ORXPlaybackEngine* player2() const { return m_player2; }
@@ -202,11 +212,13 @@ private:
     qint64 m_advanceRow = -1;   // the next row of a recording the filter hides, -1: none
     qint64 m_stepFrame = -1;
     bool m_burstUsedNextFrame = false;
-    bool m_stepping = false; // a burst of frame steps holds `moving` until it settles
-    quint64 m_stepBurst = 0; // counts steps, so that only the last one's settle step acts
+    QElapsedTimer m_stepClock; // since the last step
+    bool m_stepping = false;   // a burst of frame steps holds `moving` until it settles
+    quint64 m_stepBurst = 0;   // counts steps, so that only the last one's settle step acts
 
     QFuture<void> m_extraction;
     bool m_syncSeeksBoth = true;
+    bool m_stepUsesNextFrame = false;
     bool m_extracting = false; // from the start until the start step has run (main thread)
     std::atomic<bool> m_destroying{false};
 };

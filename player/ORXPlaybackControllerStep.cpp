@@ -14,9 +14,10 @@
 // millisecond at or just before the frame's start.
 //
 // The controller keeps the number of the frame player1 shows, rather than reading it back
-// from the engine: libVLC reports its time late after a next-frame, and a key held down sends
-// steps faster than the engines settle. Every step sends player2 to player1's frame; while a
-// burst of steps runs, `moving` keeps the engines' own late positions off the play state.
+// from the engine: libVLC reports its time late after a step, and a key held down sends steps
+// faster than the engines settle. Every step sends player2 to player1's frame, by the same
+// seek as player1 unless next-frame is on (setFrameStepUsesNextFrame); while a burst of steps
+// runs, `moving` keeps the engines' own late positions off the play state.
 
 double ORXPlaybackController::framesPerSecond() const
 {
@@ -58,9 +59,13 @@ void ORXPlaybackController::stepFrameForward()
     const qint64 frame = shownFrame() + 1;
     if (frameTimeMs(frame) >= length)
         return; // the last frame is shown
-    // From a known frame the engine's own next frame is exact; from a pause in playback the
-    // first step seeks, so that the frame both engines show is known from then on.
-    stepToFrame(frame, m_stepFrame >= 0);
+    // With next-frame on, a step from a known frame is the engine's own next frame; from a
+    // pause in playback the first step seeks, so that the frame both engines show is known
+    // from then on. libVLC loses next-frames that come while it is still showing the one
+    // before (a held key), so steps that quick seek too: seeks queued behind each other end
+    // on the last one.
+    const bool quick = m_stepClock.isValid() && m_stepClock.elapsed() < kQuickStepMs;
+    stepToFrame(frame, m_stepUsesNextFrame && m_stepFrame >= 0 && !quick);
 }
 
 void ORXPlaybackController::stepFrameBackward()
@@ -88,6 +93,7 @@ void ORXPlaybackController::stepToFrame(qint64 frame, bool useNextFrame)
     if (m_player2->media())
         m_player2->setTime(VLCTime::timeWithInt(ms));
     m_stepFrame = frame;
+    m_stepClock.start();
 
     // The same road as a time change: the play state's position moves the slider, the
     // readouts, the trace bar and the map.

@@ -4,7 +4,7 @@
 // frame: 60 steps forward and 60 back, one at a time and in bursts as from a held key, each
 // read from both pictures once the engines have settled.
 //
-//   bench_playback_sync [--no-correction] [--size WxH] [--steps-only]
+//   bench_playback_sync [--no-correction] [--size WxH] [--steps-only] [--next-frame]
 //   (--no-correction: the catch-up moves player2 alone; the size is 640x360 unless given)
 #include "BenchPlayback.h"
 #include "ORXSimFrameNumber.h"
@@ -133,7 +133,8 @@ int runSteps(Player& p)
         return 1;
     }
     waitFor(500);
-    std::printf("frame stepping, paused at %.2f s: frames read from both pictures after each step\n",
+    std::printf("frame stepping (forward %s), paused at %.2f s: frames read from both pictures after each step\n",
+                p.controller->frameStepUsesNextFrame() ? "with libVLC's next-frame" : "by seeking",
                 double(p.player1.time().intValue()) / 1000.0);
     QElapsedTimer clock;
     clock.start();
@@ -159,12 +160,15 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     bool correction = true;
     bool stepsOnly = false;
+    bool nextFrame = false; // forward steps with libVLC's next-frame rather than a seek
     QSize size(640, 360);
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-correction") == 0)
             correction = false;
         else if (std::strcmp(argv[i], "--steps-only") == 0)
             stepsOnly = true;
+        else if (std::strcmp(argv[i], "--next-frame") == 0)
+            nextFrame = true;
         else if (std::strcmp(argv[i], "--size") == 0 && i + 1 < argc)
             std::sscanf(argv[++i], "%dx%d", &size.rwidth(), &size.rheight());
     }
@@ -176,6 +180,7 @@ int main(int argc, char** argv)
         return 1;
     Player p(dir.path());
     p.controller->setSyncSeeksBoth(correction);
+    p.controller->setFrameStepUsesNextFrame(nextFrame);
 
     // The swap moves both engines back to the old place 0.8 s after it; its window is longer.
     const std::vector<Action> actions = {

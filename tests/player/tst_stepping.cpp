@@ -30,18 +30,15 @@ private slots:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<qint64>("frame");  // shown after the steps, -1: no step taken
         QTest::addColumn<qint64>("timeMs"); // where both engines stand
-        QTest::addColumn<int>("nextFrames");
-        // The first step from a pause seeks (the frame is then known); later ones forward use
-        // the engine's next frame.
-        QTest::newRow("one forward") << 30.0 << 1000LL << "+" << 31LL << 1033LL << 0;
-        QTest::newRow("three forward") << 30.0 << 1000LL << "+++" << 33LL << 1100LL << 2;
-        QTest::newRow("one back") << 30.0 << 1000LL << "-" << 29LL << 966LL << 0;
-        QTest::newRow("there and back") << 30.0 << 1000LL << "++--" << 30LL << 1000LL << 1;
-        QTest::newRow("15 fps") << 15.0 << 1000LL << "++" << 17LL << 1133LL << 1;
-        QTest::newRow("back at the start") << 30.0 << 10LL << "-" << -1LL << 10LL << 0;
-        QTest::newRow("back to the first frame") << 30.0 << 40LL << "--" << 0LL << 0LL << 0;
-        QTest::newRow("forward at the last frame") << 30.0 << 59990LL << "+" << -1LL << 59990LL << 0;
-        QTest::newRow("unknown rate counts 30") << 0.0 << 1000LL << "+" << 31LL << 1033LL << 0;
+        QTest::newRow("one forward") << 30.0 << 1000LL << "+" << 31LL << 1033LL;
+        QTest::newRow("three forward") << 30.0 << 1000LL << "+++" << 33LL << 1100LL;
+        QTest::newRow("one back") << 30.0 << 1000LL << "-" << 29LL << 966LL;
+        QTest::newRow("there and back") << 30.0 << 1000LL << "++--" << 30LL << 1000LL;
+        QTest::newRow("15 fps") << 15.0 << 1000LL << "++" << 17LL << 1133LL;
+        QTest::newRow("back at the start") << 30.0 << 10LL << "-" << -1LL << 10LL;
+        QTest::newRow("back to the first frame") << 30.0 << 40LL << "--" << 0LL << 0LL;
+        QTest::newRow("forward at the last frame") << 30.0 << 59990LL << "+" << -1LL << 59990LL;
+        QTest::newRow("unknown rate counts 30") << 0.0 << 1000LL << "+" << 31LL << 1033LL;
     }
     void stepsKeepBothChannelsOnOneFrame()
     {
@@ -50,7 +47,6 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(qint64, frame);
         QFETCH(qint64, timeMs);
-        QFETCH(int, nextFrames);
         PlaybackFixture f(kPairAndSingle);
         f.player1.fps = f.player2.fps = fps;
         QVERIFY(f.startPlaying(0));
@@ -60,7 +56,7 @@ private slots:
             step == QLatin1Char('+') ? f.controller->stepFrameForward() : f.controller->stepFrameBackward();
 
         QCOMPARE(f.controller->stepFrame(), frame);
-        QCOMPARE(f.player1.count(QStringLiteral("nextFrame")), nextFrames);
+        QCOMPARE(f.player1.count(QStringLiteral("nextFrame")), 0); // forward seeks unless asked
         QCOMPARE(f.player1.timeMs, timeMs);
         QCOMPARE(f.player2.timeMs, timeMs);
         if (frame >= 0) {
@@ -71,6 +67,24 @@ private slots:
         } else {
             QVERIFY(stepped.isEmpty());
         }
+    }
+
+    // With next-frame on, a step that follows a known frame uses it; a quick one seeks.
+    void nextFrameForSteppingOnFromAKnownFrame()
+    {
+        PlaybackFixture f(kPairAndSingle);
+        f.controller->setFrameStepUsesNextFrame(true);
+        QVERIFY(f.startPlaying(0));
+        pauseAt(f, 1000);
+        f.controller->stepFrameForward(); // from the engine's time: seeks
+        QTest::qWait(ORXPlaybackController::kQuickStepMs + 30);
+        f.controller->stepFrameForward();
+        f.controller->stepFrameForward(); // as quick as a held key: seeks
+        QCOMPARE(f.player1.count(QStringLiteral("nextFrame")), 1);
+        QCOMPARE(f.player1.count(QStringLiteral("setTime")), 2);
+        QCOMPARE(f.controller->stepFrame(), qint64(33));
+        QCOMPARE(f.player1.timeMs, qint64(1100));
+        QCOMPARE(f.player2.timeMs, qint64(1100));
     }
 
     void noStepWhilePlayingOrWithoutRecording()
