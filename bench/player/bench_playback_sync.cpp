@@ -127,15 +127,22 @@ int runSteps(Player& p)
     p.view.positionSlider = 20.0 / 60.0;
     p.controller->videoPositionSliderMoved();
     waitFor(1500);
+    // The play button pauses only what the play state shows playing.
+    if (!waitUntil([&] { return p.playInfo.isPlaying(); }, 5000))
+        std::printf("  (the play state does not show the pair playing)\n");
     p.controller->clickPlayButton();
-    if (!waitUntil([&] { return !p.player1.isPlaying() && !p.controller->moving(); }, 5000)) {
+    if (!waitUntil([&] { return !p.player1.isPlaying() && !p.player2.isPlaying() && !p.controller->moving(); },
+                   5000)) {
         std::fprintf(stderr, "no pause\n");
         return 1;
     }
     waitFor(500);
-    std::printf("frame stepping (forward %s), paused at %.2f s: frames read from both pictures after each step\n",
+    const auto [paused1, paused2] = settledFrames(p, 300);
+    std::printf("frame stepping (forward %s), paused at %.3f s (pictures show frames %d and %d, engines playing: "
+                "%d %d): frames read from both pictures after each step\n",
                 p.controller->frameStepUsesNextFrame() ? "with libVLC's next-frame" : "by seeking",
-                double(p.player1.time().intValue()) / 1000.0);
+                double(p.player1.time().intValue()) / 1000.0, paused1, paused2, int(p.player1.isPlaying()),
+                int(p.player2.isPlaying()));
     QElapsedTimer clock;
     clock.start();
     printSteps("60 steps forward", stepOneByOne(p, true, 60));

@@ -121,20 +121,6 @@ private slots:
         QCOMPARE(f.player1.count(QStringLiteral("nextFrame")), 0);
         QCOMPARE(f.player2.timeMs, qint64(2033));
     }
-
-    // A slider move during a burst of steps is not lost: it is sought once the burst settles.
-    void sliderMoveDuringABurstIsSoughtAfterIt()
-    {
-        PlaybackFixture f(kPairAndSingle);
-        QVERIFY(f.startPlaying(0));
-        pauseAt(f, 1000);
-        f.controller->stepFrameForward();
-        f.view.positionSlider = 0.5;
-        f.controller->videoPositionSliderMoved();
-        QCOMPARE(f.player1.timeMs, qint64(1033));
-        QTRY_COMPARE(f.player1.timeMs, qint64(30000));
-        QCOMPARE(f.controller->stepFrame(), qint64(-1));
-    }
 };
 
 ORVEX_TEST(FrameStepTest)
