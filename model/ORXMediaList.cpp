@@ -28,7 +28,7 @@ bool isAviExtension(const QString& extension)
 } // namespace
 
 ORXMediaList::ORXMediaList()
-    : m_contents(std::make_shared<const Contents>())
+    : m_contents(std::make_shared<const Contents>()), m_allContents(m_contents)
 {
 }
 
@@ -137,9 +137,65 @@ void ORXMediaList::addMedia(const ORXMediaPtr& media)
     if (!media)
         return;
     QMutexLocker lock(&m_mutex);
-    auto next = std::make_shared<Contents>(*m_contents);
-    fileMedia(*next, media);
-    m_contents = std::move(next);
+    auto all = std::make_shared<Contents>(*m_allContents);
+    fileMedia(*all, media);
+    m_allContents = std::move(all);
+    if (m_filter.isEmpty()) {
+        m_contents = m_allContents;
+    } else if (m_filter.accepts(*media)) {
+        auto next = std::make_shared<Contents>(*m_contents);
+        fileMedia(*next, media);
+        m_contents = std::move(next);
+    }
+}
+
+std::shared_ptr<const ORXMediaList::Contents> ORXMediaList::filtered(const std::shared_ptr<const Contents>& all,
+                                                                     const ORXMediaFilter& filter)
+{
+    if (filter.isEmpty())
+        return all;
+    // The two files of a pair share kind and time, so a pair passes whole or not at all.
+    auto contents = std::make_shared<Contents>();
+    for (const ORXMediaPtr& media : all->medias) {
+        if (filter.accepts(*media))
+            fileMedia(*contents, media);
+    }
+    return contents;
+}
+
+void ORXMediaList::setFilter(const ORXMediaFilter& filter)
+{
+    QMutexLocker lock(&m_mutex);
+    m_filter = filter;
+    m_contents = filtered(m_allContents, m_filter);
+}
+
+ORXMediaFilter ORXMediaList::filter() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_filter;
+}
+
+QStringList ORXMediaList::days() const
+{
+    std::shared_ptr<const Contents> all;
+    {
+        QMutexLocker lock(&m_mutex);
+        all = m_allContents;
+    }
+    QStringList days;
+    for (const ORXMediaPtr& media : all->medias) {
+        const QString day = ORXMediaFilter::dayOf(*media);
+        if (!day.isEmpty() && (days.isEmpty() || days.constLast() != day))
+            days.append(day); // sorted by time, so equal days are neighbours
+    }
+    return days;
+}
+
+qsizetype ORXMediaList::unfilteredCount() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_allContents->medias.size();
 }
 
 bool ORXMediaList::isRecordingName(const QString& mediaName)
@@ -192,7 +248,8 @@ void ORXMediaList::publish(std::shared_ptr<const Contents> contents, quint64 gen
         QMutexLocker lock(&m_mutex);
         if (m_generation.load() != generation)
             return; // a later rebuild has been started: this result is dropped
-        m_contents = std::move(contents);
+        m_allContents = std::move(contents);
+        m_contents = filtered(m_allContents, m_filter);
     }
     if (ORXMediaListDelegate* receiver = m_delegate.load())
         receiver->mediaListChanged(this);

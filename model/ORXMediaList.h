@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ORXMedia.h"
+#include "ORXMediaFilter.h"
 #include "ORXMediaListDelegate.h"
 #include "ORXMediaPair.h"
 
@@ -8,6 +9,7 @@
 #include <QList>
 #include <QMutex>
 #include <QString>
+#include <QStringList>
 #include <QWaitCondition>
 
 #include <atomic>
@@ -22,6 +24,10 @@
 // new list, never a half-built one. A rebuild started while another runs supersedes it: the
 // earlier one stops early and its result is dropped, and only the latest rebuild tells the
 // delegate.
+//
+// A filter (ORXMediaFilter) narrows the list to one kind or one day: every reader, the pairs
+// and so the player's automatic advance see only the recordings it lets through, while the
+// days present in the folder are those of all its recordings.
 //
 // What a folder tree can cost: the walk lists at most kFolderLimit folders, at most kMaxDepth
 // open at a time, and keeps at most kMediaLimit + kMaxDepth recordings (a few hundred bytes
@@ -68,6 +74,15 @@ public:
     QHash<QString, ORXMediaPairPtr> mediaPairDic() const;
     std::shared_ptr<const Contents> contents() const;
 
+    // The filter, kept across rebuilds. Setting it publishes the narrowed list at once; the
+    // delegate is not told (the caller, which changed it, updates its own view).
+    void setFilter(const ORXMediaFilter& filter);
+    ORXMediaFilter filter() const;
+    // The days ("yyyymmdd") of all recordings of the folder, whatever the filter, ascending.
+    QStringList days() const;
+    // The number of recordings of the folder, whatever the filter.
+    qsizetype unfilteredCount() const;
+
     // Appends a recording and files it into its pair.
     void addMedia(const ORXMediaPtr& media);
 
@@ -85,6 +100,8 @@ private:
     void rebuild(const QString& directoryPath, quint64 generation);
     std::optional<QList<ORXMediaPtr>> collectMedias(const QString& directoryPath, quint64 generation) const;
     void publish(std::shared_ptr<const Contents> contents, quint64 generation);
+    static std::shared_ptr<const Contents> filtered(const std::shared_ptr<const Contents>& all,
+                                                    const ORXMediaFilter& filter);
     static void fileMedia(Contents& contents, const ORXMediaPtr& media);
     static QString groupNameOfFileName(const QString& fileName);
     bool isSuperseded(quint64 generation) const { return m_generation.load(std::memory_order_relaxed) != generation; }
@@ -98,9 +115,11 @@ private:
         int count = 0;
     };
 
-    mutable QMutex m_mutex; // guards m_contents, m_directoryPath
+    mutable QMutex m_mutex; // guards m_contents, m_allContents, m_filter, m_directoryPath
     QMutex m_notifyMutex;   // one delegate call at a time, in the order lists are published
-    std::shared_ptr<const Contents> m_contents;
+    std::shared_ptr<const Contents> m_contents;    // what the filter lets through
+    std::shared_ptr<const Contents> m_allContents; // every recording of the folder
+    ORXMediaFilter m_filter;
     QString m_directoryPath;
     std::shared_ptr<Pending> m_pending = std::make_shared<Pending>();
     std::atomic<quint64> m_generation{0};

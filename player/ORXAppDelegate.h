@@ -21,7 +21,9 @@ class ORXMediaListTableModel;
 class ORXPlayInfo;
 class ORXPlaybackController;
 class ORXPlaybackEngine;
+class ORXMediaFilter;
 class ORXPrinting;
+class ORXRecordingFilterBar;
 class ORXSnapshot;
 class ORXTelemetryPresenter;
 class ORXTrackExport;
@@ -170,6 +172,11 @@ private:
     void setRightViewMode(int mode);
     void onPositionChanged(double position);
     void onSliderMoved(int value);
+    void setupFrameStepping(); // ORXAppDelegateStepping.cpp
+    void updateFrameStepEnabled();
+    void setupRecordingFilter(); // ORXAppDelegateFilter.cpp
+    void applyRecordingFilter(const ORXMediaFilter& filter);
+    void updateRecordingFilterBar();
 
     std::unique_ptr<Ui::CustomWindow> m_ui;
     QPointer<CustomWindow> m_window;
@@ -202,5 +209,6 @@ private:
     int m_lastSeekValue = -1;
     QPushButton* m_sizeDownButton = nullptr;
     QPushButton* m_swapButton = nullptr;
+    ORXRecordingFilterBar* m_filterBar = nullptr;
     std::atomic<bool> m_closing{false}; // read by the list's worker
 };

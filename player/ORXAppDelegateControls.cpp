@@ -62,6 +62,8 @@ void ORXAppDelegate::setupControls()
 {
     setupSliders();
     setupSizeAndSwap();
+    setupFrameStepping();
+    setupRecordingFilter();
     setupAccessibility();
     m_ui->progressIndicator->hide(); // shown only while a recording loads
     connect(m_playback, &ORXPlaybackController::recordingChanged, this, &ORXAppDelegate::setTransportEnabled);
@@ -94,7 +96,7 @@ void ORXAppDelegate::setupSliders()
     }
     QSlider* volume = m_ui->volumeSlider;
     volume->setStyle(style);
-    volume->setMinimumWidth(72); // room for the sound toggle beside it
+    volume->setMinimumWidth(60); // room for the sound toggle beside it
     volume->setSingleStep(kVolumeSingleStep);
     volume->setPageStep(ORXPlaybackController::kVolumeStep);
     // Every way the knob moves (drag, click on the track, wheel) sets the volume.
@@ -164,7 +166,7 @@ void ORXAppDelegate::setupSizeAndSwap()
     for (QPushButton* b : {m_ui->speedTextButton, m_ui->sizeTextButton}) {
         b->setIconSize(QSize(14, 12));
         b->setStyleSheet(QStringLiteral("QPushButton { padding-left: 3px; padding-right: 3px; }"));
-        b->setFixedWidth(62);
+        b->setFixedWidth(56);
     }
 
     struct Key

@@ -97,6 +97,7 @@ void ORXAppDelegate::mediaListChanged(ORXMediaList*)
         setRightViewMode(0);
         updateSideViewButton();
         m_tableModel->reload();
+        updateRecordingFilterBar();
         emit mediaListReloaded();
     };
     if (QThread::currentThread() == thread()) {

@@ -112,3 +112,24 @@ QPixmap ORXControlIcons::swap(QSize size, qreal dpr)
         p.drawLine(QPointF(left, lower), QPointF(left + 3, lower + 3));
     });
 }
+
+QPixmap ORXControlIcons::frameStep(bool forward, QSize size, qreal dpr)
+{
+    return draw(size, dpr, [forward](QPainter& p, const QRectF& r) {
+        const qreal h = r.height() * 0.7;
+        const qreal top = r.center().y() - h / 2;
+        const qreal w = h * 0.75;
+        const qreal left = r.center().x() - (w + 3.5) / 2;
+        // Drawn forward, mirrored for back.
+        if (!forward) {
+            p.translate(r.center().x() * 2, 0);
+            p.scale(-1, 1);
+        }
+        p.setBrush(kGlyph);
+        p.drawPolygon(
+            QPolygonF({QPointF(left, top), QPointF(left + w, top + h / 2), QPointF(left, top + h)}));
+        p.setPen(QPen(kGlyph, 2.0, Qt::SolidLine, Qt::FlatCap));
+        const qreal bar = left + w + 2.5;
+        p.drawLine(QPointF(bar, top), QPointF(bar, top + h));
+    });
+}

@@ -20,4 +20,6 @@ public:
     // two pictures change places).
     static QPixmap smallerWindow(QSize size, qreal dpr);
     static QPixmap swap(QSize size, qreal dpr);
+    // One frame on or back: a small arrow head against a bar ("▶|" forward, "|◀" back).
+    static QPixmap frameStep(bool forward, QSize size, qreal dpr);
 };

@@ -116,6 +116,7 @@ bool ORXPlaybackController::playAtIndex(qint64 index)
         engine->setMedia(nullptr);
     }
     m_mediaIndex = index;
+    m_playingMedia = contents->medias.at(index);
     m_view->selectRow(int(index));
     updateVideoUI(*contents);
     m_view->showLoading(QStringLiteral("Loading..."));
@@ -212,6 +213,9 @@ void ORXPlaybackController::startWatchingStart()
 void ORXPlaybackController::initMediaControlView()
 {
     m_waitingForPlayStart = true;
+    forgetStep();
+    m_stepping = false;
+    m_advanceRow = -1;
     m_view->setPositionSliderValue(0);
     setVideoScaleIndex(0);
     m_view->updateSideViewButton();
@@ -263,6 +267,8 @@ void ORXPlaybackController::mediaPlayerStateChanged(ORXPlaybackEngine* /*sender*
     const bool p1 = engineHasMediaAndPlays(m_player1);
     const bool p2 = engineHasMediaAndPlays(m_player2);
     updateVideoViewsVisibility(p1, p2);
+    if (p1)
+        forgetStep(); // playing on: the frame shown is the engine's again
 
     if (m_player1->media() && m_player2->media()) {
         if (m_player1->state() == kPausedState && m_player2->state() == kPausedState) {

@@ -2,6 +2,7 @@
 
 #include "ORXMediaList.h"
 
+#include <QElapsedTimer>
 #include <QFuture>
 #include <QObject>
 #include <QSize>
@@ -43,6 +44,12 @@ public:
     // A start whose engines have not reported playing by then no longer blocks new starts
     // (the loading indicator gives up after the same time).
     static constexpr int kStartTimeoutMs = 15000;
+    // A burst of frame steps counts as over this long after its last step.
+    static constexpr int kStepSettleMs = 300;
+    // A step this soon after the one before comes from a held key or button.
+    static constexpr int kQuickStepMs = 120;
+    // Frame rate assumed for a file that declares none.
+    static constexpr double kDefaultFramesPerSecond = 30;
 
     ORXPlaybackController(ORXPlaybackEngine* player1, ORXPlaybackEngine* player2, ORXPlayInfo* playInfo,
                           ORXMediaList* mediaList, ORXBlackBoxData* blackBoxData, ORXPlayerView* view,
@@ -56,6 +63,13 @@ public:
     // set); off, only player2 is moved and lags by its own seek delay.
     void setSyncSeeksBoth(bool enabled) { m_syncSeeksBoth = enabled; }
     bool syncSeeksBoth() const { return m_syncSeeksBoth; }
+    // A frame step forward shows player1's next frame with the engine's next-frame (on), or
+    // seeks player1 to the next frame as a step back does (off, unless set). libVLC 3 drops
+    // or repeats a next-frame now and then (after a seek while paused, or while it is still
+    // showing the frame before), which leaves the front a frame behind the rear; a seek lands
+    // on the frame asked for every time.
+    void setFrameStepUsesNextFrame(bool enabled) { m_stepUsesNextFrame = enabled; }
+    bool frameStepUsesNextFrame() const { return m_stepUsesNextFrame; }
 
     ORXPlaybackEngine* player1() const { return m_player1; }
     ORXPlaybackEngine* player2() const { return m_player2; }
@@ -105,8 +119,20 @@ public:
     void sizeDown();
     void setVideoScaleIndex(int step);
     bool playNext();
+    // The list's filter changed: mediaIndex and the selected row move to the new row of the
+    // recording started last. When the filter hides it, no row is selected and the advance
+    // goes on with the first shown row after it.
+    void listFiltered();
     void syncVideoPositionDelay(double seconds);
     void stopPlay();
+    // Frame by frame while paused: player1's frame decides and player2 goes to the same time.
+    // Forward shows player1's next frame, back seeks it to the previous frame's time.
+    bool canStepFrame() const;
+    void stepFrameForward();
+    void stepFrameBackward();
+    // The frame player1 shows after the last step; -1 when it is not known (no step since
+    // the last start, play, seek or jump).
+    qint64 stepFrame() const { return m_stepFrame; }
     // Stops playback for good (another folder is opened): no row, not playing, no
     // telemetry, no delayed step of the old recording left to run.
     void closeRecording();
@@ -132,6 +158,8 @@ signals:
     void volumeChanged(int volume);
     // player1 got or lost its recording (transport controls follow it).
     void recordingChanged(bool loaded);
+    // A frame step was taken: player1 now shows this frame (counted from 0).
+    void frameStepped(qint64 frame);
 
 private:
     void updateVideoUI(const ORXMediaList::Contents& contents);
@@ -151,6 +179,13 @@ private:
     void dropFailedPartner();
     void seekTo(double position);
     qint64 nextPairRow(const ORXMediaList::Contents& contents) const;
+    double framesPerSecond() const;
+    qint64 frameAtTime(qint64 milliseconds) const;
+    qint64 frameTimeMs(qint64 frame) const;
+    qint64 shownFrame() const;
+    void stepToFrame(qint64 frame, bool useNextFrame);
+    void endStepBurst(quint64 burst);
+    void forgetStep() { m_stepFrame = -1; }
 
     ORXPlaybackEngine* m_player1 = nullptr;
     ORXPlaybackEngine* m_player2 = nullptr;
@@ -173,9 +208,17 @@ private:
     double m_pendingSeek = -1; // a slider position that came while a seek was under way
     QTimer* m_playStopTimer = nullptr;
     QTimer* m_startWatchdog = nullptr;
+    ORXMediaPtr m_playingMedia; // the recording started last, whatever its row now
+    qint64 m_advanceRow = -1;   // the next row of a recording the filter hides, -1: none
+    qint64 m_stepFrame = -1;
+    bool m_burstUsedNextFrame = false;
+    QElapsedTimer m_stepClock; // since the last step
+    bool m_stepping = false;   // a burst of frame steps holds `moving` until it settles
+    quint64 m_stepBurst = 0;   // counts steps, so that only the last one's settle step acts
 
     QFuture<void> m_extraction;
     bool m_syncSeeksBoth = true;
+    bool m_stepUsesNextFrame = false;
     bool m_extracting = false; // from the start until the start step has run (main thread)
     std::atomic<bool> m_destroying{false};
 };

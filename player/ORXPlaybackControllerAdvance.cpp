@@ -7,6 +7,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 // The end of a recording and its close: the watch for the end, the automatic advance to the
 // next pair, the delayed steps that belong to one start, and closing a recording for good.
 
@@ -63,6 +65,8 @@ qint64 ORXPlaybackController::nextPairRow(const ORXMediaList::Contents& contents
     // The next moment of the drive: the first row after mediaIndex that belongs to another
     // pair, whichever channel of this pair was picked and whichever is shown large now.
     const qint64 count = contents.medias.size();
+    if (m_mediaIndex < 0 && m_advanceRow >= 0)
+        return m_advanceRow; // the recording playing is hidden by the list's filter
     if (m_mediaIndex < 0 || m_mediaIndex >= count)
         return m_mediaIndex + 1;
     const QString group = contents.medias.at(m_mediaIndex)->mediaGroupName();
@@ -70,6 +74,35 @@ qint64 ORXPlaybackController::nextPairRow(const ORXMediaList::Contents& contents
     while (next < count && !group.isEmpty() && contents.medias.at(next)->mediaGroupName() == group)
         ++next;
     return next;
+}
+
+void ORXPlaybackController::listFiltered()
+{
+    const ORXMediaPtr playing = m_player1->media() ? m_playingMedia : nullptr;
+    if (!playing) {
+        m_view->selectRow(-1);
+        return;
+    }
+    const std::shared_ptr<const ORXMediaList::Contents> contents = m_mediaList->contents();
+    const qint64 row = contents->medias.indexOf(playing);
+    if (row >= 0) {
+        m_mediaIndex = row;
+        m_advanceRow = -1;
+        m_view->selectRow(int(row));
+        return;
+    }
+    // The list keeps its order, so the rows after the hidden recording are those that sort
+    // after it; the first of another pair is where the advance goes on.
+    const auto after =
+        std::upper_bound(contents->medias.cbegin(), contents->medias.cend(), playing,
+                         [](const ORXMediaPtr& a, const ORXMediaPtr& b) { return a->compareDate(*b) < 0; });
+    qint64 next = after - contents->medias.cbegin();
+    while (next < contents->medias.size() &&
+           contents->medias.at(next)->mediaGroupName() == playing->mediaGroupName())
+        ++next;
+    m_mediaIndex = -1;
+    m_advanceRow = next;
+    m_view->selectRow(-1);
 }
 
 void ORXPlaybackController::later(int ms, std::function<void()> step)
@@ -99,6 +132,10 @@ void ORXPlaybackController::closeRecording()
     m_moving = false;
     m_swapping = false;
     m_pendingSeek = -1;
+    m_stepping = false;
+    forgetStep();
+    m_advanceRow = -1;
+    m_playingMedia.reset();
     m_blackBoxData->clear();
     m_playInfo->setIsPlaying(false);
     m_playInfo->setPosition(0);

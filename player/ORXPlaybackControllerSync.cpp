@@ -52,6 +52,7 @@ void ORXPlaybackController::videoPositionSliderMoved()
 
 void ORXPlaybackController::seekTo(double position)
 {
+    forgetStep();
     if (position < kEndPosition) {
         m_moving = true;
         m_movingPosition = position;
@@ -69,6 +70,7 @@ void ORXPlaybackController::jumpForward()
             qPrintable(m_player1->time().stringValue()), qPrintable(remaining.stringValue()));
     if (m_moving || !m_player1->media())
         return;
+    forgetStep();
     if (remaining.intValue() / 1000 > -kJumpSeconds) {
         setEnginesToEnd(); // less than a jump left
         return;
@@ -86,6 +88,7 @@ void ORXPlaybackController::jumpBackward()
 {
     if (m_moving || !m_player1->media())
         return;
+    forgetStep();
     if (m_player1->time().intValue() / 1000 < kJumpSeconds) {
         m_player1->setTime(VLCTime::nullTime()); // less than a jump played: to the start
         m_player2->setTime(VLCTime::nullTime());

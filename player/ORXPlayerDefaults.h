@@ -14,6 +14,11 @@ inline constexpr char kAppleLanguages[] = "AppleLanguages";
 inline constexpr char kVisualizeConstraints[] = "NSConstraintBasedLayoutVisualizeMutuallyExclusiveConstraints";
 // The folder opened last, opened again at the next start.
 inline constexpr char kLastFolder[] = "lastFolder";
+// The recording list's filter: the kind shown (-1 every kind, 0 always, 1 motion, 2 event)
+// and the day shown ("yyyymmdd", empty for every day).
+inline constexpr char kFilterKind[] = "recordingFilterKind";
+inline constexpr int kFilterKindDefault = -1;
+inline constexpr char kFilterDay[] = "recordingFilterDay";
 
 inline QSettings settings()
 {

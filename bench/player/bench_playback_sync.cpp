@@ -1,8 +1,10 @@
 // Front and rear in step, measured from the pictures: a 60 s pair at 30 fps plays with a
 // seek, a jump forward, a jump backward and a swap; every 100 ms the frame number stamped in
-// each view's current picture is read and the two are compared.
+// each view's current picture is read and the two are compared. Then, paused, frame by
+// frame: 60 steps forward and 60 back, one at a time and in bursts as from a held key, each
+// read from both pictures once the engines have settled.
 //
-//   bench_playback_sync [--no-correction] [--size WxH]
+//   bench_playback_sync [--no-correction] [--size WxH] [--steps-only] [--next-frame]
 //   (--no-correction: the catch-up moves player2 alone; the size is 640x360 unless given)
 #include "BenchPlayback.h"
 #include "ORXSimFrameNumber.h"
@@ -24,6 +26,133 @@ struct Action
     std::function<void(Player&)> run;
 };
 
+// The frames both pictures show once they have stopped changing (-1 when unreadable).
+std::pair<int, int> settledFrames(Player& p, int settleMs)
+{
+    std::pair<int, int> last{-2, -2};
+    QElapsedTimer stable;
+    stable.start();
+    QElapsedTimer total;
+    total.start();
+    while (total.elapsed() < 5000) {
+        waitFor(10);
+        const std::pair<int, int> now{ORXSimReadFrameNumber(p.video1.currentFrame()),
+                                      ORXSimReadFrameNumber(p.video2.currentFrame())};
+        if (now != last) {
+            last = now;
+            stable.restart();
+        } else if (stable.elapsed() >= settleMs) {
+            break;
+        }
+    }
+    return last;
+}
+
+struct StepFigures
+{
+    int steps = 0, apart = 0, worst = 0, offTarget = 0, unreadable = 0;
+    int apartBeforeSettling = -1; // bursts only: read before the controller settles the burst
+    QString diffs;
+};
+
+void printSteps(const char* name, const StepFigures& f)
+{
+    std::printf("  %-30s: %3d steps, %d left the channels apart (worst %d frames), front off the intended frame "
+                "%d, unreadable %d%s%s\n",
+                name, f.steps, f.apart, f.worst, f.offTarget, f.unreadable, f.diffs.isEmpty() ? "" : "; diffs ",
+                qPrintable(f.diffs));
+    if (f.apartBeforeSettling >= 0)
+        std::printf("  %-30s  before the burst settled: %d of %d bursts apart or off the intended frame\n", "",
+                    f.apartBeforeSettling, f.steps);
+}
+
+// One step after another, each read once the pictures have settled.
+StepFigures stepOneByOne(Player& p, bool forward, int count)
+{
+    StepFigures f;
+    for (int i = 0; i < count; ++i) {
+        forward ? p.controller->stepFrameForward() : p.controller->stepFrameBackward();
+        const auto [f1, f2] = settledFrames(p, 150);
+        ++f.steps;
+        if (f1 < 0 || f2 < 0) {
+            ++f.unreadable;
+            continue;
+        }
+        if (f1 != f2) {
+            ++f.apart;
+            f.worst = std::max(f.worst, std::abs(f1 - f2));
+            f.diffs += QString::number(f1 - f2) + ' ';
+        }
+        if (f1 != p.controller->stepFrame())
+            ++f.offTarget;
+    }
+    return f;
+}
+
+// Bursts of steps 33 ms apart (a held key repeats about that fast), read after each burst.
+StepFigures stepInBursts(Player& p, bool forward, int bursts, int perBurst)
+{
+    StepFigures f;
+    f.apartBeforeSettling = 0;
+    for (int b = 0; b < bursts; ++b) {
+        for (int i = 0; i < perBurst; ++i) {
+            forward ? p.controller->stepFrameForward() : p.controller->stepFrameBackward();
+            waitFor(33);
+        }
+        // Before the controller settles the burst, and after it.
+        const auto [early1, early2] = settledFrames(p, 100);
+        if (early1 != early2 || early1 != p.controller->stepFrame())
+            ++f.apartBeforeSettling;
+        waitUntil([&] { return !p.controller->moving(); }, 5000);
+        const auto [f1, f2] = settledFrames(p, 200);
+        ++f.steps;
+        if (f1 < 0 || f2 < 0) {
+            ++f.unreadable;
+            continue;
+        }
+        if (f1 != f2) {
+            ++f.apart;
+            f.worst = std::max(f.worst, std::abs(f1 - f2));
+            f.diffs += QString::number(f1 - f2) + ' ';
+        }
+        if (f1 != p.controller->stepFrame())
+            ++f.offTarget;
+    }
+    return f;
+}
+
+int runSteps(Player& p)
+{
+    // Paused at 20 s, as after watching up to a moment of interest.
+    p.view.positionSlider = 20.0 / 60.0;
+    p.controller->videoPositionSliderMoved();
+    waitFor(1500);
+    // The play button pauses only what the play state shows playing.
+    if (!waitUntil([&] { return p.playInfo.isPlaying(); }, 5000))
+        std::printf("  (the play state does not show the pair playing)\n");
+    p.controller->clickPlayButton();
+    if (!waitUntil([&] { return !p.player1.isPlaying() && !p.player2.isPlaying() && !p.controller->moving(); },
+                   5000)) {
+        std::fprintf(stderr, "no pause\n");
+        return 1;
+    }
+    waitFor(500);
+    const auto [paused1, paused2] = settledFrames(p, 300);
+    std::printf("frame stepping (forward %s), paused at %.3f s (pictures show frames %d and %d, engines playing: "
+                "%d %d): frames read from both pictures after each step\n",
+                p.controller->frameStepUsesNextFrame() ? "with libVLC's next-frame" : "by seeking",
+                double(p.player1.time().intValue()) / 1000.0, paused1, paused2, int(p.player1.isPlaying()),
+                int(p.player2.isPlaying()));
+    QElapsedTimer clock;
+    clock.start();
+    printSteps("60 steps forward", stepOneByOne(p, true, 60));
+    printSteps("60 steps back", stepOneByOne(p, false, 60));
+    std::printf("  one step with settling: %.0f ms on average\n", double(clock.elapsed()) / 120.0);
+    printSteps("held key: 6 x 10 forward", stepInBursts(p, true, 6, 10));
+    printSteps("held key: 6 x 10 back", stepInBursts(p, false, 6, 10));
+    return 0;
+}
+
 struct Sample
 {
     double t;
@@ -37,10 +166,16 @@ int main(int argc, char** argv)
     prepareEnvironment();
     QApplication app(argc, argv);
     bool correction = true;
+    bool stepsOnly = false;
+    bool nextFrame = false; // forward steps with libVLC's next-frame rather than a seek
     QSize size(640, 360);
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--no-correction") == 0)
             correction = false;
+        else if (std::strcmp(argv[i], "--steps-only") == 0)
+            stepsOnly = true;
+        else if (std::strcmp(argv[i], "--next-frame") == 0)
+            nextFrame = true;
         else if (std::strcmp(argv[i], "--size") == 0 && i + 1 < argc)
             std::sscanf(argv[++i], "%dx%d", &size.rwidth(), &size.rheight());
     }
@@ -52,6 +187,7 @@ int main(int argc, char** argv)
         return 1;
     Player p(dir.path());
     p.controller->setSyncSeeksBoth(correction);
+    p.controller->setFrameStepUsesNextFrame(nextFrame);
 
     // The swap moves both engines back to the old place 0.8 s after it; its window is longer.
     const std::vector<Action> actions = {
@@ -68,6 +204,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no picture\n");
         return 1;
     }
+    if (stepsOnly)
+        return runSteps(p);
     QElapsedTimer clock;
     clock.start();
     std::vector<Sample> samples;
@@ -132,5 +270,5 @@ int main(int argc, char** argv)
         line += QString::number(s.diff) + (s.action == -1 ? " " : "* ");
     }
     std::printf("  unreadable samples: %d\n", unreadable);
-    return 0;
+    return runSteps(p);
 }

@@ -44,6 +44,10 @@ public:
     virtual void setRate(float rate) = 0;
     virtual void jumpForward(int seconds) = 0;
     virtual void jumpBackward(int seconds) = 0;
+    // While paused: shows the next frame of the video and stays paused.
+    virtual void nextFrame() = 0;
+    // The video's frames per second as the file declares them; 0 when unknown.
+    virtual double framesPerSecond() const = 0;
 
     // The engine's sound ("audio" object of the engine).
     virtual void setMute(bool mute) = 0;

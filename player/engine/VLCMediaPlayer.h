@@ -38,6 +38,9 @@ public:
     // The frame size an AVI file declares in its main header, or an invalid size when the
     // file is not an AVI file or cannot be read.
     static QSize declaredFrameSize(const QString& path);
+    // The frames per second the AVI main header declares (from its microseconds per frame),
+    // or 0 when the file is not an AVI file, cannot be read or declares nothing sensible.
+    static double declaredFrameRate(const QString& path);
 
     std::shared_ptr<VLCMedia> media() const override { return m_media; }
     void setMedia(std::shared_ptr<VLCMedia> media) override;
@@ -57,6 +60,8 @@ public:
     void setRate(float rate) override;
     void jumpForward(int seconds) override;
     void jumpBackward(int seconds) override;
+    void nextFrame() override;
+    double framesPerSecond() const override { return m_framesPerSecond; }
 
     void setMute(bool mute) override;
     bool isMuted() const override;
@@ -100,6 +105,7 @@ private:
     // The frame has the size the file declares when it declares one (see onVideoFormat).
     std::atomic<int> m_declaredWidth{0};
     std::atomic<int> m_declaredHeight{0};
+    double m_framesPerSecond = 0; // of the loaded file, from its header
 
     // The sound settings are kept here and applied again whenever libVLC creates a new
     // audio output (each media start), since libVLC 3 forgets them with the old one.
@@ -108,6 +114,8 @@ private:
     // and whether it plays on from there.
     qint64 m_reloadSeekMs = -1;
     bool m_playAfterReload = false;
+    // The picture shown was found by a seek while paused (see nextFrame()).
+    bool m_pausedSeek = false;
     int m_volume = 100;
 
     // A video output being renewed at a new picture size: until libVLC plays again the

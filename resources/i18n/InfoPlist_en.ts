@@ -383,6 +383,30 @@
             <source>Time</source>
             <translation>Time</translation>
         </message>
+        <message id="filter.all_days">
+            <source>All days</source>
+            <translation>All days</translation>
+        </message>
+        <message id="filter.all_kinds">
+            <source>All kinds</source>
+            <translation>All kinds</translation>
+        </message>
+        <message id="filter.bar">
+            <source>Recording filter</source>
+            <translation>Recording filter</translation>
+        </message>
+        <message id="filter.count">
+            <source>%1 of %2</source>
+            <translation>%1 of %2</translation>
+        </message>
+        <message id="filter.day">
+            <source>Day</source>
+            <translation>Day</translation>
+        </message>
+        <message id="filter.kind">
+            <source>Kind</source>
+            <translation>Kind</translation>
+        </message>
         <message id="format.cancel_tip">
             <source>Close this window</source>
             <translation>Close this window</translation>
@@ -622,6 +646,14 @@ Everything on this card will be erased.</translation>
         <message id="player.format_card">
             <source>Format card…</source>
             <translation>Format card…</translation>
+        </message>
+        <message id="player.frame_backward">
+            <source>Previous frame (,)</source>
+            <translation>Previous frame (,)</translation>
+        </message>
+        <message id="player.frame_forward">
+            <source>Next frame (.)</source>
+            <translation>Next frame (.)</translation>
         </message>
         <message id="player.fullscreen">
             <source>Full screen (F)</source>

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 
 void ScriptedEngine::setMedia(std::shared_ptr<VLCMedia> media)
 {
@@ -78,4 +79,16 @@ void ScriptedEngine::fail()
 QString ScriptedEngine::fileName() const
 {
     return m_media ? QFileInfo(m_media->url().toLocalFile()).fileName() : QString();
+}
+
+void ScriptedEngine::nextFrame()
+{
+    calls << QStringLiteral("nextFrame");
+    if (!m_media || playing || fps <= 0)
+        return;
+    // To the start of the next frame, in whole milliseconds, as a player that shows it would
+    // report.
+    const qint64 frame = qint64(double(timeMs + 1) * fps / 1000.0) + 1;
+    playTo(qint64(std::floor(double(frame) * 1000.0 / fps + 1e-6)));
+    currentState = kStatePaused;
 }

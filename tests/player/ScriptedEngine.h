@@ -48,6 +48,8 @@ public:
     void setRate(float rate) override { calls << QStringLiteral("setRate"); currentRate = rate; }
     void jumpForward(int seconds) override { calls << QStringLiteral("jumpForward"); playTo(timeMs + seconds * 1000LL); }
     void jumpBackward(int seconds) override { calls << QStringLiteral("jumpBackward"); playTo(timeMs - seconds * 1000LL); }
+    void nextFrame() override; // one frame of fps on, paused
+    double framesPerSecond() const override { return fps; }
 
     void setMute(bool mute) override { muted = mute; }
     bool isMuted() const override { return muted; }
@@ -81,6 +83,7 @@ public:
     bool ended = false;
     QSize size{640, 360};
     qint64 mediaLengthMs = 60000;
+    double fps = 30;
     QStringList calls; // "play", "pause", "stop", "setMedia", "setPosition", "setTime", ...
 
 private:
