@@ -127,10 +127,10 @@ int runSteps(Player& p)
     p.view.positionSlider = 20.0 / 60.0;
     p.controller->videoPositionSliderMoved();
     waitFor(1500);
-    // The play button pauses only what the play state shows playing.
-    if (!waitUntil([&] { return p.playInfo.isPlaying(); }, 5000))
-        std::printf("  (the play state does not show the pair playing)\n");
-    p.controller->clickPlayButton();
+    // The play button pauses what the play state shows playing. After the full run the
+    // recording has ended, and the seek above reloads it paused at 20 s: nothing to click.
+    if (waitUntil([&] { return p.playInfo.isPlaying(); }, 2000))
+        p.controller->clickPlayButton();
     if (!waitUntil([&] { return !p.player1.isPlaying() && !p.player2.isPlaying() && !p.controller->moving(); },
                    5000)) {
         std::fprintf(stderr, "no pause\n");
