@@ -177,8 +177,10 @@ void VLCMediaPlayer::seekEnded(qint64 milliseconds)
     // the seek and the pause follow once it plays (finishReload). Until then the engine
     // reports itself paused at the place asked for, as a seek in a paused file would.
     if (m_reloadSeekMs < 0) {
+        // Opened at the place asked for, so that the first picture decoded (the one shown
+        // paused) is the one there, not the file's first.
         m_playAfterReload = false;
-        loadMedia();
+        loadMedia(std::max<qint64>(0, milliseconds));
         libvlc_media_player_play(m_player);
     }
     m_reloadSeekMs = std::max<qint64>(0, milliseconds);

@@ -166,7 +166,8 @@ private slots:
     }
 
     // Paused and ended both report state 6; a seek in an ended file (by position, then by
-    // time) lands paused at the place asked for, and play goes on from there.
+    // time) lands paused at the place asked for, showing its picture, and play goes on from
+    // there.
     void pausedEndedAndSeekingAnEndedFile()
     {
         Engine engine;
@@ -197,6 +198,8 @@ private slots:
             QVERIFY(!engine.player.isPlaying());
             QCOMPARE(engine.player.state(), int(ORXPlaybackEngine::kStatePaused));
             QVERIFY(qAbs(engine.player.time().intValue() - length / 2) < 700);
+            // The picture shown paused is the one there (30 fps), not the file's first.
+            QVERIFY(qAbs(ORXSimReadFrameNumber(engine.view.currentFrame()) - length / 2 * 30 / 1000) <= 2);
         }
     }
 
