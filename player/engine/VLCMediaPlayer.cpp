@@ -1,5 +1,7 @@
 #include "VLCMediaPlayer.h"
 
+#include "ORXAviDeclaredFormat.h"
+
 #include "VLCLibrary.h"
 #include "VLCVideoView.h"
 
@@ -254,66 +256,6 @@ void VLCMediaPlayer::setMedia(std::shared_ptr<VLCMedia> media)
     loadMedia();
 }
 
-namespace {
-// RIFF "AVI " / LIST hdrl / avih: the first 72 bytes of an AVI file hold its main header;
-// empty when the file is no AVI file or cannot be read.
-QByteArray aviMainHeader(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray head = file.read(72);
-    if (head.size() < 72 || !head.startsWith("RIFF") || head.mid(8, 4) != "AVI " ||
-        head.mid(12, 4) != "LIST" || head.mid(20, 4) != "hdrl" || head.mid(24, 4) != "avih")
-        return {};
-    return head;
-}
-
-quint32 wordAt(const QByteArray& bytes, int at)
-{
-    return quint32(uchar(bytes[at])) | quint32(uchar(bytes[at + 1])) << 8 |
-           quint32(uchar(bytes[at + 2])) << 16 | quint32(uchar(bytes[at + 3])) << 24;
-}
-} // namespace
-
-QSize VLCMediaPlayer::declaredFrameSize(const QString& path)
-{
-    // The main header's width and height stand at 64 and 68.
-    const QByteArray head = aviMainHeader(path);
-    if (head.isEmpty())
-        return QSize();
-    const quint32 width = wordAt(head, 64);
-    const quint32 height = wordAt(head, 68);
-    if (width == 0 || height == 0 || width > 8192 || height > 8192)
-        return QSize();
-    return QSize(int(width), int(height));
-}
-
-double VLCMediaPlayer::declaredFrameRate(const QString& path)
-{
-    const QByteArray head = aviMainHeader(path);
-    if (head.isEmpty())
-        return 0;
-    // The exact rate is the video stream header's rate / scale: after the 56-byte main
-    // header comes LIST strl with strh at 100, its type at 108, scale at 128, rate at 132.
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray streams = file.read(136);
-        if (streams.size() == 136 && wordAt(streams, 28) == 56 && streams.mid(88, 4) == "LIST" &&
-            streams.mid(96, 4) == "strl" && streams.mid(100, 4) == "strh" && streams.mid(108, 4) == "vids") {
-            const quint32 scale = wordAt(streams, 128);
-            const quint32 rate = wordAt(streams, 132);
-            if (scale > 0 && rate > 0 && rate / scale <= 1000 && rate >= scale)
-                return double(rate) / double(scale);
-        }
-    }
-    // Otherwise the main header's microseconds per frame at 32; 1 to 1000 frames per second.
-    const quint32 microseconds = wordAt(head, 32);
-    if (microseconds < 1000 || microseconds > 1000000)
-        return 0;
-    return 1e6 / double(microseconds);
-}
-
 void VLCMediaPlayer::loadMedia(qint64 startMs)
 {
     if (!m_player)
@@ -321,10 +263,11 @@ void VLCMediaPlayer::loadMedia(qint64 startMs)
     m_pausedSeek = false;
     if (m_view)
         m_view->updatePictureBox(); // the size the next video output is made for
-    const QSize declared = m_media ? declaredFrameSize(m_media->url().toLocalFile()) : QSize();
-    m_declaredWidth = declared.isValid() ? declared.width() : 0;
-    m_declaredHeight = declared.isValid() ? declared.height() : 0;
-    m_framesPerSecond = m_media ? declaredFrameRate(m_media->url().toLocalFile()) : 0;
+    const ORXAviDeclaredFormat declared =
+        m_media ? ORXAviDeclaredFormat::read(m_media->url().toLocalFile()) : ORXAviDeclaredFormat();
+    m_declaredWidth = declared.frameSize.isValid() ? declared.frameSize.width() : 0;
+    m_declaredHeight = declared.frameSize.isValid() ? declared.frameSize.height() : 0;
+    m_framesPerSecond = declared.framesPerSecond;
     if (!m_media) {
         libvlc_media_player_set_media(m_player, nullptr);
         return;

@@ -35,13 +35,6 @@ public:
 
     bool isValid() const { return m_player != nullptr; }
 
-    // The frame size an AVI file declares in its main header, or an invalid size when the
-    // file is not an AVI file or cannot be read.
-    static QSize declaredFrameSize(const QString& path);
-    // The frames per second the AVI main header declares (from its microseconds per frame),
-    // or 0 when the file is not an AVI file, cannot be read or declares nothing sensible.
-    static double declaredFrameRate(const QString& path);
-
     std::shared_ptr<VLCMedia> media() const override { return m_media; }
     void setMedia(std::shared_ptr<VLCMedia> media) override;
 
