@@ -365,9 +365,12 @@ private:
                 put32(b + s.strh + kStrhRate, std::max<quint32>(1, plan.chunks[i]) * v.rate);
             }
             if (timedAudio) {
-                // The audio's delay from the first frame, in the stream's own units.
+                // The audio's delay from the first frame, in the stream's own units, rounded
+                // down: a unit can be long, and rounding up could start the audio after the
+                // clip's end, where a cut of the clip would drop it.
                 const double delay = plan.firstAudio ? *plan.firstAudio - clipStart() : 0;
-                put32(b + s.strh + kStrhStart, quint32(std::max(0.0, std::round(delay * s.rate / s.scale))));
+                put32(b + s.strh + kStrhStart,
+                      quint32(std::max(0.0, std::floor(delay * s.rate / s.scale + kTimeSlack))));
             }
         }
         return head;
