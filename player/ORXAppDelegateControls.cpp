@@ -35,21 +35,6 @@ QString withoutKey(const QString& tip)
     return QString(tip).remove(key);
 }
 
-// The glyph as it is, and faded while its button is disabled.
-QIcon glyphIcon(const QPixmap& glyph)
-{
-    QPixmap faded(glyph.size());
-    faded.setDevicePixelRatio(glyph.devicePixelRatio());
-    faded.fill(Qt::transparent);
-    QPainter painter(&faded);
-    painter.setOpacity(0.35);
-    painter.drawPixmap(0, 0, glyph);
-    painter.end();
-    QIcon icon(glyph);
-    icon.addPixmap(faded, QIcon::Disabled);
-    return icon;
-}
-
 QString clock(qint64 milliseconds)
 {
     const qint64 seconds = std::max<qint64>(0, milliseconds / 1000);
@@ -150,9 +135,10 @@ void ORXAppDelegate::setupSizeAndSwap()
     };
     const qreal dpr = m_window->devicePixelRatioF();
     m_sizeDownButton = makeButton("sizeDownButton", QString());
-    m_sizeDownButton->setIcon(glyphIcon(ORXControlIcons::smallerWindow(QSize(14, 12), dpr)));
+    m_sizeDownButton->setIcon(
+        ORXControlIcons::buttonIcon(ORXControlIcons::smallerWindow(QSize(14, 12), dpr)));
     m_swapButton = makeButton("swapButton", QString());
-    m_swapButton->setIcon(glyphIcon(ORXControlIcons::swap(QSize(14, 12), dpr)));
+    m_swapButton->setIcon(ORXControlIcons::buttonIcon(ORXControlIcons::swap(QSize(14, 12), dpr)));
     QHBoxLayout* row = m_ui->mediaButtonLayout;
     row->insertWidget(row->indexOf(m_ui->sizeTextButton) + 1, m_sizeDownButton);
     row->insertWidget(row->indexOf(m_sizeDownButton) + 1, m_swapButton);
@@ -161,8 +147,9 @@ void ORXAppDelegate::setupSizeAndSwap()
 
     m_ui->timeLabel->setMinimumWidth(
         m_ui->timeLabel->fontMetrics().horizontalAdvance(QStringLiteral("00:00 / 00:00")));
-    m_ui->speedTextButton->setIcon(glyphIcon(ORXControlIcons::speed(QSize(14, 12), dpr)));
-    m_ui->sizeTextButton->setIcon(glyphIcon(ORXControlIcons::windowSize(QSize(14, 12), dpr)));
+    m_ui->speedTextButton->setIcon(ORXControlIcons::buttonIcon(ORXControlIcons::speed(QSize(14, 12), dpr)));
+    m_ui->sizeTextButton->setIcon(
+        ORXControlIcons::buttonIcon(ORXControlIcons::windowSize(QSize(14, 12), dpr)));
     for (QPushButton* b : {m_ui->speedTextButton, m_ui->sizeTextButton}) {
         b->setIconSize(QSize(14, 12));
         b->setStyleSheet(QStringLiteral("QPushButton { padding-left: 3px; padding-right: 3px; }"));

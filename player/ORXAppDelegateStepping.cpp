@@ -14,20 +14,6 @@
 namespace {
 constexpr QSize kGlyphSize(14, 12);
 
-QIcon stepIcon(bool forward, qreal dpr)
-{
-    const QPixmap glyph = ORXControlIcons::frameStep(forward, kGlyphSize, dpr);
-    QPixmap faded(glyph.size());
-    faded.setDevicePixelRatio(dpr);
-    faded.fill(Qt::transparent);
-    QPainter painter(&faded);
-    painter.setOpacity(0.35);
-    painter.drawPixmap(0, 0, glyph);
-    painter.end();
-    QIcon icon(glyph);
-    icon.addPixmap(faded, QIcon::Disabled);
-    return icon;
-}
 } // namespace
 
 void ORXAppDelegate::setupFrameStepping()
@@ -41,7 +27,8 @@ void ORXAppDelegate::setupFrameStepping()
     } buttons[] = {{m_ui->frameBackwardButton, false, "player.frame_backward"},
                    {m_ui->frameForwardButton, true, "player.frame_forward"}};
     for (const auto& b : buttons) {
-        b.button->setIcon(stepIcon(b.forward, dpr));
+        b.button->setIcon(
+            ORXControlIcons::buttonIcon(ORXControlIcons::frameStep(b.forward, kGlyphSize, dpr)));
         b.button->setIconSize(kGlyphSize);
         b.button->setFocusPolicy(Qt::NoFocus);
         b.button->setToolTip(ORXLocalizedString(b.tip));

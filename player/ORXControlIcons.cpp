@@ -133,3 +133,17 @@ QPixmap ORXControlIcons::frameStep(bool forward, QSize size, qreal dpr)
         p.drawLine(QPointF(bar, top), QPointF(bar, top + h));
     });
 }
+
+QIcon ORXControlIcons::buttonIcon(const QPixmap& glyph)
+{
+    QPixmap faded(glyph.size());
+    faded.setDevicePixelRatio(glyph.devicePixelRatio());
+    faded.fill(Qt::transparent);
+    QPainter painter(&faded);
+    painter.setOpacity(0.35);
+    painter.drawPixmap(0, 0, glyph);
+    painter.end();
+    QIcon icon(glyph);
+    icon.addPixmap(faded, QIcon::Disabled);
+    return icon;
+}

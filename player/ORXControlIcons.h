@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 
@@ -22,4 +23,6 @@ public:
     static QPixmap swap(QSize size, qreal dpr);
     // One frame on or back: a small arrow head against a bar ("▶|" forward, "|◀" back).
     static QPixmap frameStep(bool forward, QSize size, qreal dpr);
+    // A button's icon of a glyph: the glyph as it is, and faded while the button is disabled.
+    static QIcon buttonIcon(const QPixmap& glyph);
 };
