@@ -57,34 +57,41 @@ struct StepFigures
 
 void printSteps(const char* name, const StepFigures& f)
 {
-    std::printf("  %-30s: %3d steps, %d left the channels apart (worst %d frames), front off the intended frame "
-                "%d, unreadable %d%s%s\n",
-                name, f.steps, f.apart, f.worst, f.offTarget, f.unreadable, f.diffs.isEmpty() ? "" : "; diffs ",
-                qPrintable(f.diffs));
+    std::printf(
+        "  %-30s: %3d steps, %d left the channels apart (worst %d frames), front off the intended frame "
+        "%d, unreadable %d%s%s\n",
+        name, f.steps, f.apart, f.worst, f.offTarget, f.unreadable, f.diffs.isEmpty() ? "" : "; diffs ",
+        qPrintable(f.diffs));
     if (f.apartBeforeSettling >= 0)
-        std::printf("  %-30s  before the burst settled: %d of %d bursts apart or off the intended frame\n", "",
-                    f.apartBeforeSettling, f.steps);
+        std::printf("  %-30s  before the burst settled: %d of %d bursts apart or off the intended frame\n",
+                    "", f.apartBeforeSettling, f.steps);
 }
 
 // One step after another, each read once the pictures have settled.
+// One step's reading: the frames both pictures show, against the frame the controller names.
+void record(StepFigures& f, int f1, int f2, qint64 named)
+{
+    ++f.steps;
+    if (f1 < 0 || f2 < 0) {
+        ++f.unreadable;
+        return;
+    }
+    if (f1 != f2) {
+        ++f.apart;
+        f.worst = std::max(f.worst, std::abs(f1 - f2));
+        f.diffs += QString::number(f1 - f2) + ' ';
+    }
+    if (f1 != named)
+        ++f.offTarget;
+}
+
 StepFigures stepOneByOne(Player& p, bool forward, int count)
 {
     StepFigures f;
     for (int i = 0; i < count; ++i) {
         forward ? p.controller->stepFrameForward() : p.controller->stepFrameBackward();
         const auto [f1, f2] = settledFrames(p, 150);
-        ++f.steps;
-        if (f1 < 0 || f2 < 0) {
-            ++f.unreadable;
-            continue;
-        }
-        if (f1 != f2) {
-            ++f.apart;
-            f.worst = std::max(f.worst, std::abs(f1 - f2));
-            f.diffs += QString::number(f1 - f2) + ' ';
-        }
-        if (f1 != p.controller->stepFrame())
-            ++f.offTarget;
+        record(f, f1, f2, p.controller->stepFrame());
     }
     return f;
 }
@@ -105,18 +112,7 @@ StepFigures stepInBursts(Player& p, bool forward, int bursts, int perBurst)
             ++f.apartBeforeSettling;
         waitUntil([&] { return !p.controller->moving(); }, 5000);
         const auto [f1, f2] = settledFrames(p, 200);
-        ++f.steps;
-        if (f1 < 0 || f2 < 0) {
-            ++f.unreadable;
-            continue;
-        }
-        if (f1 != f2) {
-            ++f.apart;
-            f.worst = std::max(f.worst, std::abs(f1 - f2));
-            f.diffs += QString::number(f1 - f2) + ' ';
-        }
-        if (f1 != p.controller->stepFrame())
-            ++f.offTarget;
+        record(f, f1, f2, p.controller->stepFrame());
     }
     return f;
 }
@@ -131,18 +127,20 @@ int runSteps(Player& p)
     // recording has ended, and the seek above reloads it paused at 20 s: nothing to click.
     if (waitUntil([&] { return p.playInfo.isPlaying(); }, 2000))
         p.controller->clickPlayButton();
-    if (!waitUntil([&] { return !p.player1.isPlaying() && !p.player2.isPlaying() && !p.controller->moving(); },
-                   5000)) {
+    if (!waitUntil(
+            [&] { return !p.player1.isPlaying() && !p.player2.isPlaying() && !p.controller->moving(); },
+            5000)) {
         std::fprintf(stderr, "no pause\n");
         return 1;
     }
     waitFor(500);
     const auto [paused1, paused2] = settledFrames(p, 300);
-    std::printf("frame stepping (forward %s), paused at %.3f s (pictures show frames %d and %d, engines playing: "
-                "%d %d): frames read from both pictures after each step\n",
-                p.controller->frameStepUsesNextFrame() ? "with libVLC's next-frame" : "by seeking",
-                double(p.player1.time().intValue()) / 1000.0, paused1, paused2, int(p.player1.isPlaying()),
-                int(p.player2.isPlaying()));
+    std::printf(
+        "frame stepping (forward %s), paused at %.3f s (pictures show frames %d and %d, engines playing: "
+        "%d %d): frames read from both pictures after each step\n",
+        p.controller->frameStepUsesNextFrame() ? "with libVLC's next-frame" : "by seeking",
+        double(p.player1.time().intValue()) / 1000.0, paused1, paused2, int(p.player1.isPlaying()),
+        int(p.player2.isPlaying()));
     QElapsedTimer clock;
     clock.start();
     printSteps("60 steps forward", stepOneByOne(p, true, 60));
@@ -191,7 +189,11 @@ int main(int argc, char** argv)
 
     // The swap moves both engines back to the old place 0.8 s after it; its window is longer.
     const std::vector<Action> actions = {
-        {8, 0.5, "seek to 0.4", [](Player& q) { q.view.positionSlider = 0.4; q.controller->videoPositionSliderMoved(); }},
+        {8, 0.5, "seek to 0.4",
+         [](Player& q) {
+             q.view.positionSlider = 0.4;
+             q.controller->videoPositionSliderMoved();
+         }},
         {16, 0.5, "jump forward", [](Player& q) { q.controller->jumpForward(); }},
         {24, 0.5, "jump backward", [](Player& q) { q.controller->jumpBackward(); }},
         {32, 1.3, "swap", [](Player& q) { q.controller->swapPlayer(); }},
@@ -239,10 +241,12 @@ int main(int argc, char** argv)
     }
     const Figures f = figuresOf(steady);
     std::printf("playback sync (%s): 60 s pair, 30 fps, %dx%d; frame difference player1 - player2\n",
-                correction ? "catch-up seeks both engines" : "catch-up seeks player2 only", size.width(), size.height());
-    std::printf("  steady (from 0.5 s after each action): %zu samples, |diff| median %.1f, p95 %.1f, worst %.0f "
-                "frames; signed median %+.1f (goal: median 0, at most 1)\n",
-                f.count, f.median, f.p95, f.worst, figuresOf(steadySigned).median);
+                correction ? "catch-up seeks both engines" : "catch-up seeks player2 only", size.width(),
+                size.height());
+    std::printf(
+        "  steady (from 0.5 s after each action): %zu samples, |diff| median %.1f, p95 %.1f, worst %.0f "
+        "frames; signed median %+.1f (goal: median 0, at most 1)\n",
+        f.count, f.median, f.p95, f.worst, figuresOf(steadySigned).median);
     for (size_t i = 0; i <= actions.size(); ++i) {
         std::vector<double> window;
         QString trace;
@@ -254,8 +258,8 @@ int main(int argc, char** argv)
         }
         const Figures w = figuresOf(window);
         const char* name = i < actions.size() ? actions[i].name : "start";
-        std::printf("  settling after %-13s: %zu samples, |diff| worst %.0f; diffs %s\n", name, w.count, w.worst,
-                    qPrintable(trace));
+        std::printf("  settling after %-13s: %zu samples, |diff| worst %.0f; diffs %s\n", name, w.count,
+                    w.worst, qPrintable(trace));
     }
     // The differences over time, one line per second (* inside a settling window).
     QString line;
