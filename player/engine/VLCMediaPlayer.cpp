@@ -48,6 +48,7 @@ VLCMediaPlayer::VLCMediaPlayer(VLCVideoView* videoView, QObject* parent)
         libvlc_video_set_format_callbacks(m_player, &VLCMediaPlayer::onVideoFormat,
                                           &VLCMediaPlayer::onVideoCleanup);
         connect(videoView, &VLCVideoView::pictureSizeChanged, this, &VLCMediaPlayer::renewVideoOutput);
+        connect(videoView, &VLCVideoView::wantsPicturesChanged, this, &VLCMediaPlayer::followViewShown);
     }
     libvlc_event_manager_t* events = libvlc_media_player_event_manager(m_player);
     for (libvlc_event_e type : kStateEvents)
@@ -144,6 +145,7 @@ void VLCMediaPlayer::handleStateEvent()
     bool reloaded = false; // a reload after a seek at the end pauses now: no renewal on top
     if (state == libvlc_Playing) {
         applySound();
+        followViewShown(); // a new input selects its video track again
         if (m_reloadSeekMs >= 0) {
             finishReload();
             reloaded = true;
@@ -199,6 +201,40 @@ void VLCMediaPlayer::handleTimeEvent()
         emit videoOutputRenewed(this);
     }
     emit mediaPlayerTimeChanged(this);
+}
+
+// --- a hidden view ---------------------------------------------------------------------------
+
+void VLCMediaPlayer::followViewShown()
+{
+    if (!m_player || !m_media || !m_view)
+        return;
+    const int track = libvlc_video_get_track(m_player);
+    if (!m_view->wantsPictures()) {
+        // Nobody sees the pictures (the small view in full screen): no decoding, no
+        // converting. The input goes on, paced by its sound, so the time and the telemetry
+        // still follow. A file without sound is paced by its pictures alone (without them
+        // libVLC reads it to the end at once): it is decoded on.
+        if (track >= 0 && !audioTrackIndexes().isEmpty())
+            libvlc_video_set_track(m_player, -1);
+        return;
+    }
+    if (track >= 0)
+        return;
+    int first = -1;
+    libvlc_track_description_t* list = libvlc_video_get_track_description(m_player);
+    for (libvlc_track_description_t* entry = list; entry && first < 0; entry = entry->p_next)
+        first = entry->i_id; // -1 is libVLC's "Disable" entry
+    if (list)
+        libvlc_track_description_list_release(list);
+    if (first < 0)
+        return; // no input, or no video in it
+    libvlc_video_set_track(m_player, first);
+    // The new decoder starts where the demuxer is; a seek to the present moment makes it decode
+    // the picture of now at once, paused or playing, whatever the distance between key frames.
+    const libvlc_time_t now = libvlc_media_player_get_time(m_player);
+    if (now >= 0)
+        libvlc_media_player_set_time(m_player, now);
 }
 
 // --- a new picture size --------------------------------------------------------------------

@@ -88,6 +88,7 @@ private:
     void loadMedia(qint64 startMs = 0);
     void applySound();
     void renewVideoOutput();
+    void followViewShown();
     void endRenewal();
 
     libvlc_media_player_t* m_player = nullptr;

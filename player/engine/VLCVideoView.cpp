@@ -8,16 +8,16 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 constexpr int kMaxSide = 8192;
 constexpr int kAlignment = 32; // bytes of a pitch, lines of a plane
 constexpr int kSettleMs = 250; // a size must hold this long before libVLC is asked for it
-// libVLC's converter (swscale) converts at the source's size about four times faster per
-// pixel than it converts and scales in one pass, so scaling there pays only where it shrinks
-// the picture well below the source's size (the window's views); near full size, or larger,
-// the picture comes at the source's size and the painter scales it.
-constexpr double kScaleInConverterBelow = 0.75;
+// libVLC's converter (swscale) runs its vector code on lines whose width is a multiple of 16
+// pixels and falls back to far slower scalar code on any other width (a 1831-pixel line costs
+// more than the painter's own scaling). Scaled pictures are asked for at such widths.
+constexpr int kConverterWidthStep = 16;
 
 int alignedUp(int value, int alignment)
 {
@@ -32,6 +32,11 @@ QRectF placeOf(QSize size, const QRect& bounds, bool fill, qreal dpr, QSize* sho
     QSize target = size;
     if (fill || target.width() > boundsPx.width() || target.height() > boundsPx.height())
         target = target.scaled(boundsPx, Qt::KeepAspectRatio);
+    // A picture the converter made for this box is at most one width step narrower than the
+    // box asks for: it is drawn as it came rather than scaled by a few pixels.
+    if (target.width() >= size.width() && target.width() - size.width() < kConverterWidthStep &&
+        target.height() - size.height() < kConverterWidthStep)
+        target = size;
     *shown = target;
     const QPoint offset((boundsPx.width() - target.width()) / 2, (boundsPx.height() - target.height()) / 2);
     return QRectF(QPointF(bounds.topLeft()) + QPointF(offset) / dpr, QSizeF(target) / dpr);
@@ -46,8 +51,14 @@ VLCVideoFrameFormat VLCVideoFrameFormat::forSource(QSize sourceSize, QSize box, 
     QSize size = sourceSize;
     if (!box.isEmpty() && (fill || size.width() > box.width() || size.height() > box.height())) {
         const QSize shown = size.scaled(box, Qt::KeepAspectRatio);
-        if (shown.width() < kScaleInConverterBelow * sourceSize.width())
-            size = shown;
+        // Shrunk by the converter in the same pass that converts it; a larger picture comes at
+        // the source's size and the painter enlarges it.
+        if (shown.width() < sourceSize.width()) {
+            const int width =
+                std::max(kConverterWidthStep, shown.width() / kConverterWidthStep * kConverterWidthStep);
+            const int height = int(qint64(width) * sourceSize.height() / sourceSize.width()) / 2 * 2;
+            size = QSize(width, std::max(2, height));
+        }
     }
     size = size.boundedTo(QSize(kMaxSide, kMaxSide)).expandedTo(QSize(1, 1));
     format.width = size.width();
@@ -269,6 +280,15 @@ void VLCVideoView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     updatePictureBox();
+    if (std::exchange(m_hiddenAfterShown, false))
+        emit wantsPicturesChanged();
+}
+
+void VLCVideoView::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (!std::exchange(m_hiddenAfterShown, true))
+        emit wantsPicturesChanged();
 }
 
 void VLCVideoView::paintEvent(QPaintEvent*)

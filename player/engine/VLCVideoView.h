@@ -24,9 +24,9 @@ struct VLCVideoFrameFormat
     QSize size() const { return QSize(width, height); }
     bool isValid() const { return width > 0 && height > 0; }
 
-    // The picture for a source of sourceSize shown in a box of box device pixels: scaled to fit
-    // the box with the source's aspect kept when fill is set or the source does not fit, as
-    // long as that shrinks it well below its own size; otherwise the source's own size, which
+    // The picture for a source of sourceSize shown in a box of box device pixels: shrunk to fit
+    // the box with the source's aspect kept (its width a multiple of 16, the converter's fast
+    // path) when fill is set or the source does not fit; otherwise the source's own size, which
     // an empty box (a view never laid out) also asks for.
     static VLCVideoFrameFormat forSource(QSize sourceSize, QSize box, bool fill);
 };
@@ -119,6 +119,10 @@ public:
     void updatePictureBox();
 
     std::shared_ptr<VLCVideoFrameSink> frameSink() const { return m_sink; }
+    // False while the view is hidden after having been shown (full screen hides the small
+    // view; a minimised window hides both): nobody sees its pictures, so its engine need not
+    // decode them. A view never shown still wants them (an engine used without a window).
+    bool wantsPictures() const { return !m_hiddenAfterShown; }
 
 signals:
     void fillScreenChanged(bool fill);
@@ -126,17 +130,21 @@ signals:
     void frameShown();
     // The view's size settled at one that wants pictures of another size than libVLC gives.
     void pictureSizeChanged();
+    // wantsPictures() changed.
+    void wantsPicturesChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     friend class VLCVideoFrameSink;
     void deliverFrame();
 
     bool m_fillScreen = false;
+    bool m_hiddenAfterShown = false;
     std::shared_ptr<VLCVideoFrameSink> m_sink;
     QTimer* m_settle = nullptr;
 };

@@ -45,6 +45,7 @@ class TestEngine : public QObject
     QString m_withAudio;
     QString m_silent;
     QString m_long;
+    QString m_longWithAudio;
 
 private slots:
     void initTestCase()
@@ -53,7 +54,8 @@ private slots:
         m_withAudio = writeRecording(m_dir, QStringLiteral("alwa_20230105_134501_F.avi"), true, 3);
         m_silent = writeRecording(m_dir, QStringLiteral("alwa_20230105_134501_R.avi"), false, 3);
         m_long = writeRecording(m_dir, QStringLiteral("alwa_20230105_134601_R.avi"), false, 10);
-        for (const QString& path : {m_withAudio, m_silent, m_long})
+        m_longWithAudio = writeRecording(m_dir, QStringLiteral("alwa_20230105_134701_F.avi"), true, 10);
+        for (const QString& path : {m_withAudio, m_silent, m_long, m_longWithAudio})
             QVERIFY(QFile::exists(path));
     }
 
@@ -69,10 +71,12 @@ private slots:
             << QSize(1920, 1080) << QSize() << true << QSize(1920, 1080) << 7680 << 1088;
         QTest::newRow("front in the window")
             << QSize(1920, 1080) << QSize(644, 360) << true << QSize(640, 360) << 2560 << 384;
-        QTest::newRow("rear in the side view")
-            << QSize(1280, 720) << QSize(322, 234) << true << QSize(322, 181) << 1312 << 192;
-        QTest::newRow("full screen: near full size")
-            << QSize(1920, 1080) << QSize(1908, 1030) << true << QSize(1920, 1080) << 7680 << 1088;
+        QTest::newRow("rear in the side view: width rounded down to 16")
+            << QSize(1280, 720) << QSize(322, 234) << true << QSize(320, 180) << 1280 << 192;
+        QTest::newRow("full screen: just below full size")
+            << QSize(1920, 1080) << QSize(1908, 1030) << true << QSize(1824, 1026) << 7296 << 1056;
+        QTest::newRow("full screen: one step below")
+            << QSize(1920, 1080) << QSize(1919, 1080) << true << QSize(1904, 1070) << 7616 << 1088;
         QTest::newRow("full screen at 2x: larger")
             << QSize(1920, 1080) << QSize(3816, 2060) << true << QSize(1920, 1080) << 7680 << 1088;
         QTest::newRow("window at 2x")
@@ -81,8 +85,7 @@ private slots:
             << QSize(640, 360) << QSize(1000, 800) << false << QSize(640, 360) << 2560 << 384;
         QTest::newRow("large source, no fill")
             << QSize(1920, 1080) << QSize(640, 640) << false << QSize(640, 360) << 2560 << 384;
-        QTest::newRow("tall box") << QSize(320, 180) << QSize(100, 400) << true << QSize(100, 56) << 416
-                                  << 64;
+        QTest::newRow("tall box") << QSize(320, 180) << QSize(100, 400) << true << QSize(96, 54) << 384 << 64;
     }
 
     void pictureFormatFitsTheViewAndIsAligned()
@@ -109,7 +112,8 @@ private slots:
         engine.player.play();
         QTRY_VERIFY_WITH_TIMEOUT(engine.view.frameCount() >= 3, 10000);
         const qreal dpr = engine.view.devicePixelRatioF();
-        QCOMPARE(engine.view.currentFrame().size(), (QSizeF(200, 112) * dpr).toSize());
+        QCOMPARE(engine.view.currentFrame().size(),
+                 VLCVideoFrameFormat::forSource({320, 180}, (QSizeF(200, 112) * dpr).toSize(), true).size());
 
         const QString path = m_dir.filePath(QStringLiteral("shown-size.png"));
         QVERIFY(engine.player.saveVideoSnapshotAt(path, 0, 0));
@@ -122,7 +126,9 @@ private slots:
         const int stateEvents = states.count();
         QSignalSpy renewed(&engine.player, &VLCMediaPlayer::videoOutputRenewed);
         engine.view.resize(100, 100);
-        QTRY_COMPARE_WITH_TIMEOUT(engine.view.currentFrame().size(), (QSizeF(100, 56) * dpr).toSize(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            engine.view.currentFrame().size(),
+            VLCVideoFrameFormat::forSource({320, 180}, (QSizeF(100, 56) * dpr).toSize(), true).size(), 5000);
         // Played on from where it was, and the controller saw no stop.
         QVERIFY(engine.player.isPlaying());
         QTRY_VERIFY2_WITH_TIMEOUT(
@@ -201,6 +207,49 @@ private slots:
             // The picture shown paused is the one there (30 fps), not the file's first.
             QVERIFY(qAbs(ORXSimReadFrameNumber(engine.view.currentFrame()) - length / 2 * 30 / 1000) <= 2);
         }
+    }
+
+    // A view hidden after it was shown (the small view in full screen) gets no pictures while
+    // a file with sound plays on; a silent file is decoded on, or it would run to its end at
+    // once. Shown again, even paused, the view shows the picture of the present moment.
+    void aHiddenViewIsNotFedAndShowsTheMomentWhenShownAgain_data()
+    {
+        QTest::addColumn<bool>("audio");
+        QTest::newRow("with sound") << true;
+        QTest::newRow("silent") << false;
+    }
+
+    void aHiddenViewIsNotFedAndShowsTheMomentWhenShownAgain()
+    {
+        QFETCH(bool, audio);
+        Engine engine;
+        engine.view.resize(320, 180);
+        engine.view.show();
+        QSignalSpy states(&engine.player, &ORXPlaybackEngine::mediaPlayerStateChanged);
+        engine.player.setMedia(VLCMedia::mediaWithPath(audio ? m_longWithAudio : m_long));
+        engine.player.play();
+        QTRY_VERIFY_WITH_TIMEOUT(engine.view.frameCount() >= 3, 10000);
+        engine.view.hide();
+        QTest::qWait(300); // pictures already on their way
+        const quint64 frames = engine.view.frameCount();
+        const qint64 hiddenAt = engine.player.time().intValue();
+        QTest::qWait(1500);
+        const qint64 played = engine.player.time().intValue() - hiddenAt;
+        QVERIFY2(played > 1000 && played < 2500, qPrintable(QString::number(played)));
+        QCOMPARE(engine.view.frameCount() > frames, !audio);
+        engine.player.pause();
+        QTRY_COMPARE_WITH_TIMEOUT(engine.player.state(), int(ORXPlaybackEngine::kStatePaused), 5000);
+        const int stateEvents = states.count();
+        const quint64 framesPaused = engine.view.frameCount();
+        engine.view.show();
+        if (audio)
+            QTRY_VERIFY_WITH_TIMEOUT(engine.view.frameCount() > framesPaused, 5000);
+        const qint64 now = engine.player.time().intValue();
+        QVERIFY2(qAbs(ORXSimReadFrameNumber(engine.view.currentFrame()) - now * 30 / 1000) <= 3,
+                 qPrintable(QString::number(now)));
+        QTest::qWait(300);
+        QVERIFY(!engine.player.isPlaying());
+        QCOMPARE(states.count(), stateEvents);
     }
 
     // Volume and mute set before the file plays are kept, the volume within 0..200.
