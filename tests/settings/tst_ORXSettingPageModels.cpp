@@ -155,8 +155,10 @@ private slots:
              "gsensorSensitivityThresholdYDrivingField=' 1,15'",
              "gsensorSensitivityThresholdZDrivingField='1.16 g'"},
             {"gsen_x_threshold=114", "gsen_y_threshold=115", "gsen_z_threshold=116"});
-        row("basic preset stored through the fields", "basic", {}, {"gsensorSensitivityDrivingSeg=0"},
-            {"gsen_x_threshold=70", "gsen_y_threshold=65", "gsen_z_threshold=65"});
+        row("basic presets stored through the fields", "basic", {},
+            {"gsensorSensitivityDrivingSeg=0", "gsensorSensitivityParkingSeg=2"},
+            {"gsen_x_threshold=70", "gsen_y_threshold=65", "gsen_z_threshold=65", "parkmode_x_threshold=15",
+             "parkmode_z_threshold=15"});
         row("basic plate filtered", "basic", {}, {"carNumberField='ab-12 CD 345'"},
             {"szPlateNumber=ab12CD34"});
         row("basic plate never split", "basic", {}, {"carNumberField='ÄB한12'"},
