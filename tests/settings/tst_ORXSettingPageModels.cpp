@@ -52,10 +52,11 @@ private slots:
              "CableVoltCorr=0", "szPlateNumber=AB12CD34", "external_rear_camera=4"},
             {"alwaysModeTimeoutSeg=2", "powerVoltageCombo=8", "powerTimeCombo=0", "cableLossCombo=3",
              "carNumberField=\"AB12CD34\"", "externalRearCameraUseMotion=true"});
-        row("basic custom threshold, unknown loss, bad plate", "basic",
-            {"gsen_y_threshold=44", "gsen_x_threshold=1234", "CableVoltCorr=9", "szPlateNumber=%FF%FE"},
+        row("basic custom threshold, first parking preset, unknown loss, bad plate", "basic",
+            {"gsen_y_threshold=44", "gsen_x_threshold=1234", "CableVoltCorr=9", "szPlateNumber=%FF%FE",
+             "parkmode_x_threshold=25", "parkmode_y_threshold=25", "parkmode_z_threshold=25"},
             {"gsensorSensitivityDrivingSeg=5", "gsensorSensitivityThresholdXDrivingField=\"12.34\"",
-             "cableLossCombo=-1", "carNumberField=\"\""});
+             "gsensorSensitivityParkingSeg=0", "cableLossCombo=-1", "carNumberField=\"\""});
         row("gps zone 22, summer 2, day 9", "gps", {"time_gmt=22", "summer_time=2", "nodriving_day=9"},
             {"timeGmtCombo=22", "summerTimeChk=true", "drivingDaySeg=-1"});
         row("gps zone -1", "gps", {"time_gmt=-1"}, {"timeGmtCombo=-1"});
