@@ -190,7 +190,8 @@ private slots:
              "rearMotionBlock07Chk=true", "rearMotionBlock12Chk=false", "frontSensitivitySeg=0",
              "rearSensitivitySeg=5"},
             {"motionBlock=4095", "motionBlock_Rear=264", "motion720pCValue=0", "motion1080pCValue=5"});
-        row("aux slider 2, tables, pip fallback stores 0, wifi 16 of 16", "aux", {"pip_position=7"},
+        row("aux slider 2, tables, pip fallback stores 0, wifi 16 of 16, shorter name", "aux",
+            {"pip_position=7", "wifi_ssid=ABCDEFGHIJKLMNOP"},
             {"memeryRatioSlider=2", "lcdScreenSaverSeg=0", "parkingRearOffSeg=1", "ssidLabel='ABCDEF'",
              "passwordLabel='!~0123456789abcd'", "wifiChannelCombo=13"},
             {"sd_mem_always_ratio=20", "sd_mem_motion_ratio=80", "sd_mem_event_ratio=1", "lcd_screensaver=1",
