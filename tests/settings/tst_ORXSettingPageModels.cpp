@@ -49,8 +49,9 @@ private slots:
              "powerVoltageCombo=9", "cableLossCombo=3", "carNumberField=\"Orvex\"", "frontLedOffChk=true"});
         row("basic fallbacks", "basic",
             {"always_mode_timeout=45", "sd_mem_always_reserved=11550", "sd_mem_motion_reserved=7",
-             "CableVoltCorr=0", "szPlateNumber=AB12CD34", "external_rear_camera=4"},
+             "CableVoltCorr=0", "szPlateNumber=AB12CD34", "external_rear_camera=4", "parkmode_y_threshold=58"},
             {"alwaysModeTimeoutSeg=2", "powerVoltageCombo=8", "powerTimeCombo=0", "cableLossCombo=3",
+             "gsensorSensitivityParkingSeg=5", "gsensorSensitivityThresholdYParkingField=\"0.58\"",
              "carNumberField=\"AB12CD34\"", "externalRearCameraUseMotion=true"});
         row("basic custom threshold, first parking preset, unknown loss, bad plate", "basic",
             {"gsen_y_threshold=44", "gsen_x_threshold=1234", "CableVoltCorr=9", "szPlateNumber=%FF%FE",
@@ -330,6 +331,8 @@ private slots:
         QCOMPARE(video->items("frontTinting").size(), 4);
         QCOMPARE(video->items("rearTinting").size(), 3);
         QCOMPARE(video->items("videoEncodingBitrateRear").size(), 3);
+        QCOMPARE(ORXSettingPageModels::byName("aux")->items("lcdAutoPowerOffSeg").value(3),
+                 ORXLocalizedString("nSecond_fmt").arg(60));
         for (const char* side : {"frontSensitivitySeg", "rearSensitivitySeg"})
             QCOMPARE(ORXSettingPageModels::byName("motion")->items(side).value(5),
                      "5(" + ORXLocalizedString("sensitive") + ")");
