@@ -14,24 +14,19 @@ struct CliResult
 };
 
 inline CliResult runCli(const QStringList& args,
-                        const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
-                        int timeoutMs = 120000)
+                        const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(ORVEX_CLI_PATH), args);
     process.closeWriteChannel();
-    CliResult result;
-    if (!process.waitForFinished(timeoutMs)) {
+    if (!process.waitForFinished(120000)) {
         process.kill();
         process.waitForFinished();
-        result.err = "timed out";
-        return result;
+        return {-1, {}, "timed out"};
     }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 inline QByteArray cliReadFile(const QString& path)

@@ -22,199 +22,164 @@ const char* const kGoldenVolumesJson =
 class TestCliCard : public QObject
 {
     Q_OBJECT
-private slots:
-    void volumes();
-    void size_data();
-    void size();
-    void clock_data();
-    void clock();
-    void clockOntoCard();
-    void formatNeedsYes();
-    void formatDismissed();
-    void formatImage();
 
-private:
     // A reader with card sdb1 "ORVEX" (whole-disk sdz when image is given) and a stick.
-    bool startCards(FakeUDisksBus& bus, const QString& image = QString());
+    static bool startCards(FakeUDisksBus& bus, const QString& image = QString())
+    {
+        QJsonObject card = image.isEmpty() ? bus.volume("sdb1", "reader", "ORVEX", 7948206080.0)
+                                           : bus.volume("sdz", "reader", "NO NAME", 4294967296.0, false);
+        if (!image.isEmpty())
+            card.insert("image", image);
+        return bus.start({FakeUDisksBus::drive("reader", "usb", false, true, "Generic", "SD Card Reader"),
+                          FakeUDisksBus::drive("stick", "usb", true, false),
+                          FakeUDisksBus::drive("slot", "sdio", false, true)},
+                         {card, bus.volume("sdc1", "stick", "STICK", 16e9, true, true),
+                          bus.volume("mmcblk0p1", "slot", "X", 1e9)});
+    }
+
+private slots:
+    void volumesAndClockOntoCard()
+    {
+        FakeUDisksBus bus;
+        QVERIFY(startCards(bus));
+        const QString media = bus.mountRoot();
+        CliResult r = runCli({"volumes"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(r.out),
+                 QStringLiteral("[7.4 GB] ORVEX <Generic SD Card Reader>\tsdb1\t%1/ORVEX\n"
+                                "[15 GB] STICK \tsdc1\t%1/STICK\n")
+                     .arg(media));
+        r = runCli({"volumes", "--json"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(r.out).toJson(QJsonDocument::Compact),
+                 QString::fromLatin1(kGoldenVolumesJson).arg(media).toUtf8());
+        QCOMPARE(runCli({"volumes", "--xml"}).exitCode, 2);
+
+        // The clock file goes onto the volume that holds one.
+        r = runCli({"clock"});
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err,
+                 QByteArray("orvex-cli: timeset.cfg: no USB volume holds a timeset.cfg; give --out PATH\n"));
+
+        QVERIFY(cliWriteFile(bus.backing("sdb1") + "/timeset.cfg", QByteArray()));
+        r = runCli({"clock", "--date", "2024/02/29"});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, (media + "/ORVEX/timeset.cfg\n").toUtf8());
+        const QByteArray bytes = cliReadFile(bus.backing("sdb1") + "/timeset.cfg");
+        QCOMPARE(bytes.size(), 19);
+        QVERIFY(bytes.startsWith("2024/02/29 "));
+        QVERIFY(QTime::fromString(QString::fromLatin1(bytes.mid(11)), "HH:mm:ss").isValid());
+
+        bus.stopService(); // the bus without UDisks2: no volumes, no failure
+        r = runCli({"volumes"});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.isEmpty());
+    }
+
+    // A byte count as the card tools show it; anything else is named as no byte count.
+    void size_data()
+    {
+        QTest::addColumn<QString>("bytes");
+        QTest::addColumn<QByteArray>("out"); // empty: refused
+        QTest::newRow("7.4 GB") << "7948206080" << QByteArray("7.4 GB\n");
+        QTest::newRow("largest") << "18446744073709551615" << QByteArray("16 EB\n");
+        for (const char* bad : {"18446744073709551616", "-5", "7 GB"})
+            QTest::newRow(bad) << bad << QByteArray();
+    }
+    void size()
+    {
+        QFETCH(QString, bytes);
+        QFETCH(QByteArray, out);
+        const CliResult r = runCli({"size", bytes});
+        QCOMPARE(r.exitCode, out.isEmpty() ? 1 : 0);
+        QCOMPARE(r.out, out);
+        QCOMPARE(r.err, out.isEmpty() ? "orvex-cli: " + bytes.toUtf8() + ": not a byte count\n" : QByteArray());
+    }
+
+    void clock_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("date and time") << QStringList{"--date", "2023/01/05", "--time", "14:03:09"} << 0
+                                       << QByteArray("2023/01/05 14:03:09");
+        QTest::newRow("no such day") << QStringList{"--date", "2023/02/29"} << 2 << QByteArray();
+        QTest::newRow("bad time") << QStringList{"--time", "24:00:00"} << 2 << QByteArray();
+        QTest::newRow("short date") << QStringList{"--date", "23/1/5"} << 2 << QByteArray();
+        QTest::newRow("missing value") << QStringList{"--time"} << 2 << QByteArray();
+    }
+
+    void clock()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        const QString out = dir.filePath("timeset.cfg");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LC_ALL", "ar_SA.UTF-8");
+        const CliResult r = runCli(QStringList{"clock"} + args + QStringList{"--out", out}, env);
+        QCOMPARE(r.exitCode, exitCode);
+        QCOMPARE(cliReadFile(out), bytes);
+        if (exitCode == 0)
+            QCOMPARE(r.out, out.toUtf8() + '\n');
+    }
+
+    void formatNeedsYesAndPassword()
+    {
+        FakeUDisksBus bus;
+        QVERIFY(startCards(bus));
+        CliResult r = runCli({"format", "sdb1"});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains("[7.4 GB] ORVEX <Generic SD Card Reader>\n"));
+        QVERIFY(bus.calls().isEmpty());
+        r = runCli({"format", "mmcblk0p1", "--yes"}); // not a USB disk
+        QCOMPARE(r.exitCode, 1);
+        QCOMPARE(r.err, QByteArray("orvex-cli: mmcblk0p1: no mounted USB disk of that name\n"));
+        QCOMPARE(runCli({"format", "sdb1", "--no"}).exitCode, 2);
+        QVERIFY(bus.calls().isEmpty());
+        // The password dialog dismissed: the card mounted again, the reason told.
+        QTemporaryDir dir;
+        const QString pkexec = dir.filePath("pkexec");
+        QVERIFY(cliWriteFile(
+            pkexec, "#!/bin/sh\necho 'Error executing command as another user: Request dismissed' >&2\nexit 126\n"));
+        QVERIFY(QFile::setPermissions(pkexec, QFile::ReadOwner | QFile::ExeOwner));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("ORVEX_PKEXEC", pkexec);
+        r = runCli({"format", "sdb1", "--yes"}, env);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.err.startsWith("Formatting...\nunmount disk...\nformatting...\nDisk searching...\n"));
+        QVERIFY(r.err.endsWith("[7.4 GB] ORVEX <Generic SD Card Reader>: "
+                               "Error:Error executing command as another user: Request dismissed\n"));
+        QCOMPARE(bus.calls(), (QStringList{"Unmount sdb1", "Mount sdb1"}));
+    }
+
+    void formatImage()
+    {
+        FakeUDisksBus bus;
+        const QString devices = bus.root() + "/dev";
+        QVERIFY(QDir().mkpath(devices));
+        QFile image(devices + "/sdz");
+        QVERIFY(image.open(QIODevice::WriteOnly) && image.resize(4294967296));
+        image.close();
+        QVERIFY(startCards(bus, image.fileName()));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("ORVEX_PKEXEC", ""); // no password dialog in a test: mkfs.fat runs directly
+        env.insert("ORVEX_DEVICE_DIR", devices);
+        const CliResult r = runCli({"format", "sdz", "--yes"}, env);
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.err,
+                 QByteArray("Formatting...\nunmount disk...\nformatting...\ntry mount...\nFormat completed!\n"
+                            "Disk searching...\n"));
+        QVERIFY(r.out.endsWith("\n[4.0 GB] ORVEX <Generic SD Card Reader>\n"));
+        QVERIFY(image.open(QIODevice::ReadOnly));
+        QCOMPARE(image.read(90).mid(71, 19), QByteArray("ORVEX      FAT32   "));
+        // The stand-in mounted the new, empty file system; the defaults were written onto it.
+        const QByteArray config = cliReadFile(bus.mountRoot() + "/ORVEX/config.bin");
+        QCOMPARE(config.size(), 428);
+        QCOMPARE(config.left(2), QByteArray("\x26\x57"));
+    }
 };
-
-bool TestCliCard::startCards(FakeUDisksBus& bus, const QString& image)
-{
-    QJsonObject card = image.isEmpty() ? bus.volume("sdb1", "reader", "ORVEX", 7948206080.0)
-                                       : bus.volume("sdz", "reader", "NO NAME", 4294967296.0, false);
-    if (!image.isEmpty())
-        card.insert("image", image);
-    return bus.start({FakeUDisksBus::drive("reader", "usb", false, true, "Generic", "SD Card Reader"),
-                      FakeUDisksBus::drive("stick", "usb", true, false),
-                      FakeUDisksBus::drive("slot", "sdio", false, true)},
-                     {card, bus.volume("sdc1", "stick", "STICK", 16e9, true, true),
-                      bus.volume("mmcblk0p1", "slot", "X", 1e9)});
-}
-
-void TestCliCard::volumes()
-{
-    FakeUDisksBus bus;
-    QVERIFY(startCards(bus));
-    const QString media = bus.mountRoot();
-    CliResult r = runCli({"volumes"});
-    QCOMPARE(r.exitCode, 0);
-    QCOMPARE(QString::fromUtf8(r.out),
-             QStringLiteral("[7.4 GB] ORVEX <Generic SD Card Reader>\tsdb1\t%1/ORVEX\n"
-                            "[15 GB] STICK \tsdc1\t%1/STICK\n")
-                 .arg(media));
-    r = runCli({"volumes", "--json"});
-    QCOMPARE(r.exitCode, 0);
-    QCOMPARE(QJsonDocument::fromJson(r.out).toJson(QJsonDocument::Compact),
-             QString::fromLatin1(kGoldenVolumesJson).arg(media).toUtf8());
-    QCOMPARE(runCli({"volumes", "--xml"}).exitCode, 2);
-
-    bus.stopService(); // the bus without UDisks2: no volumes, no failure
-    r = runCli({"volumes"});
-    QCOMPARE(r.exitCode, 0);
-    QVERIFY(r.out.isEmpty());
-}
-
-void TestCliCard::size_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QByteArray>("out");
-    QTest::addColumn<QByteArray>("err");
-    QTest::newRow("7.4 GB") << QStringList{"7948206080"} << 0 << QByteArray("7.4 GB\n") << QByteArray();
-    QTest::newRow("largest") << QStringList{"18446744073709551615"} << 0 << QByteArray("16 EB\n")
-                             << QByteArray();
-    QTest::newRow("too large") << QStringList{"18446744073709551616"} << 1 << QByteArray()
-                               << QByteArray("orvex-cli: 18446744073709551616: not a byte count\n");
-    QTest::newRow("negative") << QStringList{"-5"} << 1 << QByteArray()
-                              << QByteArray("orvex-cli: -5: not a byte count\n");
-    QTest::newRow("words") << QStringList{"7 GB"} << 1 << QByteArray()
-                           << QByteArray("orvex-cli: 7 GB: not a byte count\n");
-}
-
-void TestCliCard::size()
-{
-    QFETCH(QStringList, args);
-    QFETCH(int, exitCode);
-    QFETCH(QByteArray, out);
-    QFETCH(QByteArray, err);
-    const CliResult r = runCli(QStringList{"size"} + args);
-    QCOMPARE(r.exitCode, exitCode);
-    QCOMPARE(r.out, out);
-    QCOMPARE(r.err, err);
-}
-
-void TestCliCard::clock_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("date and time") << QStringList{"--date", "2023/01/05", "--time", "14:03:09"} << 0
-                                   << QByteArray("2023/01/05 14:03:09");
-    QTest::newRow("no such day") << QStringList{"--date", "2023/02/29"} << 2 << QByteArray();
-    QTest::newRow("bad time") << QStringList{"--time", "24:00:00"} << 2 << QByteArray();
-    QTest::newRow("short date") << QStringList{"--date", "23/1/5"} << 2 << QByteArray();
-    QTest::newRow("missing value") << QStringList{"--time"} << 2 << QByteArray();
-}
-
-void TestCliCard::clock()
-{
-    QFETCH(QStringList, args);
-    QFETCH(int, exitCode);
-    QFETCH(QByteArray, bytes);
-    QTemporaryDir dir;
-    const QString out = dir.filePath("timeset.cfg");
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("LC_ALL", "ar_SA.UTF-8");
-    const CliResult r = runCli(QStringList{"clock"} + args + QStringList{"--out", out}, env);
-    QCOMPARE(r.exitCode, exitCode);
-    QCOMPARE(cliReadFile(out), bytes);
-    if (exitCode == 0)
-        QCOMPARE(r.out, out.toUtf8() + '\n');
-}
-
-void TestCliCard::clockOntoCard()
-{
-    FakeUDisksBus bus;
-    QVERIFY(startCards(bus));
-    CliResult r = runCli({"clock"});
-    QCOMPARE(r.exitCode, 1);
-    QCOMPARE(r.err,
-             QByteArray("orvex-cli: timeset.cfg: no USB volume holds a timeset.cfg; give --out PATH\n"));
-
-    QFile card(bus.backing("sdb1") + "/timeset.cfg");
-    QVERIFY(card.open(QIODevice::WriteOnly));
-    card.close();
-    r = runCli({"clock", "--date", "2024/02/29"});
-    QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.out, (bus.mountRoot() + "/ORVEX/timeset.cfg\n").toUtf8());
-    const QByteArray bytes = cliReadFile(card.fileName());
-    QCOMPARE(bytes.size(), 19);
-    QVERIFY(bytes.startsWith("2024/02/29 "));
-    QCOMPARE(QTime::fromString(QString::fromLatin1(bytes.mid(11)), "HH:mm:ss").isValid(), true);
-}
-
-void TestCliCard::formatNeedsYes()
-{
-    FakeUDisksBus bus;
-    QVERIFY(startCards(bus));
-    CliResult r = runCli({"format", "sdb1"});
-    QCOMPARE(r.exitCode, 2);
-    QVERIFY(r.err.contains("[7.4 GB] ORVEX <Generic SD Card Reader>\n"));
-    QVERIFY(bus.calls().isEmpty());
-    r = runCli({"format", "mmcblk0p1", "--yes"}); // not a USB disk
-    QCOMPARE(r.exitCode, 1);
-    QCOMPARE(r.err, QByteArray("orvex-cli: mmcblk0p1: no mounted USB disk of that name\n"));
-    QCOMPARE(runCli({"format", "sdb1", "--no"}).exitCode, 2);
-    QVERIFY(bus.calls().isEmpty());
-}
-
-void TestCliCard::formatDismissed()
-{
-    FakeUDisksBus bus;
-    QVERIFY(startCards(bus));
-    QTemporaryDir dir;
-    const QString pkexec = dir.filePath("pkexec");
-    QFile script(pkexec);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write(
-        "#!/bin/sh\necho 'Error executing command as another user: Request dismissed' >&2\nexit 126\n");
-    script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
-    script.close();
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("ORVEX_PKEXEC", pkexec);
-    const CliResult r = runCli({"format", "sdb1", "--yes"}, env);
-    QCOMPARE(r.exitCode, 1);
-    QVERIFY(r.err.startsWith("Formatting...\nunmount disk...\nformatting...\nDisk searching...\n"));
-    QVERIFY(r.err.endsWith("[7.4 GB] ORVEX <Generic SD Card Reader>: "
-                           "Error:Error executing command as another user: Request dismissed\n"));
-    QCOMPARE(bus.calls(), (QStringList{"Unmount sdb1", "Mount sdb1"}));
-}
-
-void TestCliCard::formatImage()
-{
-    FakeUDisksBus bus;
-    const QString devices = bus.root() + "/dev";
-    QVERIFY(QDir().mkpath(devices));
-    QFile image(devices + "/sdz");
-    QVERIFY(image.open(QIODevice::WriteOnly) && image.resize(4294967296));
-    image.close();
-    QVERIFY(startCards(bus, image.fileName()));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("ORVEX_PKEXEC", ""); // no password dialog in a test: mkfs.fat runs directly
-    env.insert("ORVEX_DEVICE_DIR", devices);
-    const CliResult r = runCli({"format", "sdz", "--yes"}, env);
-    QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.err,
-             QByteArray("Formatting...\nunmount disk...\nformatting...\ntry mount...\nFormat completed!\n"
-                        "Disk searching...\n"));
-    QVERIFY(r.out.endsWith("\n[4.0 GB] ORVEX <Generic SD Card Reader>\n"));
-    QVERIFY(image.open(QIODevice::ReadOnly));
-    QCOMPARE(image.read(90).mid(71, 19), QByteArray("ORVEX      FAT32   "));
-    // The stand-in mounted the new, empty file system; the defaults were written onto it.
-    const QByteArray config = cliReadFile(bus.mountRoot() + "/ORVEX/config.bin");
-    QCOMPARE(config.size(), 428);
-    QCOMPARE(config.left(2), QByteArray("\x26\x57"));
-}
 
 ORVEX_TEST(TestCliCard)
 #include "tst_cli_card.moc"

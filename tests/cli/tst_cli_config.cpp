@@ -26,6 +26,13 @@ class TestCliConfig : public QObject
         return path;
     }
 
+    QJsonObject show(const QString& path)
+    {
+        const CliResult result = cli({"config", "show", path});
+        return result.exitCode == 0 && result.err.isEmpty() ? QJsonDocument::fromJson(result.out).object()
+                                                            : QJsonObject();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -41,11 +48,8 @@ private slots:
         QVERIFY(writeDefaultConfigFile(dir.filePath("ref.bin")).isNull());
         QCOMPARE(cliReadFile(defaultFile(dir)).toHex(), cliReadFile(dir.filePath("ref.bin")).toHex());
         const CliResult result = cli({"config", "show", dir.filePath("config.bin")});
-        QCOMPARE(result.exitCode, 0);
-        QVERIFY(result.err.isEmpty());
-        QJsonParseError parseError;
-        const QJsonObject json = QJsonDocument::fromJson(result.out, &parseError).object();
-        QCOMPARE(parseError.error, QJsonParseError::NoError);
+        QVERIFY(result.exitCode == 0 && result.err.isEmpty());
+        const QJsonObject json = QJsonDocument::fromJson(result.out).object();
         QCOMPARE(json.size(), int(std::size(kORXConfigFields)) + 1);
         qsizetype last = -1;
         for (const ORXConfigField& field : kORXConfigFields) {
@@ -55,67 +59,49 @@ private slots:
         }
         QVERIFY(result.out.indexOf("\"checksumComputed\":") > last);
         QCOMPARE(json["cfg_ver"].toInt(), 22310);
-        QCOMPARE(json["sd_mem_always_reserved"].toInt(), 12100);
-        QCOMPARE(json["gsen_y_threshold"].toInt(), 45);
-        QCOMPARE(json["szPlateNumber"].toString(), QStringLiteral("Orvex"));
-        QCOMPARE(json["wifi_password"].toString(), QStringLiteral("47205813"));
         QCOMPARE(json["dummy00"].toArray(), (QJsonArray{0, 0, 0, 0}));
         QCOMPARE(json["checksumComputed"].toInt(), json["checksum"].toInt());
         QVERIFY(json["checksum"].toInt() != 0);
     }
 
-    void showTextFieldsAsStrings()
-    {
-        QTemporaryDir dir;
-        const QString path = defaultFile(dir);
-        QByteArray bytes = cliReadFile(path);
-        bytes.replace(256, 8, QByteArray("\xff\"A\\\0\0\0\0", 8)); // not UTF-8, and JSON specials
-        bytes.replace(356, 16, QByteArray(16, 'S'));               // full, no terminator
-        QVERIFY(cliWriteFile(path, bytes));
-        const CliResult result = cli({"config", "show", path});
-        QCOMPARE(result.exitCode, 0);
-        const QJsonObject json = QJsonDocument::fromJson(result.out).object();
-        QCOMPARE(json["szPlateNumber"].toString(), QString(QChar(0xfffd)) + "\"A\\");
-        QCOMPARE(json["wifi_ssid"].toString(), QString(16, 'S'));
-        QCOMPARE(json["wifi_password"].toString(), QStringLiteral("47205813"));
-    }
-
-    void setChangesFieldsAndSeals_data()
-    {
-        QTest::addColumn<QStringList>("assignments");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QJsonValue>("value");
-        QTest::addColumn<int>("plateFlag");
-        QTest::newRow("u32") << QStringList{"vid_hue=4294967295"} << "vid_hue" << QJsonValue(4294967295.0)
-                             << 1;
-        QTest::newRow("hex") << QStringList{"motionBlock=0xfff"} << "motionBlock" << QJsonValue(4095) << 1;
-        QTest::newRow("i32 negative") << QStringList{"time_gmt=-1"} << "time_gmt" << QJsonValue(-1) << 1;
-        QTest::newRow("i32 minimum") << QStringList{"gsen_x_threshold=-2147483648"} << "gsen_x_threshold"
-                                     << QJsonValue(-2147483648.0) << 1;
-        QTest::newRow("u16") << QStringList{"cfg_ver=65535"} << "cfg_ver" << QJsonValue(65535) << 1;
-        QTest::newRow("plate") << QStringList{"szPlateNumber=12가345"} << "szPlateNumber"
-                               << QJsonValue("12가345") << 1;
-        QTest::newRow("plate cleared")
-            << QStringList{"szPlateNumber="} << "szPlateNumber" << QJsonValue("") << 0;
-        QTest::newRow("array") << QStringList{"dummy00=1,2,3,4"} << "dummy00"
-                               << QJsonValue(QJsonArray{1, 2, 3, 4}) << 1;
-        QTest::newRow("last wins") << QStringList{"Gamma=1", "Gamma=0"} << "Gamma" << QJsonValue(0) << 1;
-    }
+    // Every kind of field set in one run, the last of two assignments winning; the plate
+    // flag and checksum sealed; texts shown as strings (not UTF-8, JSON specials, full).
     void setChangesFieldsAndSeals()
     {
-        QFETCH(QStringList, assignments);
-        QFETCH(QString, field);
-        QFETCH(QJsonValue, value);
-        QFETCH(int, plateFlag);
         QTemporaryDir dir;
         const QString path = defaultFile(dir);
-        const CliResult set = cli(QStringList{"config", "set", path} + assignments);
-        QCOMPARE(set.exitCode, 0);
+        QCOMPARE(cli({"config", "set", path, "vid_hue=4294967295", "motionBlock=0xfff", "time_gmt=-1",
+                      "gsen_x_threshold=-2147483648", "cfg_ver=65535", "szPlateNumber=12가345",
+                      "dummy00=1,2,3,4", "Gamma=1", "Gamma=0", "wifi_ssid=SSSSSSSSSSSSSSSS"})
+                     .exitCode,
+                 0);
         QCOMPARE(cliReadFile(path).size(), 428);
-        const QJsonObject json = QJsonDocument::fromJson(cli({"config", "show", path}).out).object();
-        QCOMPARE(json[field], value);
-        QCOMPARE(json["osd_plate_flag"].toInt(), plateFlag);
+        QJsonObject json = show(path);
+        const QJsonObject expected{{"vid_hue", 4294967295.0},
+                                   {"motionBlock", 4095},
+                                   {"time_gmt", -1},
+                                   {"gsen_x_threshold", -2147483648.0},
+                                   {"cfg_ver", 65535},
+                                   {"szPlateNumber", "12가345"},
+                                   {"dummy00", QJsonArray{1, 2, 3, 4}},
+                                   {"Gamma", 0},
+                                   {"wifi_ssid", QString(16, 'S')},
+                                   {"wifi_password", "47205813"},
+                                   {"osd_plate_flag", 1}};
+        for (auto it = expected.begin(); it != expected.end(); ++it)
+            QVERIFY2(json[it.key()] == it.value(), qPrintable(it.key()));
         QCOMPARE(json["checksum"].toInt(), json["checksumComputed"].toInt());
+
+        QCOMPARE(cli({"config", "set", path, "szPlateNumber="}).exitCode, 0);
+        json = show(path);
+        QCOMPARE(json["szPlateNumber"].toString(), QString());
+        QCOMPARE(json["osd_plate_flag"].toInt(), 0);
+        QCOMPARE(json["checksum"].toInt(), json["checksumComputed"].toInt());
+
+        QByteArray bytes = cliReadFile(path);
+        bytes.replace(256, 8, QByteArray("\xff\"A\\\0\0\0\0", 8));
+        QVERIFY(cliWriteFile(path, bytes));
+        QCOMPARE(show(path)["szPlateNumber"].toString(), QString(QChar(0xfffd)) + "\"A\\");
     }
 
     void setRefusesBadAssignments_data()
@@ -147,29 +133,19 @@ private slots:
         QCOMPARE(cliReadFile(path), before);
     }
 
+    // Each page as its model shows the record (the models' own tests hold the details).
     void describesEveryPage()
     {
         QTemporaryDir dir;
         const QString path = defaultFile(dir);
-        QCOMPARE(cli({"config", "set", path, "time_gmt=-1", "gsen_x_threshold=1234", "Gamma=1"}).exitCode, 0);
+        QCOMPARE(cli({"config", "set", path, "time_gmt=-1", "gsen_x_threshold=1234"}).exitCode, 0);
         const CliResult result = cli({"config", "describe", path});
         QCOMPARE(result.exitCode, 0);
         QVERIFY(result.err.isEmpty());
         const QJsonObject pages = QJsonDocument::fromJson(result.out).object();
         QCOMPARE(pages.keys(), (QStringList{"audio", "aux", "basic", "gps", "motion", "obd", "video"}));
-        QCOMPARE(pages["video"]["videoEncodingBitrate"].toInt(), 1);
         QCOMPARE(pages["gps"]["timeGmtCombo"].toInt(), -1);
-        QCOMPARE(pages["gps"]["summerTimeChk"].toBool(), false);
-        QCOMPARE(pages["obd"]["ecoSlider"].toArray().toVariantList(), QVariantList({40, 80}));
-        const QJsonObject basic = pages["basic"].toObject();
-        QCOMPARE(basic["gsensorSensitivityDrivingSeg"].toInt(), 5);
-        QCOMPARE(basic["gsensorSensitivityThresholdXDrivingField"].toString(), QString("12.34"));
-        QCOMPARE(basic["carNumberField"].toString(), QString("Orvex"));
-        QCOMPARE(basic["disabled"].toArray().toVariantList(),
-                 QVariantList({"externalRearCameraUseEvent", "externalRearCameraUseMotion",
-                               "gsensorSensitivityThresholdXParkingField",
-                               "gsensorSensitivityThresholdYParkingField",
-                               "gsensorSensitivityThresholdZParkingField"}));
+        QCOMPARE(pages["basic"]["gsensorSensitivityThresholdXDrivingField"].toString(), QString("12.34"));
     }
 
     // Bad input: one line on stderr naming the file, which is left as it was. @ is the test folder.
@@ -185,12 +161,9 @@ private slots:
         QTest::newRow("defaults under a file") << QStringList{"defaults", "@/blocker/config.bin"} << 1 << -1;
         QTest::newRow("set missing file") << QStringList{"set", "@/missing.bin", "vid_hue=1"} << 1 << -1;
         QTest::newRow("show 427") << QStringList{"show", "@/config.bin"} << 1 << 427;
-        QTest::newRow("show 429") << QStringList{"show", "@/config.bin"} << 1 << 429;
-        QTest::newRow("set 427") << QStringList{"set", "@/config.bin", "vid_hue=1"} << 1 << 427;
         QTest::newRow("set 429") << QStringList{"set", "@/config.bin", "vid_hue=1"} << 1 << 429;
-        QTest::newRow("describe missing file") << QStringList{"describe", "@/missing.bin"} << 1 << -1;
+        QTest::newRow("describe two files") << QStringList{"describe", "a", "b"} << 2 << -1;
         QTest::newRow("describe a folder") << QStringList{"describe", "@"} << 1 << -1;
-        QTest::newRow("describe 427") << QStringList{"describe", "@/config.bin"} << 1 << 427;
         QTest::newRow("describe 429") << QStringList{"describe", "@/config.bin"} << 1 << 429;
     }
     void failuresAreReported()

@@ -104,30 +104,30 @@ private slots:
         QCOMPARE(bytesOf(record) != before, inside);
     }
 
-    void checksum_data()
-    {
-        QTest::addColumn<QList<int>>("offsets");
-        QTest::addColumn<QList<quint32>>("values");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("all zero") << QList<int>{} << QList<quint32>{} << 0;
-        QTest::newRow("upper halves only")
-            << QList<int>{4, 200, 424} << QList<quint32>{0xffff0000, 0x12340000, 0x80000000} << 0;
-        QTest::newRow("version and checksum not covered") << QList<int>{0} << QList<quint32>{0xffffffff} << 0;
-        QTest::newRow("first and last word")
-            << QList<int>{4, 424} << QList<quint32>{0x00000001, 0x12345678} << 0x5679;
-        QTest::newRow("low halves xor")
-            << QList<int>{8, 12, 16} << QList<quint32>{0xaaaa0f0f, 0x0000f0f0, 0x00000ff0}
-            << (0x0f0f ^ 0xf0f0 ^ 0x0ff0);
-    }
+    // The low halves of the words from offset 4 through 424, xored; the first word (version
+    // and checksum) is not covered.
     void checksum()
     {
-        QFETCH(QList<int>, offsets);
-        QFETCH(QList<quint32>, values);
-        QFETCH(int, expected);
         _FILEDATA record = filledRecord(0);
-        for (int i = 0; i < offsets.size(); ++i)
-            setWordAt(&record, offsets[i], values[i]);
-        QCOMPARE(int(configChecksum(record)), expected);
+        QCOMPARE(int(configChecksum(record)), 0);
+        const std::pair<int, quint32> words[] = {{0, 0xffffffff},   {4, 0xffff0001},  {8, 0xaaaa0f0f},
+                                                 {12, 0x0000f0f0},  {200, 0x12340ff0}, {424, 0x12345678}};
+        for (const auto& [offset, value] : words)
+            setWordAt(&record, offset, value);
+        QCOMPARE(int(configChecksum(record)), 0x0001 ^ 0x0f0f ^ 0xf0f0 ^ 0x0ff0 ^ 0x5678);
+    }
+
+    // Each integer type reads back whole at its limits: no sign spread, no truncation.
+    void integerFieldsAtTheirLimits()
+    {
+        _FILEDATA record = filledRecord(0);
+        const std::pair<const char*, qint64> limits[] = {
+            {"cfg_ver", 65535}, {"vid_hue", 4294967295LL}, {"time_gmt", -2147483648LL}, {"dummy00", 4294967295LL}};
+        for (const auto& [name, value] : limits) {
+            const ORXConfigField* field = findConfigField(name);
+            setConfigFieldValue(&record, *field, value, 3);
+            QCOMPARE(configFieldValue(record, *field, 3), value);
+        }
     }
 
     // Every field set but the kept ones (checksum, time zone, summer time, voice language),

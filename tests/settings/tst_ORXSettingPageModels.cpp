@@ -49,13 +49,15 @@ private slots:
              "powerVoltageCombo=9", "cableLossCombo=3", "carNumberField=\"Orvex\"", "frontLedOffChk=true"});
         row("basic fallbacks", "basic",
             {"always_mode_timeout=45", "sd_mem_always_reserved=11550", "sd_mem_motion_reserved=7",
-             "CableVoltCorr=0", "szPlateNumber=AB12CD34", "external_rear_camera=4"},
+             "CableVoltCorr=0", "szPlateNumber=AB12CD34", "external_rear_camera=4", "parkmode_y_threshold=58"},
             {"alwaysModeTimeoutSeg=2", "powerVoltageCombo=8", "powerTimeCombo=0", "cableLossCombo=3",
+             "gsensorSensitivityParkingSeg=5", "gsensorSensitivityThresholdYParkingField=\"0.58\"",
              "carNumberField=\"AB12CD34\"", "externalRearCameraUseMotion=true"});
-        row("basic custom threshold, unknown loss, bad plate", "basic",
-            {"gsen_y_threshold=44", "gsen_x_threshold=1234", "CableVoltCorr=9", "szPlateNumber=%FF%FE"},
+        row("basic custom threshold, first parking preset, unknown loss, bad plate", "basic",
+            {"gsen_y_threshold=44", "gsen_x_threshold=1234", "CableVoltCorr=9", "szPlateNumber=%FF%FE",
+             "parkmode_x_threshold=25", "parkmode_y_threshold=25", "parkmode_z_threshold=25"},
             {"gsensorSensitivityDrivingSeg=5", "gsensorSensitivityThresholdXDrivingField=\"12.34\"",
-             "cableLossCombo=-1", "carNumberField=\"\""});
+             "gsensorSensitivityParkingSeg=0", "cableLossCombo=-1", "carNumberField=\"\""});
         row("gps zone 22, summer 2, day 9", "gps", {"time_gmt=22", "summer_time=2", "nodriving_day=9"},
             {"timeGmtCombo=22", "summerTimeChk=true", "drivingDaySeg=-1"});
         row("gps zone -1", "gps", {"time_gmt=-1"}, {"timeGmtCombo=-1"});
@@ -80,8 +82,10 @@ private slots:
              "parkingRearOffSeg=0", "pipPositionRadio=3", "wifiChannelCombo=-1", "dayTimeAESeg=-1",
              "gammaSeg=1"});
         row("aux pip table, unknowns, ratio over 100", "aux",
-            {"pip_position=2", "lcd_screensaver=3", "parking_rear_off=2", "sd_mem_always_ratio=250"},
-            {"pipPositionRadio=0", "lcdScreenSaverSeg=-1", "parkingRearOffSeg=-1", "memeryRatioSlider=10",
+            {"pip_position=2", "lcd_screensaver=3", "parking_rear_off=2", "parking_alarm=2",
+             "sd_mem_always_ratio=250"},
+            {"pipPositionRadio=0", "lcdScreenSaverSeg=-1", "parkingRearOffSeg=-1", "parkingAlarmSeg=-1",
+             "memeryRatioSlider=10",
              "alwaysField=\"250%\""});
         row("aux wifi full field, not UTF-8", "aux", {"wifi_ssid=ABCDEFGHIJKLMNOP", "wifi_password=ab%FFcd"},
             {"ssidLabel=\"ABCDEFGHIJKLMNOP\"", "passwordLabel=\"ab\uFFFDcd\""});
@@ -155,8 +159,10 @@ private slots:
              "gsensorSensitivityThresholdYDrivingField=' 1,15'",
              "gsensorSensitivityThresholdZDrivingField='1.16 g'"},
             {"gsen_x_threshold=114", "gsen_y_threshold=115", "gsen_z_threshold=116"});
-        row("basic preset stored through the fields", "basic", {}, {"gsensorSensitivityDrivingSeg=0"},
-            {"gsen_x_threshold=70", "gsen_y_threshold=65", "gsen_z_threshold=65"});
+        row("basic presets stored through the fields", "basic", {},
+            {"gsensorSensitivityDrivingSeg=0", "gsensorSensitivityParkingSeg=2"},
+            {"gsen_x_threshold=70", "gsen_y_threshold=65", "gsen_z_threshold=65", "parkmode_x_threshold=15",
+             "parkmode_z_threshold=15"});
         row("basic plate filtered", "basic", {}, {"carNumberField='ab-12 CD 345'"},
             {"szPlateNumber=ab12CD34"});
         row("basic plate never split", "basic", {}, {"carNumberField='ÄB한12'"},
@@ -187,7 +193,8 @@ private slots:
              "rearMotionBlock07Chk=true", "rearMotionBlock12Chk=false", "frontSensitivitySeg=0",
              "rearSensitivitySeg=5"},
             {"motionBlock=4095", "motionBlock_Rear=264", "motion720pCValue=0", "motion1080pCValue=5"});
-        row("aux slider 2, tables, pip fallback stores 0, wifi 16 of 16", "aux", {"pip_position=7"},
+        row("aux slider 2, tables, pip fallback stores 0, wifi 16 of 16, shorter name", "aux",
+            {"pip_position=7", "wifi_ssid=ABCDEFGHIJKLMNOP"},
             {"memeryRatioSlider=2", "lcdScreenSaverSeg=0", "parkingRearOffSeg=1", "ssidLabel='ABCDEF'",
              "passwordLabel='!~0123456789abcd'", "wifiChannelCombo=13"},
             {"sd_mem_always_ratio=20", "sd_mem_motion_ratio=80", "sd_mem_event_ratio=1", "lcd_screensaver=1",
@@ -324,6 +331,8 @@ private slots:
         QCOMPARE(video->items("frontTinting").size(), 4);
         QCOMPARE(video->items("rearTinting").size(), 3);
         QCOMPARE(video->items("videoEncodingBitrateRear").size(), 3);
+        QCOMPARE(ORXSettingPageModels::byName("aux")->items("lcdAutoPowerOffSeg").value(3),
+                 ORXLocalizedString("nSecond_fmt").arg(60));
         for (const char* side : {"frontSensitivitySeg", "rearSensitivitySeg"})
             QCOMPARE(ORXSettingPageModels::byName("motion")->items(side).value(5),
                      "5(" + ORXLocalizedString("sensitive") + ")");

@@ -5,7 +5,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSet>
 
 // Every localisation key that the sources and the interface files use has a text in the
 // string table. Keys are found as string literal arguments of ORXLocalizedString and of
@@ -15,31 +14,20 @@ class ORXStringTableTest : public QObject
 {
     Q_OBJECT
 
-    QStringList files(const QStringList& patterns) const
+    // The files of the source tree matching the patterns (not the build or hidden folders), read.
+    static QHash<QString, QString> files(const QStringList& patterns)
     {
-        QStringList list;
+        QHash<QString, QString> texts;
         const QString root = OrvexTest::sourceDir();
-        QDirIterator it(root, patterns, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
+        for (QDirIterator it(root, patterns, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
             const QString path = it.next();
             const QString relative = path.mid(root.size() + 1);
-            if (relative.startsWith("build") || relative.startsWith('.') || relative.contains("/."))
-                continue;
-            list << path;
+            QFile file(path);
+            if (!relative.startsWith("build") && !relative.startsWith('.') && !relative.contains("/.") &&
+                file.open(QIODevice::ReadOnly))
+                texts.insert(path, QString::fromUtf8(file.readAll()));
         }
-        return list;
-    }
-
-    static QString read(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-
-    static void collect(QSet<QString>& used, const QRegularExpression& re, const QString& text, int group = 1)
-    {
-        for (const QRegularExpressionMatch& m : re.globalMatch(text))
-            used.insert(m.captured(group));
+        return texts;
     }
 
 private slots:
@@ -63,8 +51,7 @@ private slots:
 
     void everyKeyHasAText()
     {
-        QSet<QString> used;
-        QHash<QString, QString> where;
+        QHash<QString, QString> where; // each key used, and a file using it
         // Namespaces of dotted keys; a literal ending in a file extension is a file name.
         static const QRegularExpression dotted(
             "\"((?:app|cli|export|filelist|map|media|msg|player|print|progress|setting|snapshot|telemetry|"
@@ -74,40 +61,34 @@ private slots:
         static const QRegularExpression call("ORXLocalizedString\\(\\s*\"([^\"]+)\"");
         static const QRegularExpression list("localized\\(\\{([^}]*)\\}");
         static const QRegularExpression literal("\"([^\"]+)\"");
-        const QStringList sources = files({"*.cpp", "*.h"});
+        const QHash<QString, QString> sources = files({"*.cpp", "*.h"});
         QVERIFY(sources.size() > 50);
-        for (const QString& path : sources) {
-            const QString text = read(path);
-            QSet<QString> keys;
-            collect(keys, dotted, text);
-            collect(keys, call, text);
-            for (const QRegularExpressionMatch& m : list.globalMatch(text))
-                collect(keys, literal, m.captured(1));
-            for (const QString& key : keys) {
-                if (!fileName.match(key).hasMatch()) {
-                    used.insert(key);
-                    where.insert(key, path);
-                }
-            }
+        const auto use = [&](const QString& key, const QString& path) {
+            if (!fileName.match(key).hasMatch())
+                where.insert(key, path);
+        };
+        for (auto it = sources.begin(); it != sources.end(); ++it) {
+            for (const QRegularExpression* re : {&dotted, &call})
+                for (const QRegularExpressionMatch& m : re->globalMatch(it.value()))
+                    use(m.captured(1), it.key());
+            for (const QRegularExpressionMatch& m : list.globalMatch(it.value()))
+                for (const QRegularExpressionMatch& k : literal.globalMatch(m.captured(1)))
+                    use(k.captured(1), it.key());
         }
         // Interface files of the ui/ libraries: their texts are keys unless marked literal.
         static const QRegularExpression uiText(
             "<property name=\"(?:text|title|windowTitle|toolTip)\">\\s*<string>([^<]+)</string>");
-        for (const QString& path : files({"*.ui"})) {
-            if (!path.contains("/ui/"))
-                continue;
-            QSet<QString> keys;
-            collect(keys, uiText, read(path));
-            for (const QString& key : keys) {
-                used.insert(key);
-                where.insert(key, path);
-            }
+        const QHash<QString, QString> forms = files({"*.ui"});
+        for (auto it = forms.begin(); it != forms.end(); ++it) {
+            if (it.key().contains("/ui/"))
+                for (const QRegularExpressionMatch& m : uiText.globalMatch(it.value()))
+                    where.insert(m.captured(1), it.key());
         }
-        QVERIFY(used.contains("msg.saved"));
+        QVERIFY(where.contains("msg.saved"));
         QStringList missing;
-        for (const QString& key : used) {
-            if (ORXLocalizedString(key).isEmpty())
-                missing << key + " (" + where.value(key) + ")";
+        for (auto it = where.begin(); it != where.end(); ++it) {
+            if (ORXLocalizedString(it.key()).isEmpty())
+                missing << it.key() + " (" + it.value() + ")";
         }
         missing.sort();
         QVERIFY2(missing.isEmpty(), qPrintable("keys without a text: " + missing.join(", ")));
