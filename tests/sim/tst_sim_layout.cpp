@@ -1,40 +1,15 @@
-#include "ORXBlackBoxData.h"
 #include "ORXSimRecording.h"
 #include "OrvexTest.h"
 
-#include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <functional>
-#include <sys/stat.h>
 
 using OptionsChange = std::function<void(ORXSimRecordingOptions&)>;
 Q_DECLARE_METATYPE(OptionsChange)
-
-namespace {
-template <typename T> QByteArray bytesOf(const T& record)
-{
-    return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
-}
-
-// The recording's side-stream records as the program's reader finds them equal what was written.
-void compareRecords(const QString& path, const ORXSimRecordingInfo& info)
-{
-    ORXBlackBoxData box;
-    box.setWaitAfterRead(0);
-    box.setIndexTraceEnabled(false);
-    QVERIFY(box.ExtractStreamInformation(path.toUtf8().constData()));
-    QCOMPARE(box.m_vGSensorData().size(), info.gsensor.size());
-    for (qsizetype i = 0; i < info.gsensor.size(); ++i)
-        QCOMPARE(bytesOf(box.m_vGSensorData().at(i).data()), bytesOf(info.gsensor.at(i)));
-    QCOMPARE(box.gpsRecords().size(), info.gps.size());
-    for (qsizetype i = 0; i < info.gps.size(); ++i)
-        QCOMPARE(bytesOf(box.gpsRecords().at(i).record.data()), bytesOf(info.gps.at(i)));
-}
-} // namespace
 
 // The AVI files the simulator writes, by the camera's rules: the movie list's size at 14136,
 // "movi" at 14140, idx1 right after the movie list, each entry's chunk at offset + 14140.
@@ -112,32 +87,6 @@ private slots:
         QCOMPARE(ids.value("00dc"), info.videoFrames);
         QCOMPARE(ids.contains("01wb"), audio);
         QCOMPARE(ids.value("02sb"), info.gsensor.size() + info.gps.size());
-    }
-
-    // A one-hour recording for benchmarks: the video chunks are holes, the telemetry is all there.
-    void sparseHour()
-    {
-        // Deleting a file of 108,000 scattered blocks on a disk with online discard takes
-        // minutes; memory-backed /dev/shm takes it in a blink.
-        QTemporaryDir shm(QStringLiteral("/dev/shm/tst_sim-XXXXXX"));
-        ORXSimRecordingOptions o = options(QStringLiteral("hour.avi"), 3600);
-        if (shm.isValid())
-            o.path = shm.filePath(QStringLiteral("hour.avi"));
-        o.width = 640;
-        o.height = 360;
-        o.sparseVideo = true;
-        o.audio = false;
-        ORXSimRecordingInfo info;
-        QString error;
-        QVERIFY2(ORXSimWriteRecording(o, &info, &error), qPrintable(error));
-        QCOMPARE(info.videoFrames, 108000);
-        struct stat st
-        {
-        };
-        QCOMPARE(::stat(QFile::encodeName(o.path).constData(), &st), 0);
-        QVERIFY(qint64(st.st_blocks) * 512 < QFileInfo(o.path).size() / 2);
-        compareRecords(o.path, info);
-        QFile::remove(o.path);
     }
 
     void refusesBadOptions_data()
