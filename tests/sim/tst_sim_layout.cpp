@@ -2,14 +2,8 @@
 #include "OrvexTest.h"
 
 #include <QMap>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
-
-#include <functional>
-
-using OptionsChange = std::function<void(ORXSimRecordingOptions&)>;
-Q_DECLARE_METATYPE(OptionsChange)
 
 // The AVI files the simulator writes, by the camera's rules: the movie list's size at 14136,
 // "movi" at 14140, idx1 right after the movie list, each entry's chunk at offset + 14140.
@@ -87,30 +81,6 @@ private slots:
         QCOMPARE(ids.value("00dc"), info.videoFrames);
         QCOMPARE(ids.contains("01wb"), audio);
         QCOMPARE(ids.value("02sb"), info.gsensor.size() + info.gps.size());
-    }
-
-    void refusesBadOptions_data()
-    {
-        QTest::addColumn<OptionsChange>("change");
-        QTest::newRow("no path") << OptionsChange([](ORXSimRecordingOptions& o) { o.path.clear(); });
-        QTest::newRow("tiny frame") << OptionsChange([](ORXSimRecordingOptions& o) { o.width = 8; });
-        QTest::newRow("folder missing") << OptionsChange([](ORXSimRecordingOptions& o) {
-            o.path = QFileInfo(o.path).dir().filePath(QStringLiteral("no/such/folder/bad.avi"));
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^fopen fail:.*bad.avi")));
-        });
-    }
-
-    void refusesBadOptions()
-    {
-        QFETCH(OptionsChange, change);
-        ORXSimRecordingOptions o = options(QStringLiteral("bad.avi"));
-        change(o);
-        QString error;
-        ORXSimRecordingInfo info;
-        QVERIFY(!ORXSimWriteRecording(o, &info, &error));
-        QVERIFY(!error.isEmpty());
-        QVERIFY(!QFile::exists(o.path) || o.path.isEmpty());
-        QCOMPARE(info.videoFrames, 0);
     }
 };
 
