@@ -127,6 +127,7 @@ private slots:
         QTest::addColumn<QString>("extension");
         QTest::newRow("trailing separators") << "/c/alwa_20230105_134501_F.avi//" << "alwa_20230105_134501_F" << "avi";
         QTest::newRow("bare name") << "a_R.avi" << "a_R" << "avi";
+        QTest::newRow("one character, trailing separator") << "x/" << "x" << "";
         QTest::newRow("root") << "/" << "" << "";
     }
     void splitFileName()
