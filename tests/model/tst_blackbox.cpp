@@ -243,7 +243,8 @@ private slots:
         for (quint32 length : {32u, 33u, 0xffffffffu}) {
             AviTestFile kind;
             kind.addChunk("02sb", AviTestFile::bytesOf(AviTestFile::gps(500, kGga)), length);
-            QTest::addRow("chunk length %u", length) << kind.build() << true << int(length <= 32) << int(length > 32);
+            QTest::addRow("chunk length %u", length)
+                << kind.build() << true << int(length <= 32) << int(length > 32);
         }
     }
 

@@ -84,10 +84,12 @@ private slots:
         QCOMPARE(box.m_vGSensorData().size(), info.gsensor.size());
         QCOMPARE(box.m_GSensors().size(), info.gsensor.size());
         for (qsizetype i = 0; i < info.gsensor.size(); ++i)
-            QVERIFY2(sameBytes(box.m_vGSensorData().at(i).data(), info.gsensor.at(i)), qPrintable(QString::number(i)));
+            QVERIFY2(sameBytes(box.m_vGSensorData().at(i).data(), info.gsensor.at(i)),
+                     qPrintable(QString::number(i)));
         QCOMPARE(box.gpsRecords().size(), info.gps.size());
         for (qsizetype i = 0; i < info.gps.size(); ++i)
-            QVERIFY2(sameBytes(box.gpsRecords().at(i).record.data(), info.gps.at(i)), qPrintable(QString::number(i)));
+            QVERIFY2(sameBytes(box.gpsRecords().at(i).record.data(), info.gps.at(i)),
+                     qPrintable(QString::number(i)));
         // Samples are paired up to the sample that shares the last GPS record's stamp.
         QCOMPARE(box.gpsRecordIndexes().size(), box.m_vGpsData().size());
         QCOMPARE(box.gpsRecordIndexes().first(), 0);
@@ -112,7 +114,8 @@ private slots:
             QVERIFY(fix.SatelliteUsedCount > 0);
             if (fix.Enable_GNGNS)
                 QVERIFY(fix.SatelliteUsedCount_GLONASS > 0 &&
-                        fix.SatelliteUsedCount == fix.SatelliteUsedCount_GPS + fix.SatelliteUsedCount_GLONASS);
+                        fix.SatelliteUsedCount ==
+                            fix.SatelliteUsedCount_GPS + fix.SatelliteUsedCount_GLONASS);
         }
         QCOMPARE(box.gpsRecords().last().lastFix, box.m_NMEAs().size() - 1);
     }

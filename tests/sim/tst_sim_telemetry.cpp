@@ -66,7 +66,8 @@ private slots:
             for (double t : {0.0, 60.0, 3000.0}) {
                 const ORXSimFix fix = route.fixAt(t);
                 QCOMPARE(fix.latitude, ORXSimRoute(hemisphere, start, 7).fixAt(t).latitude);
-                QVERIFY(ORXSimRoute(hemisphere, start, 8).fixAt(t + 60).latitude != route.fixAt(t + 60).latitude);
+                QVERIFY(ORXSimRoute(hemisphere, start, 8).fixAt(t + 60).latitude !=
+                        route.fixAt(t + 60).latitude);
                 QCOMPARE(fix.utc, start.addMSecs(qint64(t * 1000)));
                 QVERIFY(fix.latitude * sign > 10 && fix.longitude * sign > 10);
                 const ORXSimFix next = route.fixAt(t + 1);
@@ -74,7 +75,8 @@ private slots:
                                                  (next.longitude - fix.longitude) * 111320 *
                                                      std::cos(fix.latitude * M_PI / 180));
                 const double expected = (fix.speedKmh + next.speedKmh) / 2 / 3.6;
-                QVERIFY2(std::fabs(metres - expected) < 0.5 + expected * 0.05, qPrintable(QString::number(t)));
+                QVERIFY2(std::fabs(metres - expected) < 0.5 + expected * 0.05,
+                         qPrintable(QString::number(t)));
             }
             QCOMPARE(route.fixAt(std::nan("")).utc, start);
             QCOMPARE(route.fixAt(1e12).latitude, route.fixAt(2 * 86400).latitude);
