@@ -2,6 +2,7 @@
 
 #include "DriveLogBytes.h"
 #include "ORXDriveLog.h"
+#include "ORXLocalizedString.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -113,15 +114,17 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("valid");
-        QTest::newRow("log file") << "orvex_000.drv" << true;
-        QTest::newRow("missing") << "none.drv" << false;
-        QTest::newRow("folder") << "." << false;
-        QTest::newRow("FIFO") << "fifo.drv" << false;
+        QTest::addColumn<QString>("why"); // the reason the message names
+        QTest::newRow("log file") << "orvex_000.drv" << true << "";
+        QTest::newRow("missing") << "none.drv" << false << "msg.log_no_such_file";
+        QTest::newRow("folder") << "." << false << "msg.log_not_a_file";
+        QTest::newRow("FIFO") << "fifo.drv" << false << "msg.log_not_a_file";
     }
     void readFromPath()
     {
         QFETCH(QString, name);
         QFETCH(bool, valid);
+        QFETCH(QString, why);
         QTemporaryDir dir;
         QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo.drv")).constData(), 0600) == 0);
         QFile file(dir.filePath("orvex_000.drv"));
@@ -130,7 +133,8 @@ private slots:
         const ORXDriveLog log = ORXDriveLog::read(dir.filePath(name), ORXDriveLogKind::Flash);
         QCOMPARE(log.isValid(), valid);
         QCOMPARE(log.isComplete(), valid);
-        QCOMPARE(log.errorString().isEmpty(), valid);
+        QCOMPARE(log.errorString(),
+                 valid ? QString() : ORXLocalizedString("msg.log_open_fail").arg(ORXLocalizedString(why)));
         QCOMPARE(log.count(), valid ? 2 : 0);
         QCOMPARE(log.flashRecord(1).battery, valid ? 1 : 0);
     }

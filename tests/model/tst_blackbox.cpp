@@ -108,26 +108,16 @@ private slots:
         QCOMPARE(box.m_NMEAs().at(1).SatelliteUsedCount, 8u);
     }
 
-    void gsensorConversion_data()
-    {
-        QTest::addColumn<int>("raw");
-        QTest::addColumn<float>("g");
-        QTest::newRow("minus half") << -128 << -0.5f;
-        QTest::newRow("one unit") << 1 << 0.00390625f;
-    }
-
     void gsensorConversion()
     {
-        QFETCH(int, raw);
-        QFETCH(float, g);
         ORXBlackBoxData box;
-        const _AVI_GSENSOR_DATA_T record = AviTestFile::gsensor(100, raw, -raw, raw * 2);
+        const _AVI_GSENSOR_DATA_T record = AviTestFile::gsensor(100, -128, 1, 512);
         QVERIFY(box.ParseGSensor(&record, sizeof record));
         QVERIFY(!box.ParseGSensor(&record, sizeof record - 1));
         QCOMPARE(box.m_GSensors().size(), 1);
-        QCOMPARE(box.m_GSensors().at(0).x(), g);
-        QCOMPARE(box.m_GSensors().at(0).y(), -g);
-        QCOMPARE(box.m_GSensors().at(0).z(), 2 * g);
+        QCOMPARE(box.m_GSensors().at(0).x(), -0.5f);
+        QCOMPARE(box.m_GSensors().at(0).y(), 0.00390625f);
+        QCOMPARE(box.m_GSensors().at(0).z(), 2.0f);
     }
 
     void pairing_data()
@@ -162,29 +152,6 @@ private slots:
         QCOMPARE(box.gpsRecords().size(), fixes.size());
         QCOMPARE(box.m_NMEAs().size(), fixes.size());
         QTEST(pairedRecords(box), "expected");
-    }
-
-    void chunkLengthDecidesKind_data()
-    {
-        QTest::addColumn<quint32>("length");
-        QTest::addColumn<bool>("gps");
-        QTest::newRow("32: G-sensor") << 32u << false;
-        QTest::newRow("33: GPS") << 33u << true;
-        QTest::newRow("huge: GPS") << 0xffffffffu << true;
-    }
-
-    void chunkLengthDecidesKind()
-    {
-        QFETCH(quint32, length);
-        QFETCH(bool, gps);
-        AviTestFile avi;
-        avi.addChunk("02sb", AviTestFile::bytesOf(AviTestFile::gps(500, kGga)), length);
-        ORXBlackBoxData box;
-        QVERIFY(extract(box, avi.build()));
-        QCOMPARE(box.gpsRecords().size(), gps ? 1 : 0);
-        QCOMPARE(box.m_vGSensorData().size(), gps ? 0 : 1);
-        if (!gps) // the first 24 bytes of the GPS record read as a sample
-            QCOMPARE(box.m_vGSensorData().at(0).data().timestamp, 500u);
     }
 
     void oddSampleKeptAsWritten()
@@ -271,6 +238,14 @@ private slots:
         QByteArray smallRiff = good;
         qToLittleEndian(quint32(4), smallRiff.data() + 4); // RIFF ends before the index: one entry
         QTest::newRow("RIFF ends before the index") << smallRiff << true << 0 << 1;
+
+        // The chunk's length alone decides the kind: a GPS record of 32 reads as a sample.
+        for (quint32 length : {32u, 33u, 0xffffffffu}) {
+            AviTestFile kind;
+            kind.addChunk("02sb", AviTestFile::bytesOf(AviTestFile::gps(500, kGga)), length);
+            QTest::addRow("chunk length %u", length)
+                << kind.build() << true << int(length <= 32) << int(length > 32);
+        }
     }
 
     void damagedFiles()

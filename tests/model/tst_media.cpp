@@ -54,6 +54,7 @@ private slots:
         QTest::newRow("minute 61") << "alwa_20230105_126100_F.avi" << false << 0 << 2 << zeros;
         QTest::newRow("second 61") << "alwa_20230105_120061_F.avi" << false << 0 << 2 << zeros;
         // Numbers end at the first non-digit; the separator is not checked.
+        QTest::newRow("digit after the seconds") << "alwa_20230105_1345017_F.avi" << true << 0 << 0 << "20230105134501";
         QTest::newRow("separator not checked") << "alwa_20230105x134501_F.avi" << true << 0 << 0 << "20230105134501";
         QTest::newRow("digit then letter") << "alwa_20230105_1a4501_F.avi" << true << 0 << 0 << "20230105014501";
         QTest::newRow("letter first gives 0") << "alwa_2023a105_134501_F.avi" << false << 0 << 2 << zeros;
@@ -126,6 +127,7 @@ private slots:
         QTest::addColumn<QString>("extension");
         QTest::newRow("trailing separators") << "/c/alwa_20230105_134501_F.avi//" << "alwa_20230105_134501_F" << "avi";
         QTest::newRow("bare name") << "a_R.avi" << "a_R" << "avi";
+        QTest::newRow("one character, trailing separator") << "x/" << "x" << "";
         QTest::newRow("root") << "/" << "" << "";
     }
     void splitFileName()

@@ -1,41 +1,9 @@
-#include "ORXBlackBoxData.h"
 #include "ORXSimRecording.h"
 #include "OrvexTest.h"
 
-#include <QFileInfo>
 #include <QMap>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtEndian>
-
-#include <cmath>
-#include <functional>
-#include <sys/stat.h>
-
-using OptionsChange = std::function<void(ORXSimRecordingOptions&)>;
-Q_DECLARE_METATYPE(OptionsChange)
-
-namespace {
-template <typename T> QByteArray bytesOf(const T& record)
-{
-    return QByteArray(reinterpret_cast<const char*>(&record), sizeof record);
-}
-
-// The recording's side-stream records as the program's reader finds them equal what was written.
-void compareRecords(const QString& path, const ORXSimRecordingInfo& info)
-{
-    ORXBlackBoxData box;
-    box.setWaitAfterRead(0);
-    box.setIndexTraceEnabled(false);
-    QVERIFY(box.ExtractStreamInformation(path.toUtf8().constData()));
-    QCOMPARE(box.m_vGSensorData().size(), info.gsensor.size());
-    for (qsizetype i = 0; i < info.gsensor.size(); ++i)
-        QCOMPARE(bytesOf(box.m_vGSensorData().at(i).data()), bytesOf(info.gsensor.at(i)));
-    QCOMPARE(box.gpsRecords().size(), info.gps.size());
-    for (qsizetype i = 0; i < info.gps.size(); ++i)
-        QCOMPARE(bytesOf(box.gpsRecords().at(i).record.data()), bytesOf(info.gps.at(i)));
-}
-} // namespace
 
 // The AVI files the simulator writes, by the camera's rules: the movie list's size at 14136,
 // "movi" at 14140, idx1 right after the movie list, each entry's chunk at offset + 14140.
@@ -59,30 +27,22 @@ private slots:
     void layout_data()
     {
         QTest::addColumn<bool>("audio");
-        QTest::addColumn<int>("receiver");
         QTest::addColumn<bool>("gps");
         QTest::addColumn<bool>("gsensor");
         QTest::addColumn<int>("gsensorPerSecond");
-        QTest::newRow("audio, GPS only")
-            << true << int(ORXSimRecordingOptions::GpsOnly) << true << true << 10;
-        QTest::newRow("silent, GPS+GLONASS")
-            << false << int(ORXSimRecordingOptions::GpsGlonass) << true << true << 10;
-        QTest::newRow("no GPS") << true << int(ORXSimRecordingOptions::GpsOnly) << false << true << 10;
-        QTest::newRow("no G-sensor") << false << int(ORXSimRecordingOptions::GpsOnly) << true << false << 10;
-        QTest::newRow("5 samples a second")
-            << true << int(ORXSimRecordingOptions::GpsGlonass) << true << true << 5;
+        QTest::newRow("audio, GPS, G-sensor") << true << true << true << 10;
+        QTest::newRow("silent, no GPS, 5 samples a second") << false << false << true << 5;
+        QTest::newRow("no G-sensor") << true << true << false << 10;
     }
 
     void layout()
     {
         QFETCH(bool, audio);
-        QFETCH(int, receiver);
         QFETCH(bool, gps);
         QFETCH(bool, gsensor);
         QFETCH(int, gsensorPerSecond);
         ORXSimRecordingOptions o = options(QStringLiteral("layout.avi"));
         o.audio = audio;
-        o.receiver = ORXSimRecordingOptions::Receiver(receiver);
         o.gps = gps;
         o.gsensor = gsensor;
         o.gsensorPerSecond = gsensorPerSecond;
@@ -121,62 +81,6 @@ private slots:
         QCOMPARE(ids.value("00dc"), info.videoFrames);
         QCOMPARE(ids.contains("01wb"), audio);
         QCOMPARE(ids.value("02sb"), info.gsensor.size() + info.gps.size());
-        compareRecords(o.path, info);
-    }
-
-    // A one-hour recording for benchmarks: the video chunks are holes, the telemetry is all there.
-    void sparseHour()
-    {
-        // Deleting a file of 108,000 scattered blocks on a disk with online discard takes
-        // minutes; memory-backed /dev/shm takes it in a blink.
-        QTemporaryDir shm(QStringLiteral("/dev/shm/tst_sim-XXXXXX"));
-        ORXSimRecordingOptions o = options(QStringLiteral("hour.avi"), 3600);
-        if (shm.isValid())
-            o.path = shm.filePath(QStringLiteral("hour.avi"));
-        o.width = 640;
-        o.height = 360;
-        o.sparseVideo = true;
-        o.audio = false;
-        ORXSimRecordingInfo info;
-        QString error;
-        QVERIFY2(ORXSimWriteRecording(o, &info, &error), qPrintable(error));
-        QCOMPARE(info.videoFrames, 108000);
-        struct stat st
-        {
-        };
-        QCOMPARE(::stat(QFile::encodeName(o.path).constData(), &st), 0);
-        QVERIFY(qint64(st.st_blocks) * 512 < QFileInfo(o.path).size() / 2);
-        compareRecords(o.path, info);
-        QFile::remove(o.path);
-    }
-
-    void refusesBadOptions_data()
-    {
-        QTest::addColumn<OptionsChange>("change");
-        QTest::newRow("no path") << OptionsChange([](ORXSimRecordingOptions& o) { o.path.clear(); });
-        QTest::newRow("zero seconds")
-            << OptionsChange([](ORXSimRecordingOptions& o) { o.durationSeconds = 0; });
-        QTest::newRow("tiny frame") << OptionsChange([](ORXSimRecordingOptions& o) { o.width = 8; });
-        QTest::newRow("no frame rate") << OptionsChange([](ORXSimRecordingOptions& o) { o.fps = 0; });
-        QTest::newRow("route offset not a number")
-            << OptionsChange([](ORXSimRecordingOptions& o) { o.routeOffsetSeconds = std::nan(""); });
-        QTest::newRow("folder missing") << OptionsChange([](ORXSimRecordingOptions& o) {
-            o.path = QFileInfo(o.path).dir().filePath(QStringLiteral("no/such/folder/bad.avi"));
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^fopen fail:.*bad.avi")));
-        });
-    }
-
-    void refusesBadOptions()
-    {
-        QFETCH(OptionsChange, change);
-        ORXSimRecordingOptions o = options(QStringLiteral("bad.avi"));
-        change(o);
-        QString error;
-        ORXSimRecordingInfo info;
-        QVERIFY(!ORXSimWriteRecording(o, &info, &error));
-        QVERIFY(!error.isEmpty());
-        QVERIFY(!QFile::exists(o.path) || o.path.isEmpty());
-        QCOMPARE(info.videoFrames, 0);
     }
 };
 
