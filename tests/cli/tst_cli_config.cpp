@@ -104,31 +104,38 @@ private slots:
         QCOMPARE(show(path)["szPlateNumber"].toString(), QString(QChar(0xfffd)) + "\"A\\");
     }
 
+    // Nothing written; the usage, after the reason.
     void setRefusesBadAssignments_data()
     {
         QTest::addColumn<QStringList>("assignments");
-        QTest::newRow("unknown name") << QStringList{"vid_hue=1", "no_such_field=1"};
-        QTest::newRow("u32 negative") << QStringList{"vid_hue=-1"};
-        QTest::newRow("u32 too large") << QStringList{"vid_hue=4294967296"};
-        QTest::newRow("i32 too large") << QStringList{"time_gmt=2147483648"};
-        QTest::newRow("u16 too large") << QStringList{"cfg_ver=65536"};
-        QTest::newRow("not a number") << QStringList{"vid_hue=ten"};
-        QTest::newRow("empty number") << QStringList{"vid_hue="};
-        QTest::newRow("bare 0x") << QStringList{"vid_hue=0x"};
-        QTest::newRow("text too long") << QStringList{"szPlateNumber=123456789"};
-        QTest::newRow("array too short") << QStringList{"dummy00=1,2,3"};
-        QTest::newRow("no equals sign") << QStringList{"vid_hue"};
-        QTest::newRow("no name") << QStringList{"=3"};
-        QTest::newRow("nothing to set") << QStringList{};
+        QTest::addColumn<QString>("why");
+        const auto row = [](const char* tag, QStringList assignments, const char* why) {
+            QTest::newRow(tag) << assignments << QString(why);
+        };
+        row("unknown name", {"vid_hue=1", "no_such_field=1"}, R"(unknown field "no_such_field")");
+        row("u32 negative", {"vid_hue=-1"}, R"(bad value "-1" for vid_hue)");
+        row("u32 too large", {"vid_hue=4294967296"}, R"(bad value "4294967296" for vid_hue)");
+        row("i32 too large", {"time_gmt=2147483648"}, R"(bad value "2147483648" for time_gmt)");
+        row("u16 too large", {"cfg_ver=65536"}, R"(bad value "65536" for cfg_ver)");
+        row("not a number", {"vid_hue=ten"}, R"(bad value "ten")");
+        row("empty number", {"vid_hue="}, R"(bad value "" for vid_hue)");
+        row("bare 0x", {"vid_hue=0x"}, R"(bad value "0x")");
+        row("text too long", {"szPlateNumber=123456789"}, "szPlateNumber holds at most 8 bytes");
+        row("array too short", {"dummy00=1,2,3"}, R"(bad value "1,2,3" for dummy00: expected 4 integer(s))");
+        row("no equals sign", {"vid_hue"}, R"(expected NAME=VALUE, got "vid_hue")");
+        row("no name", {"=3"}, R"(expected NAME=VALUE, got "=3")");
+        row("nothing to set", {}, "");
     }
     void setRefusesBadAssignments()
     {
         QFETCH(QStringList, assignments);
+        QFETCH(QString, why);
         QTemporaryDir dir;
         const QString path = defaultFile(dir);
         const QByteArray before = cliReadFile(path);
         const CliResult result = cli(QStringList{"config", "set", path} + assignments);
         QCOMPARE(result.exitCode, 2);
+        QVERIFY2(result.err.contains(why.toUtf8()), result.err.constData());
         QVERIFY(result.err.contains("Usage: orvex-cli config"));
         QCOMPARE(cliReadFile(path), before);
     }

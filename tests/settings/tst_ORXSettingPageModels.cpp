@@ -51,8 +51,8 @@ private slots:
             {"always_mode_timeout=45", "sd_mem_always_reserved=11550", "sd_mem_motion_reserved=7",
              "CableVoltCorr=0", "szPlateNumber=AB12CD34", "external_rear_camera=4", "parkmode_y_threshold=58"},
             {"alwaysModeTimeoutSeg=2", "powerVoltageCombo=8", "powerTimeCombo=0", "cableLossCombo=3",
-             "gsensorSensitivityParkingSeg=5", "gsensorSensitivityThresholdYParkingField=\"0.58\"",
-             "carNumberField=\"AB12CD34\"", "externalRearCameraUseMotion=true"});
+             "gsensorSensitivityParkingSeg=5", "gsensorSensitivityThresholdXParkingField=\"0.08\"",
+             "gsensorSensitivityThresholdYParkingField=\"0.58\"", "carNumberField=\"AB12CD34\"", "externalRearCameraUseMotion=true"});
         row("basic custom threshold, first parking preset, unknown loss, bad plate", "basic",
             {"gsen_y_threshold=44", "gsen_x_threshold=1234", "CableVoltCorr=9", "szPlateNumber=%FF%FE",
              "parkmode_x_threshold=25", "parkmode_y_threshold=25", "parkmode_z_threshold=25"},
