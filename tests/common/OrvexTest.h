@@ -24,7 +24,6 @@ struct Registrar
     Registrar(const char* name, Factory make) { registry().push_back({name, std::move(make)}); }
 };
 
-// A fresh empty folder under the system's temporary folder, removed with the object.
 QString sourceDir(); // the project's source tree (ORVEX_SOURCE_DIR, set by ctest)
 QString buildDir();  // the build tree (ORVEX_BUILD_DIR)
 } // namespace OrvexTest

@@ -7,7 +7,7 @@
 
 // A simulated recording on the given route, and its telemetry read back as the player reads it.
 inline bool writeAndExtract(const QString& path, ORXSimHemisphere hemisphere, ORXBlackBoxData* box,
-                            ORXSimRecordingInfo* info = nullptr, int seconds = 10)
+                            int seconds = 10)
 {
     ORXSimRecordingOptions options;
     options.path = path;
@@ -17,7 +17,7 @@ inline bool writeAndExtract(const QString& path, ORXSimHemisphere hemisphere, OR
     options.audio = false;
     options.route = ORXSimRoute(hemisphere);
     QString error;
-    if (!ORXSimWriteRecording(options, info, &error)) {
+    if (!ORXSimWriteRecording(options, nullptr, &error)) {
         qWarning("simulator: %s", qPrintable(error));
         return false;
     }

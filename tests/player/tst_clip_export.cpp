@@ -97,7 +97,6 @@ private slots:
         clip.setOutPoint(45.0, 60.0);
         window.show();
         const QImage image = window.grab().toImage();
-        image.save(QDir::temp().filePath("orvex-clip-marks.png"));
         // The ticks' dark edges, in two groups of columns.
         QList<int> ticks;
         for (int x = 0; x < image.width(); ++x) {

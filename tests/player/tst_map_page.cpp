@@ -1,5 +1,6 @@
 // The map page in a real web engine view: marker, route, debug notices, the notice about
-// missing tiles, and the separate map window.
+// missing tiles, a page that fails to load, and the separate map window whose links go to the
+// system browser.
 #include "OrvexTest.h"
 
 #include "ORXBlackBoxData.h"
@@ -9,6 +10,7 @@
 #include "ORXTelemetryPresenter.h"
 #include "PageScript.h"
 
+#include <QDesktopServices>
 #include <QSignalSpy>
 #include <QWebEngineView>
 
@@ -22,6 +24,16 @@ bool waitForMap(ORXMapPage* page)
     return page->isMapLoaded() || (loaded.wait(30000) && loaded.first().first().toBool());
 }
 } // namespace
+
+// Stands in for the system browser.
+class BrowserStandIn : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
 
 class MapPageTest : public QObject
 {
@@ -142,18 +154,48 @@ private slots:
         }
     }
 
+    // A page that fails to load is reported and tried again; a call made meanwhile waits.
+    void failedLoadIsTriedAgain()
+    {
+        QWebEngineView view;
+        auto* page = new ORXMapPage(&view);
+        view.setPage(page);
+        page->setMapUrl(QUrl(QStringLiteral("qrc:/map/missing.htm")));
+        QSignalSpy loaded(page, &ORXMapPage::mapLoaded);
+        page->runScript(ORXMapPage::setLatLagScript(127.0, 37.5));
+        page->loadMap();
+        QVERIFY(loaded.wait(30000));
+        QCOMPARE(loaded.first().first().toBool(), false);
+        page->setMapUrl(ORXMapPage::pageUrl()); // the retry loads the real page
+        QTRY_VERIFY_WITH_TIMEOUT(page->isMapLoaded(), 30000);
+        QCOMPARE(page->failedLoads(), 0);
+        QCOMPARE(evaluate(page, QStringLiteral("ORXMarkerPosition()")).toList(), QVariantList({37.5, 127.0}));
+    }
+
     void mapWindow()
     {
+        BrowserStandIn browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
         ORXMapWindowController window;
         window.resize(300, 200);
         window.moveWindowRightBy(QRect(100, 50, 400, 500));
         QCOMPARE(window.pos(), QPoint(500, 50));
         QCOMPARE(window.size(), QSize(300, 200));
+        window.show();
         window.updateMapLat(37.5, 127.0);
         QVERIFY(waitForMap(window.mapPage()));
-        const QVariantList place = evaluate(window.mapPage(), QStringLiteral("ORXMarkerPosition()")).toList();
-        QCOMPARE(place.value(0).toDouble(), 37.5);
-        QCOMPARE(place.value(1).toDouble(), 127.0);
+        QCOMPARE(evaluate(window.mapPage(), QStringLiteral("ORXMarkerPosition()")).toList(),
+                 QVariantList({37.5, 127.0}));
+        // The attribution link opens the system browser; the map stays the page shown.
+        evaluate(
+            window.mapPage(),
+            QStringLiteral(
+                "document.querySelector('.leaflet-control-attribution a[href*=openstreetmap]').click()"));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.opened.size(), 1, 5000);
+        QCOMPARE(browser.opened.first().host(), QStringLiteral("www.openstreetmap.org"));
+        QTest::qWait(300);
+        QCOMPARE(window.mapPage()->url(), ORXMapPage::pageUrl());
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     }
 };
 

@@ -291,25 +291,17 @@ private slots:
         QCOMPARE(f.player2.time().intValue(), after);
     }
 
-    // The catch-up after a seek moves player2 to player1's place; by default player1 is
-    // sought to its own place with it, so that both pay the same seek delay.
-    void catchUpSeeksBoth_data()
-    {
-        QTest::addColumn<bool>("both");
-        QTest::newRow("both engines") << true;
-        QTest::newRow("player2 only") << false;
-    }
+    // The catch-up after a seek moves player2 to player1's place, and player1 is sought to its
+    // own place with it, so that both pay the same seek delay.
     void catchUpSeeksBoth()
     {
-        QFETCH(bool, both);
         PlaybackFixture f(kPairAndSingle);
-        f.controller->setSyncSeeksBoth(both);
         QVERIFY(f.startPlaying(0));
         f.view.positionSlider = 0.5;
         f.controller->videoPositionSliderMoved();
         f.player1.playTo(30300); // played on while player2 was still seeking
         QTRY_VERIFY(!f.controller->moving());
-        QCOMPARE(f.player1.count(QStringLiteral("setPosition")), both ? 2 : 1);
+        QCOMPARE(f.player1.count(QStringLiteral("setPosition")), 2);
         QVERIFY(qAbs(f.player1.time().intValue() - 30300) <= 1); // through a float position
         QVERIFY(qAbs(f.player2.time().intValue() - 30300) <= 1);
     }

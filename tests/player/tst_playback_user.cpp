@@ -131,6 +131,7 @@ private slots:
         QSignalSpy loaded(f.controller.get(), &ORXPlaybackController::recordingChanged);
         QVERIFY(f.startPlaying(0));
         f.playInfo.setPosition(0.4);
+        f.view.positionSlider = 0.4;
         const _AVI_GSENSOR_DATA_T sample{};
         QVERIFY(f.blackBoxData.ParseGSensor(&sample, sizeof sample)); // the recording's telemetry
         f.controller->closeRecording();
@@ -140,6 +141,7 @@ private slots:
         QVERIFY(f.blackBoxData.m_GSensors().isEmpty());
         QVERIFY(!f.playInfo.isPlaying());
         QCOMPARE(f.playInfo.position(), 0.0);
+        QCOMPARE(f.view.positionSlider, 0.0);
         QVERIFY(!f.player1.media() && !f.player2.media());
         QVERIFY(f.view.graph.isEmpty());
         QCOMPARE(loaded.last().first().toBool(), false);

@@ -1,4 +1,5 @@
-// The playback controller on two real libVLC engines, end to end on simulated recordings.
+// The playback controller on two real libVLC engines, end to end on simulated recordings:
+// start, advance, replay after the end, sound choice and frame steps.
 #include "OrvexTest.h"
 
 #include "FakePlayerView.h"
@@ -6,6 +7,7 @@
 #include "ORXMediaList.h"
 #include "ORXPlayInfo.h"
 #include "ORXPlaybackController.h"
+#include "ORXSimFrameNumber.h"
 #include "ORXSimRecording.h"
 #include "VLCMediaPlayer.h"
 #include "VLCVideoView.h"
@@ -155,6 +157,34 @@ private slots:
         QVERIFY(p.player2.isMuted());
         QCOMPARE(p.view.logos,
                  QStringList({QStringLiteral("v1_rear_logo"), QStringLiteral("v2_front_logo")}));
+    }
+
+    // Frame steps while paused: both pictures show the frame the controller names.
+    void bothPicturesShowTheSteppedFrame()
+    {
+        VlcPlayback p(m_dir.path());
+        QVERIFY(p.controller->playAtIndex(0));
+        QTRY_VERIFY_WITH_TIMEOUT(!p.controller->waitingForPlayStart() && p.video2.frameCount() > 3,
+                                 kEngineTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(p.player1.time().intValue() > 1000, kEngineTimeoutMs);
+        p.controller->clickPlayButton();
+        QTRY_VERIFY_WITH_TIMEOUT(!p.playInfo.isPlaying() && p.controller->canStepFrame(), kEngineTimeoutMs);
+        QCOMPARE(p.player1.framesPerSecond(), 15.0);
+        const auto shown = [&] {
+            return QStringLiteral("front %1, rear %2")
+                .arg(ORXSimReadFrameNumber(p.video1.currentFrame()))
+                .arg(ORXSimReadFrameNumber(p.video2.currentFrame()));
+        };
+        for (const QChar step : QStringLiteral("+++++---++")) {
+            step == QLatin1Char('+') ? p.controller->stepFrameForward() : p.controller->stepFrameBackward();
+            const qint64 frame = p.controller->stepFrame();
+            QVERIFY(frame > 0);
+            QVERIFY2(
+                QTest::qWaitFor([&] { return shown() == QStringLiteral("front %1, rear %1").arg(frame); },
+                                kEngineTimeoutMs),
+                qPrintable(QStringLiteral("frame %1: %2").arg(frame).arg(shown())));
+        }
+        QVERIFY(!p.player1.isPlaying() && !p.player2.isPlaying());
     }
 };
 

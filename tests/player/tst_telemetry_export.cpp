@@ -21,7 +21,7 @@ private slots:
     void initTestCase()
     {
         m_recording = m_dir.filePath(QStringLiteral("alwa_20230105_134501_F.avi"));
-        QVERIFY(writeAndExtract(m_recording, ORXSimHemisphere::SouthWest, &m_box, nullptr, 4));
+        QVERIFY(writeAndExtract(m_recording, ORXSimHemisphere::SouthWest, &m_box, 4));
     }
 
     void exportsWhatTheCommandWrites_data()

@@ -63,13 +63,6 @@ private slots:
         QVERIFY(isGrey(image.pixel(2, 2)));
         QCOMPARE(image.pixel(20, row(30)), qRgb(255, 255, 255)); // left axis
         QVERIFY(isGrey(image.pixel(70, row(30))));               // no bar without samples
-        // The labels stand left of the area, in white: count pixels lighter than the grey
-        // ground, so anti-aliasing and the font that happens to be found do not matter.
-        int light = 0;
-        for (int x = 0; x < 19; ++x)
-            for (int y = 0; y < kHeight; ++y)
-                light += qGray(image.pixel(x, y)) > 215;
-        QVERIFY(light > 20);
     }
 
     // Three samples: each covers a third of the width (steps 0-333, 334-667, 668-1000).

@@ -1,9 +1,12 @@
 // The player window: its layout in both modes, the right column, the recording table, the
-// loading indicator, the screen rules, and the program started as a process.
+// loading indicator, the screen rules, a pair playing with the map, and the program started
+// as a process.
 #include "OrvexTest.h"
 
 #include "CustomWindow.h"
+#include "GraphView.h"
 #include "ORXAppDelegate.h"
+#include "ORXMapPage.h"
 #include "ORXMediaList.h"
 #include "ORXMediaListTableModel.h"
 #include "ORXPlayInfo.h"
@@ -12,6 +15,7 @@
 #include "ORXScreen.h"
 #include "ORXSimRecording.h"
 #include "PMProgressIndicator.h"
+#include "PageScript.h"
 #include "TKImageButton.h"
 #include "VLCVideoView.h"
 
@@ -360,14 +364,16 @@ private slots:
         QVERIFY(!model->canDropMimeData(&text, Qt::CopyAction, -1, -1, {}));
     }
 
-    void playingPairFillsBothViews()
+    // A pair playing with the map shown: both views fill, the readouts, the trace and the map
+    // follow the front file's telemetry.
+    void playingPairFillsTheWindowAndMovesTheMap()
     {
         QTemporaryDir dir;
         for (bool front : {true, false}) {
             ORXSimRecordingOptions options;
             options.path = dir.filePath(front ? QStringLiteral("alwa_20230105_134501_F.avi")
                                               : QStringLiteral("alwa_20230105_134501_R.avi"));
-            options.durationSeconds = 4;
+            options.durationSeconds = 8;
             options.width = 320;
             options.height = 180;
             options.front = front;
@@ -378,6 +384,8 @@ private slots:
         delegate.applicationDidFinishLaunching();
         QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
         QVERIFY(waitForReload(delegate, dir.path()));
+        delegate.clickMapViewButton(); // a reload shows the list again
+        QCOMPARE(delegate.rightViewMode(), 1);
         QVERIFY(delegate.playback()->playAtIndex(0));
         QTRY_VERIFY_WITH_TIMEOUT(delegate.video1View()->isVisible() && delegate.video2View()->isVisible(),
                                  10000);
@@ -392,8 +400,20 @@ private slots:
         const QImage shot = delegate.window()->grab().toImage();
         const QPoint middle =
             delegate.video1View()->mapTo(delegate.window(), delegate.video1View()->rect().center());
-        const QColor centre = shot.pixelColor(middle * shot.devicePixelRatio());
-        QVERIFY2(centre != QColor(Qt::black), "the large view shows no picture");
+        QVERIFY2(shot.pixelColor(middle * shot.devicePixelRatio()) != QColor(Qt::black),
+                 "the large view shows no picture");
+
+        QTRY_VERIFY_WITH_TIMEOUT(
+            child<QLabel>(delegate, "speedField")->text().endsWith(QLatin1String("Km/h")), 30000);
+        QVERIFY(child<QLabel>(delegate, "gsensorXField")->text().startsWith(QLatin1String("X=")));
+        QCOMPARE(child<GraphView>(delegate, "graphView")->values().size(), 80);
+        ORXMapPage* page = delegate.mapPage();
+        QTRY_VERIFY_WITH_TIMEOUT(page->isMapLoaded(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(evaluate(page, QStringLiteral("ORXRoutePointCount()")).toInt() > 5, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(evaluate(page, QStringLiteral("ORXMarkerPosition()")).toList().size() == 2,
+                                 10000);
+        const QVariantList place = evaluate(page, QStringLiteral("ORXMarkerPosition()")).toList();
+        QVERIFY(place.at(0).toDouble() > 0 && place.at(1).toDouble() > 0); // the sample drive is north-east
         delegate.playback()->stopPlay();
     }
 

@@ -169,22 +169,22 @@ private slots:
         QVERIFY(shared);
         QCOMPARE(PMProgressIndicatorController::sharedInstance(), shared);
         QCOMPARE(shared->dockIcon().size(), QSize(128, 128));
+        const auto windowIcon = [] {
+            return QGuiApplication::windowIcon()
+                .pixmap(QSize(128, 128), 1.0)
+                .toImage()
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
         {
             PMProgressIndicator indicator; // uses the shared controller
             indicator.setDoubleValue(50);
             QCOMPARE(shared->numProgressIndicators(), 1);
             shared->drawProgressIndicators();
-            const QImage icon = QGuiApplication::windowIcon().pixmap(QSize(128, 128), 1.0).toImage();
-            QVERIFY(icon.convertToFormat(QImage::Format_ARGB32_Premultiplied) !=
-                    shared->dockIcon().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+            QVERIFY(windowIcon() != shared->dockIcon().convertToFormat(QImage::Format_ARGB32_Premultiplied));
         }
         QCOMPARE(shared->numProgressIndicators(), 0);
         shared->drawProgressIndicators();
-        QCOMPARE(QGuiApplication::windowIcon()
-                     .pixmap(QSize(128, 128), 1.0)
-                     .toImage()
-                     .convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                 shared->dockIcon());
+        QCOMPARE(windowIcon(), shared->dockIcon());
     }
 };
 

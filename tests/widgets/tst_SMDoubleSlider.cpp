@@ -3,7 +3,9 @@
 #include "OrvexTest.h"
 
 #include "EcoSliderAxisView.h"
+#include "ORXImage.h"
 #include "SMDoubleSlider.h"
+#include "WidgetTestSupport.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -11,9 +13,10 @@
 #include <QVBoxLayout>
 
 namespace {
-void sendMouse(SMDoubleSlider& s, QEvent::Type type, double value, Qt::MouseButtons held)
+// At a value's place, `nudge` pixels right of it.
+void sendMouse(SMDoubleSlider& s, QEvent::Type type, double value, Qt::MouseButtons held, double nudge = 0)
 {
-    const QPointF at(s.positionForValue(value), s.height() / 2.0);
+    const QPointF at(s.positionForValue(value) + nudge, s.height() / 2.0);
     QMouseEvent event(type, at, s.mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
                       held, Qt::NoModifier);
     QApplication::sendEvent(&s, &event);
@@ -81,7 +84,7 @@ private slots:
         QTest::addColumn<double>("hi0");
         QTest::addColumn<double>("press");
         QTest::addColumn<int>("nudge");
-        QTest::addColumn<double>("dragTo");
+        QTest::addColumn<double>("dragTo"); // -1: no drag
         QTest::addColumn<bool>("lowKnob");
         QTest::addColumn<double>("lo");
         QTest::addColumn<double>("hi");
@@ -93,34 +96,50 @@ private slots:
             << 0.0 << 0.0 << 0.0 << -2 << 40.0 << false << 0.0 << 40.0;
         QTest::newRow("stacked above the minimum: low moves")
             << 50.0 << 50.0 << 50.0 << -2 << 20.0 << true << 20.0 << 50.0;
+        // Pressed beside the high knob: it comes to the mouse, 2 pixels (0.7) right of the value.
         QTest::newRow("right of low centre, left of high: high")
-            << 30.0 << 70.0 << 30.0 << 2 << 45.0 << false << 30.0 << 45.0;
-        QTest::newRow("press left of low brings low")
-            << 30.0 << 70.0 << 10.0 << 0 << -1.0 << true << 10.0 << 70.0;
+            << 30.0 << 70.0 << 30.0 << 2 << 45.0 << false << 30.0 << 45.7;
+        QTest::newRow("press left of low brings low, then drags")
+            << 30.0 << 70.0 << 10.0 << 0 << 20.0 << true << 20.0 << 70.0;
         QTest::newRow("press between moves high")
             << 30.0 << 70.0 << 40.0 << 0 << -1.0 << false << 30.0 << 40.0;
     }
     void knobChoiceAndDrag()
     {
-        QFETCH(double, lo0);
-        QFETCH(double, hi0);
         QFETCH(double, press);
         QFETCH(int, nudge);
         QFETCH(double, dragTo);
-        QFETCH(bool, lowKnob);
+        QFETCH(double, lo0);
+        QFETCH(double, hi0);
         Slider t(lo0, hi0);
-        const double pressAt = t.s.valueForPosition(t.s.positionForValue(press) + nudge);
-        sendMouse(t.s, QEvent::MouseButtonPress, pressAt, Qt::LeftButton);
-        QCOMPARE(t.s.trackingLoKnob(), lowKnob);
+        sendMouse(t.s, QEvent::MouseButtonPress, press, Qt::LeftButton, nudge);
+        QTEST(t.s.trackingLoKnob(), "lowKnob");
         // The mouse keeps its place on the knob while it drags.
-        const double dragAt = t.s.valueForPosition(t.s.positionForValue(dragTo) + nudge);
+        const double releaseAt = dragTo >= 0 ? dragTo : press;
         if (dragTo >= 0)
-            sendMouse(t.s, QEvent::MouseMove, dragAt, Qt::LeftButton);
-        sendMouse(t.s, QEvent::MouseButtonRelease, dragTo >= 0 ? dragAt : pressAt, Qt::NoButton);
+            sendMouse(t.s, QEvent::MouseMove, dragTo, Qt::LeftButton, nudge);
+        sendMouse(t.s, QEvent::MouseButtonRelease, releaseAt, Qt::NoButton, nudge);
         QFETCH(double, lo);
         QFETCH(double, hi);
-        QVERIFY2(qAbs(t.s.doubleLoValue() - lo) < 1, qPrintable(QString::number(t.s.doubleLoValue())));
-        QVERIFY2(qAbs(t.s.doubleHiValue() - hi) < 1, qPrintable(QString::number(t.s.doubleHiValue())));
+        QVERIFY2(qAbs(t.s.doubleLoValue() - lo) < 0.1, qPrintable(QString::number(t.s.doubleLoValue())));
+        QVERIFY2(qAbs(t.s.doubleHiValue() - hi) < 0.1, qPrintable(QString::number(t.s.doubleHiValue())));
+        // The knobs are drawn at their images' size, centred on the track's height.
+        const QRectF knob = t.s.knobRect(true);
+        QCOMPARE(knob.size(), QSizeF(ORXImage::naturalSize(QStringLiteral("eco_knob_left"))));
+        QCOMPARE(knob.center().y(), 15.0);
+    }
+
+    // A pressed knob is veiled lighter, its edge included.
+    void pressedKnobIsLighter()
+    {
+        Slider t(30, 70);
+        const QRectF knob = t.s.knobRect(false);
+        const QPoint centre = knob.center().toPoint(), edge(int(knob.left()), centre.y());
+        const QImage before = WidgetTest::render(t.s);
+        sendMouse(t.s, QEvent::MouseButtonPress, 70, Qt::LeftButton);
+        const QImage pressed = WidgetTest::render(t.s);
+        QVERIFY(pressed.pixelColor(centre).lightness() > before.pixelColor(centre).lightness());
+        QVERIFY(pressed.pixelColor(edge).lightness() >= before.pixelColor(edge).lightness());
     }
 
     void boundValuesFollowDragOrRelease_data()
@@ -213,6 +232,7 @@ private slots:
             QCOMPARE(tick.height(), EcoSliderAxisView::isLongTick(i) ? 8.0 : 5.0);
         }
         QVERIFY(qAbs(axis->tickRect(21).center().x() - (offset + slider->trackRight())) <= 1);
+        QCOMPARE(slider->height(), slider->sizeHint().height()); // only the width follows the window
     }
 };
 
