@@ -96,18 +96,6 @@ private slots:
         QVERIFY(box.m_NMEAs().isEmpty());
     }
 
-    void snapshotsAccumulate()
-    {
-        ORXBlackBoxData box;
-        QByteArray text = kGga + kRmc;
-        box.ParseNMEA(text.data(), int32_t(text.size()));
-        QCOMPARE(box.m_NMEAs().size(), 2);
-        QCOMPARE(box.m_NMEAs().at(0).Now.wYear, 0);    // before the RMC
-        QCOMPARE(box.m_NMEAs().at(1).Now.wYear, 2094); // after it
-        QCOMPARE(box.m_NMEAs().at(1).NS, 'S');         // GGA's letter carried over
-        QCOMPARE(box.m_NMEAs().at(1).SatelliteUsedCount, 8u);
-    }
-
     void gsensorConversion()
     {
         ORXBlackBoxData box;
