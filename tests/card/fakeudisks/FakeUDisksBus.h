@@ -1,7 +1,7 @@
 #pragma once
 
-// Test support: a private dbus-daemon with the stand-in UDisks2 service (orvex-fake-udisks)
-// on it. The environment variable ORVEX_UDISKS_BUS is pointed at it while the object lives,
+// Test support: a private dbus-daemon with the stand-in UDisks2 service (the python-dbusmock
+// template udisks2.py beside this file) on it. The environment variable ORVEX_UDISKS_BUS is pointed at it while the object lives,
 // so the discovery code talks real D-Bus to it.
 
 #include <QDBusConnection>
@@ -15,7 +15,7 @@
 #include <QTemporaryDir>
 
 #ifndef ORVEX_FAKE_UDISKS
-#error "ORVEX_FAKE_UDISKS must name the orvex-fake-udisks executable"
+#error "ORVEX_FAKE_UDISKS must name the udisks2.py template"
 #endif
 
 class FakeUDisksBus
@@ -68,7 +68,13 @@ public:
         config.close();
         QFile::remove(logPath());
         m_service.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_service.start(QStringLiteral(ORVEX_FAKE_UDISKS), {configPath, m_address});
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_address);
+        m_service.setProcessEnvironment(env);
+        const QJsonObject parameters{{"config", configPath}};
+        m_service.start(QStringLiteral("/usr/bin/python3"),
+                        {"-m", "dbusmock", "--session", "-l", "/dev/null", "-t", QStringLiteral(ORVEX_FAKE_UDISKS),
+                         "-p", QString::fromUtf8(QJsonDocument(parameters).toJson(QJsonDocument::Compact))});
         if (!m_service.waitForStarted(5000) || !m_service.waitForReadyRead(5000) ||
             m_service.readLine().trimmed() != "ready")
             return false;
