@@ -239,7 +239,7 @@ void ORXCardFormatterTest::fails()
             },
             Qt::DirectConnection);
     const TKUSBDiskEntity disk = *findUSBDiskByDevice("sdz");
-    QCOMPARE(disk.volumeUUID(), FakeUDisksBus::serialOf("sdz"));
+    QCOMPARE(disk.volumeUUID(), QStringLiteral("9DF4-BC49"));
     const ORXFormatResult result = formatter.format(disk, true);
     QVERIFY(!result.success);
     const bool refusedByTool = pkexec != "pkexec";

@@ -1,7 +1,7 @@
 '''A stand-in for the UDisks2 daemon on a private bus, as a python-dbusmock template.
 
-Run by FakeUDisksBus.h: python3 -m dbusmock --session -l /dev/null -t udisks2.py -p '{"config": "fake.json"}'.
-The JSON file describes the drives and blocks; the service exports them through the
+Run by FakeUDisksBus.h: python3 -m dbusmock --session -l /dev/null -t udisks2.py -p CONFIG,
+where the JSON object CONFIG describes the drives and blocks; the service exports them through the
 ObjectManager, with Mount/Unmount/SetLabel on the filesystems. A mount is a symbolic link
 <mountRoot>/<label> to the block's backing folder, so the files of a volume survive an
 unmount and a rename. Every filesystem call is appended to the log file.
@@ -14,7 +14,6 @@ org.orvex.FakeUDisks swaps, removes and inserts cards and announces it with
 InterfacesRemoved / InterfacesAdded, as the daemon does.
 '''
 
-import json
 import os
 import shutil
 import sys
@@ -146,9 +145,15 @@ def announce(block, added):
         root.EmitSignal(MANAGER, 'InterfacesRemoved', 'oas', [block_path(block['id']), list(ifaces.keys())])
 
 
-def load(mock, parameters):
-    with open(parameters['config'], encoding='utf-8') as f:
-        config = json.load(f)
+def serial_of(block_id):
+    '''A FAT serial in blkid's form made from the id, the same in every run.'''
+    n = 0x5EED0000
+    for c in block_id:
+        n = (n * 31 + ord(c)) & 0xffffffff
+    return f'{n >> 16:04X}-{n & 0xffff:04X}'
+
+
+def load(mock, config):
     S.update(mountRoot=config.get('mountRoot', ''), log=config.get('log', ''),
              fail=set(config.get('fail', [])), hideFilesystemMs=config.get('hideFilesystemMs', 0),
              probeDelayMs=config.get('probeDelayMs', 0), automount=config.get('automount', False),
@@ -157,7 +162,8 @@ def load(mock, parameters):
         drive.setdefault('mediaDetected', int(1.7e15))
     os.makedirs(S['mountRoot'], exist_ok=True)
     for block in config.get('blocks', []):
-        block.update(present=block.get('present', True), mountPoint='', label=block.get('label', ''))
+        block.update(present=block.get('present', True), mountPoint='', label=block.get('label', ''),
+                     uuid=block.get('uuid', serial_of(block['id'])))
         probe_image(block, False)
         if block.get('backing'):
             os.makedirs(block['backing'], exist_ok=True)
