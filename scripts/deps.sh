@@ -9,7 +9,7 @@ packages=(
   qt6-webengine-dev qt6-webengine-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-translations-l10n libqt6opengl6-dev qt6-image-formats-plugins
   libvlc-dev vlc-plugin-base vlc-plugin-video-output
-  dosfstools mtools pkexec ffmpeg gpsbabel dbus xvfb xauth
+  dosfstools mtools pkexec ffmpeg gpsbabel dbus python3-dbusmock xvfb xauth
   clang libclang-rt-14-dev libjs-leaflet poppler-utils
   fonts-dejavu-core
   file lintian desktop-file-utils appstream librsvg2-bin help2man pngquant

@@ -28,6 +28,7 @@ void ORXByteSizeTest::formatByteSize_data()
     QTest::newRow("one and a half k") << quint64(1536) << "1.5 kB";
     QTest::newRow("ten k") << 10 * K << "10 kB";
     QTest::newRow("1023.5 k goes up a unit") << quint64(1048064) << "1.0 MB";
+    QTest::newRow("quotient exactly 1024 is divided again") << M + 600 << "1.0 MB";
     QTest::newRow("7.4 GB card") << quint64(7948206080) << "7.4 GB";
     QTest::newRow("remainder 1000 rounds to next whole") << quint64(2024) << "2.0 kB";
     QTest::newRow("9 and 1000 gives 10") << 9 * K + 1000 << "10 kB";

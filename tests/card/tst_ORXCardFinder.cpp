@@ -16,6 +16,7 @@ private slots:
     void findUSBVolume_data();
     void findUSBVolume();
     void noVolumesKeepsChoice();
+    void renamePolicy();
 
 private:
     static void writeFile(const QString& path, qsizetype size)
@@ -71,17 +72,23 @@ void ORXCardFinderTest::findUSBVolume_data()
     QTest::addColumn<QString>("path"); // relative to the mount root, empty when none is set
     QTest::addColumn<QStringList>("calls");
     const QStringList rename{"Unmount sdb1", "SetLabel sdb1 ORVEX", "Mount sdb1"};
-    QTest::newRow("card named ORVEX") << "ORVEX" << 428 << "" << "ORVEX/config.bin" << QStringList{};
-    QTest::newRow("renamed") << "NO NAME" << 428 << "" << "ORVEX/config.bin" << rename;
-    QTest::newRow("short config.bin") << "NO NAME" << 427 << "" << "" << QStringList{};
-    QTest::newRow("long config.bin") << "ORVEX" << 429 << "" << "" << QStringList{};
-    QTest::newRow("no config.bin") << "ORVEX" << -1 << "" << "" << QStringList{};
-    QTest::newRow("unmount refused: kept as it is")
-        << "NO NAME" << 428 << "Unmount" << "NO NAME/config.bin" << QStringList{"Unmount sdb1"};
-    QTest::newRow("label refused: mounted again, old name")
-        << "NO NAME" << 428 << "SetLabel" << "NO NAME/config.bin" << rename;
+    QTest::newRow("card named ORVEX") << "ORVEX" << 428 << ""
+                                      << "ORVEX/config.bin" << QStringList{};
+    QTest::newRow("renamed") << "NO NAME" << 428 << ""
+                             << "ORVEX/config.bin" << rename;
+    QTest::newRow("short config.bin") << "NO NAME" << 427 << ""
+                                      << "" << QStringList{};
+    QTest::newRow("long config.bin") << "ORVEX" << 429 << ""
+                                     << "" << QStringList{};
+    QTest::newRow("no config.bin") << "ORVEX" << -1 << ""
+                                   << "" << QStringList{};
+    QTest::newRow("unmount refused: kept as it is") << "NO NAME" << 428 << "Unmount"
+                                                    << "NO NAME/config.bin" << QStringList{"Unmount sdb1"};
+    QTest::newRow("label refused: mounted again, old name") << "NO NAME" << 428 << "SetLabel"
+                                                            << "NO NAME/config.bin" << rename;
     QTest::newRow("mount refused: old name back, mounted again")
-        << "NO NAME" << 428 << "Mount" << "" << (rename + QStringList{"SetLabel sdb1 NO NAME", "Mount sdb1"});
+        << "NO NAME" << 428 << "Mount"
+        << "" << (rename + QStringList{"SetLabel sdb1 NO NAME", "Mount sdb1"});
 }
 
 void ORXCardFinderTest::findUSBVolume()
@@ -133,6 +140,28 @@ void ORXCardFinderTest::noVolumesKeepsChoice()
     finder.findUSBVolume();
     QVERIFY(finder.settingFilePath().isEmpty());
     QVERIFY(!finder.selectedUSBDisk());
+}
+
+// The policy can keep the card from being renamed; a rename reports the old and new path once.
+void ORXCardFinderTest::renamePolicy()
+{
+    FakeUDisksBus bus;
+    QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)},
+                      {bus.volume("sdb1", "r", "NO NAME", 8e9)}));
+    writeFile(bus.backing("sdb1") + "/config.bin", 428);
+    ORXCardFinder finder;
+    finder.setRenamePolicy([](const TKUSBDiskEntity&) { return false; });
+    finder.findUSBVolume();
+    QVERIFY(finder.renameRefused());
+    QCOMPARE(finder.settingFilePath(), bus.mountRoot() + "/NO NAME/config.bin");
+    QVERIFY(bus.calls().isEmpty());
+    finder.setRenamePolicy([](const TKUSBDiskEntity&) { return true; });
+    finder.findUSBVolume();
+    QVERIFY(!finder.renameRefused());
+    QCOMPARE(finder.renamedFrom() + ' ' + finder.renamedTo(),
+             bus.mountRoot() + "/NO NAME " + bus.mountRoot() + "/ORVEX");
+    finder.findUSBVolume();
+    QVERIFY(finder.renamedFrom().isEmpty() && finder.renamedTo().isEmpty());
 }
 
 ORVEX_TEST(ORXCardFinderTest)

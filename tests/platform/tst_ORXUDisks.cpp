@@ -31,6 +31,7 @@ private slots:
         QVERIFY(!card.readOnly && !card.whole && card.isMounted() && card.removable);
         QCOMPARE(card.connectionBus, QStringLiteral("usb"));
         QCOMPARE(card.model, QStringLiteral("Generic SD Card Reader"));
+        QCOMPARE(card.timeMediaDetected, quint64(1700000000000000));
         const ORXBlockDevice& disk = devices->at(1);
         QVERIFY(disk.readOnly && disk.whole && !disk.removable);
         QCOMPARE(disk.model, QStringLiteral("WDC"));
@@ -53,13 +54,14 @@ private slots:
         notMounted.insert("mounted", false);
         QVERIFY(bus.start({FakeUDisksBus::drive("reader", "usb", true, false)},
                           {noDevice, noSize, noReadOnly, lostDrive, notMounted,
-                           bus.volume("sdb1", "reader", "ORVEX", 1e9)}));
+                           bus.volume("sdb1", "reader", "ORVEX", 1e9), bus.volume("loop0", "", "L", 1e9)}));
         const auto devices = ORXUDisks().blockDevices();
         QVERIFY(devices);
-        QCOMPARE(devices->size(), 2);
+        QCOMPARE(devices->size(), 3);
         QCOMPARE(devices->at(0).deviceName, QStringLiteral("sdf1"));
         QVERIFY(!devices->at(0).isMounted());
         QCOMPARE(devices->at(1).deviceName, QStringLiteral("sdb1"));
+        QVERIFY(devices->at(2).drivePath.isEmpty() && !devices->at(2).removable); // no drive
     }
 
     void noServiceGivesNothing()

@@ -1,8 +1,8 @@
 #pragma once
 
-// Test support: a private dbus-daemon with the stand-in UDisks2 service (orvex-fake-udisks)
-// on it. The environment variable ORVEX_UDISKS_BUS is pointed at it while the object lives,
-// so the discovery code talks real D-Bus to it.
+// Test support: a private dbus-daemon with the stand-in UDisks2 service on it (udisks2.py
+// beside this file, run by python-dbusmock). The environment variable ORVEX_UDISKS_BUS is
+// pointed at it while the object lives, so the discovery code talks real D-Bus to it.
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -15,7 +15,7 @@
 #include <QTemporaryDir>
 
 #ifndef ORVEX_FAKE_UDISKS
-#error "ORVEX_FAKE_UDISKS must name the orvex-fake-udisks executable"
+#error "ORVEX_FAKE_UDISKS must name the udisks2.py template"
 #endif
 
 class FakeUDisksBus
@@ -57,19 +57,19 @@ public:
         stopService();
         if (m_address.isEmpty())
             return false;
-        options.insert(QStringLiteral("drives"), drives);
-        options.insert(QStringLiteral("blocks"), blocks);
-        options.insert(QStringLiteral("mountRoot"), mountRoot());
-        options.insert(QStringLiteral("log"), logPath());
-        const QString configPath = root() + QStringLiteral("/fake.json");
-        QFile config(configPath);
-        if (!config.open(QIODevice::WriteOnly) || config.write(QJsonDocument(options).toJson()) < 0)
-            return false;
-        config.close();
+        options.insert("drives", drives);
+        options.insert("blocks", blocks);
+        options.insert("mountRoot", mountRoot());
+        options.insert("log", logPath());
         QFile::remove(logPath());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DBUS_SESSION_BUS_ADDRESS", m_address);
+        m_service.setProcessEnvironment(env);
         m_service.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_service.start(QStringLiteral(ORVEX_FAKE_UDISKS), {configPath, m_address});
-        if (!m_service.waitForStarted(5000) || !m_service.waitForReadyRead(5000) ||
+        m_service.start("/usr/bin/python3",
+                        {"-m", "dbusmock", "--session", "-l", "/dev/null", "-t", ORVEX_FAKE_UDISKS, "-p",
+                         QJsonDocument(options).toJson(QJsonDocument::Compact)});
+        if (!m_service.waitForStarted(5000) || !m_service.waitForReadyRead(10000) ||
             m_service.readLine().trimmed() != "ready")
             return false;
         qputenv("ORVEX_UDISKS_BUS", m_address.toLocal8Bit());
@@ -107,33 +107,16 @@ public:
                 {"model", model}};
     }
 
-    // A block with a mounted file system at <mountRoot>/<label>, its files in backing(id).
+    // A block with a mounted file system at <mountRoot>/<label>, its files in backing(id); its
+    // FAT serial is made from the id, the same in every run.
     QJsonObject volume(const QString& id, const QString& driveId, const QString& label, double size,
                        bool partition = true, bool readOnly = false) const
     {
-        return {{"id", id},
-                {"device", QStringLiteral("/dev/") + id},
-                {"size", size},
-                {"readOnly", readOnly},
-                {"drive", driveId},
-                {"label", label},
-                {"filesystem", true},
-                {"partition", partition},
-                {"mounted", true},
-                {"backing", backing(id)},
-                {"uuid", serialOf(id)}};
-    }
-
-    // A FAT serial in blkid's form made from the id, the same in every run.
-    static QString serialOf(const QString& id)
-    {
-        quint32 n = 0x5EED0000;
-        for (const QChar c : id)
-            n = n * 31 + c.unicode();
-        return QStringLiteral("%1-%2")
-            .arg(n >> 16, 4, 16, QLatin1Char('0'))
-            .arg(n & 0xffff, 4, 16, QLatin1Char('0'))
-            .toUpper();
+        return {{"id", id},           {"device", QStringLiteral("/dev/") + id},
+                {"size", size},       {"readOnly", readOnly},
+                {"drive", driveId},   {"label", label},
+                {"filesystem", true}, {"partition", partition},
+                {"mounted", true},    {"backing", backing(id)}};
     }
 
     // Test interface of the service: "SwapCard" (id, new serial), "RemoveCard" (id),

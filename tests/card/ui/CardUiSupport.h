@@ -9,16 +9,9 @@
 #include <QMessageBox>
 #include <QWidget>
 
-// Shared by the card window tests, which wear the program's own look (ORXTheme): pictures
-// for a person to look at, and the open alert of a window.
+// Shared by the card window tests, which wear the program's own look (ORXTheme): the open
+// alert of a window.
 namespace CardUi {
-
-// Pictures of the windows in /tmp/orvex-card-ui; not compared by the tests.
-inline void saveShot(QWidget* widget, const QString& name)
-{
-    QDir().mkpath(QStringLiteral("/tmp/orvex-card-ui"));
-    widget->grab().save(QStringLiteral("/tmp/orvex-card-ui/%1.png").arg(name));
-}
 
 // The window-modal alert or question open on the window, if any.
 inline QMessageBox* openBox(QWidget* window)

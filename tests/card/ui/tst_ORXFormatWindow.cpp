@@ -114,14 +114,12 @@ void ORXFormatWindowTest::formatsAfterConfirmation()
     QCOMPARE(window.ui()->usbDiskCombo->currentText(), disk.displayString());
     QCOMPARE(window.ui()->allocationUnitField->text(), QStringLiteral("16 KB"));
     QCOMPARE(window.ui()->pathField->text(), "sdz   " + disk.mountPath());
-    CardUi::saveShot(&window, "format-window");
     // The question names the disk, its device, size and volume name; Enter keeps the card.
     const QString question = CardUi::boxText(box);
     for (const QString& part : {disk.displayString(), QStringLiteral("/dev/sdz"),
                                 QStringLiteral("4294967296"), QStringLiteral("NO NAME")})
         QVERIFY2(question.contains(part), qPrintable(question));
     QCOMPARE(box->defaultButton()->objectName(), QStringLiteral("confirmCancelButton"));
-    CardUi::saveShot(box, "format-confirm");
 
     box->findChild<QPushButton*>("confirmFormatButton")->click();
     QVERIFY(window.isFormatting());
@@ -129,7 +127,6 @@ void ORXFormatWindowTest::formatsAfterConfirmation()
     QVERIFY(!window.ui()->cancelButton->isEnabled());
     QVERIFY(icon.containsProgressIndicator(window.ui()->progressBar)); // on the launcher icon too
     QVERIFY(!window.close());
-    CardUi::saveShot(&window, "format-running");
 
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
     QCOMPARE(finished.first(), (QVariantList{"sdz", true}));
@@ -184,7 +181,6 @@ void ORXFormatWindowTest::refusedWithoutFormatting()
         QCOMPARE(finished.first(), (QVariantList{"sdz", false}));
         const QString alert = CardUi::boxText(CardUi::openBox(&window));
         QVERIFY2(alert.endsWith(told), qPrintable(alert));
-        CardUi::saveShot(CardUi::openBox(&window), "format-failed-" + step);
     }
     QCOMPARE(finished.count(), step == "decline" ? 0 : 1);
     QCOMPARE(bootSector(), QByteArray(512, '\0')); // nothing erased

@@ -76,7 +76,6 @@ void ORXTimeSetupWindowTest::pickersAndToday()
     QCOMPARE(ui->datePicker->minimumDate(), QDate(1, 1, 1));
     QCOMPARE(ui->datePicker->maximumDate(), QDate(9999, 12, 31));
     QTRY_VERIFY(!window.isBusy());
-    CardUi::saveShot(&window, "clock-window");
 
     // "Today" sets the date only, and unticks itself.
     ui->nowDaySettingChk->click();
@@ -173,7 +172,6 @@ void ORXTimeSetupWindowTest::writesClockFile()
         QVERIFY(panel);
         // Proposes "timeset" of the type cfg.
         QCOMPARE(panel->selectedFiles().value(0).section('/', -1), QStringLiteral("timeset.cfg"));
-        CardUi::saveShot(panel, "clock-save-dialog");
         panel->setDirectory(folder.path());
         panel->selectFile(typedName);
         static_cast<QDialog*>(panel)->accept(); // as the Save button does
@@ -182,7 +180,6 @@ void ORXTimeSetupWindowTest::writesClockFile()
     QMessageBox* done = CardUi::openBox(window);
     if (written.isEmpty()) {
         QCOMPARE(done->text(), ORXLocalizedString("time.write_failed"));
-        CardUi::saveShot(done, "clock-write-failed");
         done->buttons().constFirst()->click();
         QTest::qWait(50);
         QVERIFY(window->isVisible());
