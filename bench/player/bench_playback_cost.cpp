@@ -185,7 +185,7 @@ bool measure(ORXAppDelegate& delegate, bool full, int rate, int seconds, bool wi
     QElapsedTimer wall;
     wall.start();
     const qint64 limitMs = qint64(seconds) * 1000 / rate * 3 / 2 + 5000;
-    waitUntil(
+    waitIdleUntil(
         [&] {
             return engines[0]->time().intValue() - time0 >= qint64(seconds) * 1000 ||
                    wall.elapsed() > limitMs;
