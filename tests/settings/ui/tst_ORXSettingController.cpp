@@ -18,6 +18,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -211,8 +212,9 @@ private slots:
         QCOMPARE(ORXUserDefaults::externalRearCamera(), 1);
     }
 
-    // Save writes the card's file with the plate flag and checksum and closes the window
-    // after the message; Initialize keeps the zone, summer time and voice language.
+    // Save (the button) writes the card's file with the plate flag and checksum and closes the
+    // window after the message, not before; Initialize keeps the zone, summer time and voice
+    // language.
     void saveToCard()
     {
         FakeUDisksBus bus;
@@ -223,13 +225,14 @@ private slots:
         auto window = openWindow();
         QVERIFY(window);
         window->filedata()->Brightness1 = 7;
-        window->onSaveDefaultSetting();
+        window->findChild<QPushButton*>("resetButton")->click();
         QCOMPARE(window->filedata()->time_gmt, 22);
         QCOMPARE(window->filedata()->Brightness1, 7u);
         QCOMPARE(segment(window.get(), "videoEncodingBitrate")->selectedSegment(), 1);
         segment(window.get(), "videoEncodingBitrate")->segmentButton(0)->click();
         QSignalSpy saved(window.get(), &ORXSettingController::saveFinished);
-        window->onSave();
+        window->findChild<QPushButton*>("saveButton")->click();
+        QVERIFY(!window->close()); // not while the file is being written
         QVERIFY(saved.wait(10000));
         QCOMPARE(saved.at(0).at(0).toBool(), true);
         _FILEDATA written;
