@@ -2,13 +2,16 @@
 
 #include "FakeUDisksBus.h"
 #include "ORXDriveLogViewController.h"
+#include "ORXLocalizedString.h"
 #include "ORXObdCameraChoice.h"
+#include "ORXSegmentedControl.h"
 #include "ORXSettingController.h"
 #include "ORXSettingDriveLogPage.h"
 #include "ORXSimCardFiles.h"
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableView>
@@ -80,9 +83,20 @@ private slots:
         QCOMPARE(window->tabCount(), obd ? 8 : 7);
         QCOMPARE(pageClass(window.get(), 2),
                  obd ? QString("ORXSettingForObdViewController") : QString("ORXSettingForGpsViewController"));
+        auto* tabs = window->findChild<ORXSegmentedControl*>("functionSegmentedControl");
+        QCOMPARE(tabs->label(2), ORXLocalizedString(obd ? "setting.obd" : "setting.gps"));
+        // The log pages are read once and kept, out of sight, when another tab is chosen.
+        QList<QPointer<QWidget>> logPages;
         QCOMPARE(rowsShown(window.get(), ORXSettingController::kDriveInfoTab), kORXSimLogRecords);
-        if (obdLogOnCard)
+        logPages << window->targetController();
+        if (obdLogOnCard) {
             QCOMPARE(rowsShown(window.get(), ORXSettingController::kObdLogTab), kORXSimLogRecords);
+            logPages << window->targetController();
+        }
+        window->changeViewController(0);
+        QTest::qWait(10); // pages that go are deleted later
+        for (const QPointer<QWidget>& page : logPages)
+            QVERIFY(page && !page->isVisible());
         if (obd) {
             QVERIFY(window->grab().save(QStringLiteral("/tmp/orvex-settings-obd-log-tab.png")));
             return;
