@@ -210,12 +210,16 @@ void ORXSettingController::changeViewController(int index)
         }
         page->onHide();
     }
-    // The drive-log page is kept for the life of the window; every other page goes.
+    // The drive-log pages are kept for the life of the window, hidden and owned by it (out of
+    // the scroll area they have no parent: a read still running would outlive the window and
+    // put its message over a window that is gone); every other page goes.
     QWidget* previous = m_ui->targetView->takeWidget();
-    if (previous && previous != m_driveInfoController && previous != m_obdLogController)
+    if (previous && previous != m_driveInfoController && previous != m_obdLogController) {
         previous->deleteLater();
-    else if (previous)
+    } else if (previous) {
         previous->hide();
+        previous->setParent(this);
+    }
 
     QWidget* page = createPage(index);
     m_targetController = page;
