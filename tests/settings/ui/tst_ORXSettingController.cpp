@@ -323,6 +323,13 @@ private slots:
             QVERIFY2(page->minimumSizeHint().width() <= view->viewport()->width(),
                      qPrintable(QString::number(tab)));
         }
+        // The rear frame rates follow the mains frequency of the record shown (50 Hz: 25 fps).
+        for (const auto& [gamma, first] : {std::pair(0, "30fps"), std::pair(1, "25fps")}) {
+            window->filedata()->Gamma = gamma;
+            window->changeViewController(1);
+            window->changeViewController(0);
+            QCOMPARE(segment(window.get(), "rearfpsSeg")->label(0), ORXLocalizedString(first));
+        }
     }
 };
 
