@@ -2,14 +2,21 @@
 #include "ORXVersion.h"
 #include "OrvexTest.h"
 
-#include <QFile>
+#include <QCryptographicHash>
+#include <QDirIterator>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 // orvex-cli --help, COMMAND --help and --version: the synopsis the manual page is made from,
-// and the README's command list kept in step with it.
+// and the README's command list kept in step with it. Every refusal of every command: bad
+// input (exit 1) is one line naming the file and why, a wrong command line (exit 2) the
+// reason and the command's usage; nothing is written either way.
 class ORXCliHelpTest : public QObject
 {
     Q_OBJECT
+
+    QTemporaryDir m_dir; // also the CLI's home
+    QProcessEnvironment m_env = QProcessEnvironment::systemEnvironment();
 
     // The "orvex-cli ..." synopsis lines of a help text.
     static QStringList synopses(const QByteArray& help)
@@ -22,7 +29,32 @@ class ORXCliHelpTest : public QObject
         return lines;
     }
 
+    // Every file under the test folder with a hash of its bytes.
+    QStringList files() const
+    {
+        QStringList list;
+        for (QDirIterator it(m_dir.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+            const QString path = it.next();
+            list << path + ' ' + QCryptographicHash::hash(cliReadFile(path), QCryptographicHash::Md5).toHex();
+        }
+        list.sort();
+        return list;
+    }
+
 private slots:
+    void initTestCase()
+    {
+        m_env.insert("XDG_CONFIG_HOME", m_dir.path());
+        m_env.insert("HOME", m_dir.path());
+        QVERIFY(QDir(m_dir.path()).mkpath("rear"));
+        QVERIFY(cliWriteFile(m_dir.filePath("rear/alwa_20230105_134501_R.avi"), {}));
+        QVERIFY(cliWriteFile(m_dir.filePath("x.avi"), "not a recording"));
+        QVERIFY(cliWriteFile(m_dir.filePath("long.bin"), QByteArray(429, 'c')));
+        QVERIFY(cliWriteFile(m_dir.filePath("b.obd"), QByteArray(8, '\0')));
+        QVERIFY(cliWriteFile(m_dir.filePath("c.csv"), QByteArray(8, '\0')));
+        QCOMPARE(runCli({"config", "defaults", m_dir.filePath("config.bin")}, m_env).exitCode, 0);
+    }
+
     void version()
     {
         const CliResult result = runCli({QStringLiteral("--version")});
@@ -35,7 +67,12 @@ private slots:
     // README show; a wrong command line shows that synopsis on standard error.
     void commandHelp()
     {
-        const QStringList all = synopses(runCli({"--help"}).out);
+        const CliResult full = runCli({"--help"});
+        QCOMPARE(full.exitCode, 0);
+        QVERIFY(full.out.startsWith("Usage: orvex-cli COMMAND [ARGS...]\n"));
+        const QStringList all = synopses(full.out);
+        QCOMPARE(all.size(), 3 + 13); // the three forms of the program, thirteen of its commands
+        QVERIFY(full.out.contains("  orvex-cli size BYTES\n      a byte count as the card tools show it"));
         QFile readme(OrvexTest::sourceDir() + "/README.md");
         QVERIFY(readme.open(QIODevice::ReadOnly));
         const QString readmeText = QString::fromUtf8(readme.readAll());
@@ -56,24 +93,78 @@ private slots:
         }
     }
 
-    void usage_data()
+    void refusals_data()
     {
-        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("args"); // @ is the test folder
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0;
-        QTest::newRow("no command") << QStringList{} << 2;
-        QTest::newRow("unknown command") << QStringList{QStringLiteral("play")} << 2;
+        QTest::addColumn<QString>("why");
+        const auto row = [](QStringList args, int exitCode, const char* why) {
+            QTest::newRow(args.isEmpty() ? "no command" : qPrintable(args.join(' '))) << args << exitCode << QString(why);
+        };
+        row({}, 2, "no command given");
+        row({"play"}, 2, "unknown command \"play\"");
+        row({"recordings", "@/missing"}, 1, "@/missing: no such folder");
+        row({"recordings", "@/x.avi"}, 1, "@/x.avi: not a folder");
+        row({"recordings", "@/rear", "--first-front"}, 1, "@/rear: no front recording in this folder");
+        row({"recordings"}, 2, "no folder given");
+        row({"recordings", "@", "--summary", "--first-front"}, 2, "exclude each other");
+        row({"telemetry", "@/missing.avi"}, 1, "@/missing.avi: no such file");
+        row({"telemetry", "@/x.avi"}, 1, "@/x.avi: not a RIFF AVI recording");
+        row({"telemetry"}, 2, "no recording given");
+        row({"telemetry", "x.avi", "--format", "kml"}, 2, "unknown format \"kml\"");
+        row({"telemetry", "x.avi", "--format"}, 2, "--format needs a value");
+        row({"clip", "x.avi", "--from", "one", "--to", "2", "--out", "@"}, 2, "--from and --to take seconds");
+        row({"log", "@/b.obd", "--csv", "@/out.csv"}, 1, "@/b.obd: "); // no header
+        row({"log", "@/c.csv"}, 1, "@/c.csv: ");                         // no log type
+        row({"log", "x.drv", "--csv"}, 2, "");
+        row({"log", "x.drv", "y.drv"}, 2, "");
+        row({"size", "18446744073709551616"}, 1, "18446744073709551616: not a byte count");
+        row({"size", "7 GB"}, 1, "7 GB: not a byte count");
+        row({"clock", "--out", "@/t.cfg", "--date", "2023/02/29"}, 2, "bad date \"2023/02/29\"");
+        row({"clock", "--out", "@/t.cfg", "--date", "23/1/5"}, 2, "bad date \"23/1/5\"");
+        row({"clock", "--out", "@/t.cfg", "--time", "24:00:00"}, 2, "bad time \"24:00:00\"");
+        row({"clock", "--out", "@/t.cfg", "--time"}, 2, "--time needs a value");
+        row({"sample-card", "@/x.avi/sub"}, 1, "@/x.avi/sub: cannot create folder");
+        row({"sample-card"}, 2, "");
+        row({"volumes", "--xml"}, 2, "");
+        row({"config"}, 2, "");
+        row({"config", "show", "a", "b"}, 2, "");
+        row({"config", "describe", "a", "b"}, 2, "");
+        row({"config", "defaults", "@/x.avi/config.bin"}, 1, "@/x.avi/config.bin: ");
+        row({"config", "show", "@/long.bin"}, 1, "@/long.bin: ");
+        row({"config", "describe", "@"}, 1, "@: ");
+        row({"config", "set", "@/long.bin", "vid_hue=1"}, 1, "@/long.bin: ");
+        row({"config", "set", "@/missing.bin", "vid_hue=1"}, 1, "@/missing.bin: ");
+        row({"config", "set", "@/config.bin"}, 2, "");
+        const auto set = [&row](const char* assignment, const char* why) {
+            row({"config", "set", "@/config.bin", "vid_hue=1", assignment}, 2, why);
+        };
+        set("no_such_field=1", R"(unknown field "no_such_field")");
+        set("vid_hue=-1", R"(bad value "-1" for vid_hue)");
+        set("vid_hue=4294967296", R"(bad value "4294967296" for vid_hue)");
+        set("time_gmt=2147483648", R"(bad value "2147483648" for time_gmt)");
+        set("cfg_ver=65536", R"(bad value "65536" for cfg_ver)");
+        set("vid_hue=ten", R"(bad value "ten")");
+        set("vid_hue=0x", R"(bad value "0x")");
+        set("szPlateNumber=123456789", "szPlateNumber holds at most 8 bytes");
+        set("dummy00=1,2,3", R"(bad value "1,2,3" for dummy00: expected 4 integer(s))");
+        set("=3", R"(expected NAME=VALUE, got "=3")");
     }
-    // The full help lists every command; without a command it goes to standard error.
-    void usage()
+    void refusals()
     {
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
-        const CliResult result = runCli(args);
+        QFETCH(QString, why);
+        const QStringList before = files();
+        const CliResult result = runCli(args.replaceInStrings("@", m_dir.path()), m_env);
         QCOMPARE(result.exitCode, exitCode);
-        const QByteArray text = exitCode == 0 ? result.out : result.err;
-        QVERIFY(text.contains("Usage: orvex-cli COMMAND [ARGS...]\n"));
-        QCOMPARE(synopses(text).size(), 3 + 13); // the three forms of the program, thirteen of its commands
+        QCOMPARE(result.out, QByteArray());
+        QVERIFY2(result.err.contains(why.replace("@", m_dir.path()).toUtf8()), result.err.constData());
+        if (exitCode == 1)
+            QVERIFY2(result.err.startsWith("orvex-cli: ") && result.err.count('\n') == 1, result.err.constData());
+        else
+            QVERIFY(result.err.contains("Usage: orvex-cli "));
+        QCOMPARE(files(), before);
     }
 };
 
