@@ -12,22 +12,6 @@
 #include <QTemporaryDir>
 
 namespace {
-// Three seconds on the south-western route, GPS+GLONASS receiver, mph, 4 samples a second.
-ORXSimRecordingOptions smallRecording(const QString& path)
-{
-    ORXSimRecordingOptions o;
-    o.path = path;
-    o.durationSeconds = 3;
-    o.width = 64;
-    o.height = 64;
-    o.fps = 5;
-    o.gsensorPerSecond = 4;
-    o.receiver = ORXSimRecordingOptions::GpsGlonass;
-    o.route = ORXSimRoute(ORXSimHemisphere::SouthWest);
-    o.speedInKmh = false;
-    return o;
-}
-
 const char* const kGoldenCsv = "timestamp,x,y,z,latitude,longitude,speed,unit\n"
                                "4200,0.0000,0.0000,1.0000,-34.606487,-58.368455,0,mph\n"
                                "4450,0.0000,0.0117,1.0000,-34.606487,-58.368455,0,mph\n"
@@ -62,6 +46,7 @@ const char* const kGoldenGpx =
     "</gpx>\n";
 } // namespace
 
+// orvex-cli telemetry and clip.
 class TestCliTelemetry : public QObject
 {
     Q_OBJECT
@@ -70,12 +55,20 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        m_path = m_dir.filePath("alwa_20230105_134501_F.avi");
-        ORXSimRecordingOptions o = smallRecording(m_path);
-        QString error;
-        QVERIFY2(ORXSimWriteRecording(o, nullptr, &error), qPrintable(error));
-        o.path = m_dir.filePath("not_riff.avi");
-        o.notRiff = true;
+        // Three seconds at 64x64, 5 fps: the clip's source with the defaults' route and
+        // sampling; the other on the south-western route, GPS+GLONASS, mph, 4 samples a second.
+        ORXSimRecordingOptions c;
+        c.path = m_dir.filePath("motion_20230105_134501_F.avi");
+        c.durationSeconds = 3;
+        c.width = c.height = 64;
+        c.fps = 5;
+        QVERIFY(ORXSimWriteRecording(c, nullptr, nullptr));
+        ORXSimRecordingOptions o = c;
+        o.path = m_path = m_dir.filePath("alwa_20230105_134501_F.avi");
+        o.gsensorPerSecond = 4;
+        o.receiver = ORXSimRecordingOptions::GpsGlonass;
+        o.route = ORXSimRoute(ORXSimHemisphere::SouthWest);
+        o.speedInKmh = false;
         QVERIFY(ORXSimWriteRecording(o, nullptr, nullptr));
     }
 
@@ -135,32 +128,30 @@ private slots:
         QCOMPARE(root["m_NMEAs"][0]["Now"].toString(), "2023-01-05 13:45:01.000");
     }
 
-    // Bad input names the file and why on one line; a bad command line shows the usage.
-    void refused_data()
+    // The pair cut into a folder of its own, which the telemetry command reads.
+    void clip_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("err"); // DIR stands for the test folder
-        QTest::newRow("missing") << QStringList{"DIR/missing.avi"} << 1 << "DIR/missing.avi: no such file";
-        QTest::newRow("not RIFF") << QStringList{"DIR/not_riff.avi"} << 1
-                                  << "DIR/not_riff.avi: not a RIFF AVI recording";
-        QTest::newRow("folder") << QStringList{"DIR"} << 1 << "DIR: not a RIFF AVI recording";
-        const QString usage = "telemetry FILE [--format json|csv|gpx|summary]";
-        QTest::newRow("no file") << QStringList{} << 2 << usage;
-        QTest::newRow("unknown format") << QStringList{"x.avi", "--format", "kml"} << 2 << usage;
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("span") << "2.5" << QString();
+        QTest::newRow("past the end") << "9" << ORXLocalizedString("clip.error.outside").arg("1.00", "9.00", "3.00");
     }
-
-    void refused()
+    void clip()
     {
-        QFETCH(QStringList, args);
-        QFETCH(int, exitCode);
+        QFETCH(QString, to);
         QFETCH(QString, err);
-        const CliResult r = runCli(QStringList{"telemetry"} + args.replaceInStrings("DIR", m_dir.path()));
-        QCOMPARE(r.exitCode, exitCode);
-        QCOMPARE(r.out, QByteArray());
-        QVERIFY2(r.err.contains(err.replace("DIR", m_dir.path()).toUtf8()), r.err.constData());
-        if (exitCode == 1)
-            QCOMPARE(r.err.count('\n'), 1);
+        QTemporaryDir out;
+        const QString source = m_dir.filePath("motion_20230105_134501_F.avi");
+        const CliResult r = runCli({"clip", source, "--from", "1", "--to", to, "--out", out.path()});
+        QCOMPARE(r.exitCode, err.isEmpty() ? 0 : 1);
+        QVERIFY2(QString::fromUtf8(r.err).contains(err), r.err.constData());
+        const QString folder = out.filePath("motion_20230105_134502");
+        const QString clip = folder + "/motion_20230105_134502_F.avi";
+        QCOMPARE(r.out, err.isEmpty() ? (folder + "\n" + clip + "\n").toUtf8() : QByteArray());
+        if (err.isEmpty()) {
+            const CliResult summary = runCli({"telemetry", clip, "--format", "summary"});
+            QVERIFY2(summary.out.contains("G-sensor samples: 16\nGPS records: 2\n"), summary.out.constData());
+        }
     }
 
     void tooMuchGpsDataIsToldAfterWhatWasRead()
