@@ -1,39 +1,45 @@
+#include "../logs/DriveLogBytes.h"
 #include "CliRunner.h"
 #include "OrvexTest.h"
 
+#include "ORXSimCardFiles.h"
 #include "ORXSimSampleCard.h"
 
 #include <QDirIterator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-// orvex-cli sample-card DIR: a small card of recordings as the camera leaves it.
+// orvex-cli sample-card DIR, a small card of recordings as the camera leaves it, and
+// orvex-cli log on its drive logs: the CSV the viewer exports (its columns are pinned by
+// the table's own tests), on standard output or into a file.
 class ORXCliSampleCardTest : public QObject
 {
     Q_OBJECT
 
     QTemporaryDir m_dir;
+    QString m_card;
+    CliResult m_written;
 
 private slots:
+    void initTestCase()
+    {
+        m_card = m_dir.filePath("card");
+        m_written = runCli({"sample-card", m_card});
+    }
+
     void writesTheCard()
     {
-        const QString card = m_dir.filePath("card");
-        const CliResult result = runCli({"sample-card", card});
-        QCOMPARE(result.err, QByteArray());
-        QCOMPARE(result.exitCode, 0);
-        QVERIFY2(QRegularExpression("^Sample card written to " + QRegularExpression::escape(card) +
+        QCOMPARE(m_written.err, QByteArray());
+        QCOMPARE(m_written.exitCode, 0);
+        QVERIFY2(QRegularExpression("^Sample card written to " + QRegularExpression::escape(m_card) +
                                     " in \\d+\\.\\d s\\n$")
-                     .match(QString::fromUtf8(result.out))
+                     .match(QString::fromUtf8(m_written.out))
                      .hasMatch(),
-                 result.out.constData());
-
+                 m_written.out.constData());
         QStringList recordings;
-        QDirIterator it(card, {"*.avi"}, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString path = it.next();
-            recordings << path.mid(card.size() + 1);
-            QVERIFY(cliReadFile(path).startsWith("RIFF"));
-            QVERIFY(QFileInfo(path).size() > 100000);
+        for (QDirIterator it(m_card, {"*.avi"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+            recordings << it.next().mid(m_card.size() + 1);
+            QVERIFY(cliReadFile(it.filePath()).startsWith("RIFF"));
         }
         recordings.sort();
         // Always, motion and event recordings of two drives; front/rear pairs and one
@@ -47,31 +53,58 @@ private slots:
             "DCIM/MOTION/motion_20230105_134721_R.avi",
         };
         QCOMPARE(recordings, expected);
-
-        // The camera's own files in the card's root, each readable by its own command.
-        QCOMPARE(QFileInfo(card + "/timeset.cfg").size(), 19);
-        QCOMPARE(runCli({"config", "show", card + "/config.bin"}).exitCode, 0);
+        QCOMPARE(QFileInfo(m_card + "/timeset.cfg").size(), 19);
+        QCOMPARE(runCli({"config", "show", m_card + "/config.bin"}).exitCode, 0);
         // A GPS camera's card: the OBD log lies beside it, not in its DrvInfo folder.
-        QVERIFY(!QFileInfo::exists(card + "/DrvInfo/orvex_000.obd"));
-        for (const QString& log : {card + "/DrvInfo/orvex_000.drv", ORXSimSampleCardObdLogPath(card)}) {
-            const CliResult shown = runCli({"log", log});
-            QCOMPARE(shown.exitCode, 0);
-            QVERIFY(shown.out.count('\n') > 100);
-        }
+        QVERIFY(!QFileInfo::exists(m_card + "/DrvInfo/orvex_000.obd"));
     }
 
-    void refuses()
+    // Standard output and --csv over a longer file give the same bytes; a log shorter than
+    // its count prints its whole records and says so in one line on stderr.
+    void logs_data()
     {
-        // Running as root, a path under a regular file is the sure way to an unwritable folder.
-        const QString file = m_dir.filePath("plain-file");
-        QVERIFY(cliWriteFile(file, QByteArray()));
-        CliResult result = runCli({"sample-card", file + "/sub"});
-        QCOMPARE(result.exitCode, 1);
-        QCOMPARE(result.out, QByteArray());
-        QCOMPARE(result.err, ("orvex-cli: " + file + "/sub: cannot create folder\n").toUtf8());
-        result = runCli({"sample-card"});
-        QCOMPARE(result.exitCode, 2);
-        QVERIFY(result.err.contains("sample-card DIR"));
+        QTest::addColumn<QString>("log");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("chopped");
+        QTest::newRow("flash") << QString(kORXSimFlashLogPath) << 15 << 0;
+        QTest::newRow("obd") << QString() << 26 << 0;
+        QTest::newRow("short") << QString(kORXSimFlashLogPath) << 15 << 39;
+    }
+    void logs()
+    {
+        QFETCH(QString, log);
+        QFETCH(int, columns);
+        QFETCH(int, chopped);
+        QTemporaryDir dir;
+        const QString source = log.isEmpty() ? ORXSimSampleCardObdLogPath(m_card) : m_card + '/' + log;
+        const QString path = dir.filePath(QFileInfo(source).fileName());
+        QVERIFY(cliWriteFile(path, cliReadFile(source).chopped(chopped)));
+        const int lines = runCli({"log", source}).out.count('\n');
+        QVERIFY(lines > 100);
+        const int exitCode = chopped ? 1 : 0;
+        const CliResult printed = runCli({"log", path});
+        QCOMPARE(printed.exitCode, exitCode);
+        QCOMPARE(printed.out.count('\n'), lines - (chopped ? 1 : 0));
+        QCOMPARE(printed.out.left(printed.out.indexOf('\n')).count(',') + 1, columns);
+        QCOMPARE(printed.err.count('\n'), exitCode);
+        QCOMPARE(printed.err.contains(path.toUtf8()), exitCode == 1);
+
+        const QString out = dir.filePath("export.csv");
+        QVERIFY(cliWriteFile(out, QByteArray(1 << 20, 'o')));
+        const CliResult written = runCli({"log", "--csv", out, path});
+        QCOMPARE(written.exitCode, exitCode);
+        QVERIFY(written.out.isEmpty());
+        QCOMPARE(cliReadFile(out), printed.out);
+    }
+
+    void emptyLogIsTheTitleLine()
+    {
+        QTemporaryDir dir;
+        QVERIFY(cliWriteFile(dir.filePath("e.drv"), driveLogBytes(0, {})));
+        const CliResult r = runCli({"log", dir.filePath("e.drv")});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out.count('\n'), 1);
+        QVERIFY(r.err.isEmpty());
     }
 };
 
