@@ -149,7 +149,9 @@ void ORXCardFormatterTest::formatsImage()
                      {{"hideFilesystemMs", 700}, {"probeDelayMs", probeDelayMs}, {"automount", automount}}));
     QList<ORXFormatResult> results;
     connect(&formatter, &ORXCardFormatter::finished, this, [&](const ORXFormatResult& r) { results << r; });
-    const TKUSBDiskEntity disk = *findUSBDiskByDevice("sdz");
+    const std::optional<TKUSBDiskEntity> found = findUSBDiskByDevice("sdz");
+    QVERIFY(found);
+    const TKUSBDiskEntity disk = *found;
     QVERIFY(formatter.start(disk, true));
     // One run at a time, in this formatter or another; a second start is told through finished().
     QVERIFY(ORXCardFormatter::isRunning());
