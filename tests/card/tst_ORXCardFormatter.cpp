@@ -34,6 +34,11 @@ private:
         runner.setPrivilegePrefix({m_tools.filePath(pkexec)});
         formatter.setCommandRunner(runner);
     }
+    // The disk as listed now; one of no device when it is not listed, which every run refuses.
+    static TKUSBDiskEntity listed(const QString& device)
+    {
+        return findUSBDiskByDevice(device).value_or(TKUSBDiskEntity({}, {}, {}, {}, 0, false, false, {}));
+    }
     QByteArray bootSector() const
     {
         QFile image(m_image);
@@ -149,9 +154,8 @@ void ORXCardFormatterTest::formatsImage()
                      {{"hideFilesystemMs", 700}, {"probeDelayMs", probeDelayMs}, {"automount", automount}}));
     QList<ORXFormatResult> results;
     connect(&formatter, &ORXCardFormatter::finished, this, [&](const ORXFormatResult& r) { results << r; });
-    const std::optional<TKUSBDiskEntity> found = findUSBDiskByDevice("sdz");
-    QVERIFY(found);
-    const TKUSBDiskEntity disk = *found;
+    const TKUSBDiskEntity disk = listed("sdz");
+    QCOMPARE(disk.deviceFilePath(), QStringLiteral("sdz"));
     QVERIFY(formatter.start(disk, true));
     // One run at a time, in this formatter or another; a second start is told through finished().
     QVERIFY(ORXCardFormatter::isRunning());
@@ -235,7 +239,7 @@ void ORXCardFormatterTest::fails()
                     QVERIFY(m_bus->control("SwapCard", {"sdz", "0A0B-0C0D"}));
             },
             Qt::DirectConnection);
-    const TKUSBDiskEntity disk = *findUSBDiskByDevice("sdz");
+    const TKUSBDiskEntity disk = listed("sdz");
     QCOMPARE(disk.volumeUUID(), QStringLiteral("9DF4-BC49"));
     const ORXFormatResult result = formatter.format(disk, true);
     QVERIFY(!result.success);
@@ -248,8 +252,8 @@ void ORXCardFormatterTest::fails()
         QCOMPARE(bootSector(), QByteArray(512, '\0')); // nothing erased
     if (refusedByTool) {                               // left as it was and mounted again, with its files
         QCOMPARE(m_progress.last(), QStringLiteral("Disk searching..."));
-        QCOMPARE(findUSBDiskByDevice("sdz")->volumeName(), QStringLiteral("NO NAME"));
-        QVERIFY(QFile::exists(findUSBDiskByDevice("sdz")->mountPath() + "/config.bin"));
+        QCOMPARE(listed("sdz").volumeName(), QStringLiteral("NO NAME"));
+        QVERIFY(QFile::exists(listed("sdz").mountPath() + "/config.bin"));
     }
 }
 
@@ -265,12 +269,12 @@ void ORXCardFormatterTest::refusals()
     ORXCardFormatter formatter;
     usePkexec(formatter, "pkexec-dismissed");
     formatter.setMountWaitMs(0);
-    const TKUSBDiskEntity card = *findUSBDiskByDevice("sdb");
+    const TKUSBDiskEntity card = listed("sdb");
     ORXFormatResult result = formatter.format(card, false);
     QCOMPARE(result.informativeText, ORXLocalizedString("msg.format_confirm"));
     QVERIFY(!result.success);
 
-    const TKUSBDiskEntity locked = *findUSBDiskByDevice("sdc1");
+    const TKUSBDiskEntity locked = listed("sdc1");
     result = formatter.format(locked, true);
     QCOMPARE(result.messageText, ORXLocalizedString("msg.cannot_format"));
     QCOMPARE(result.informativeText,
