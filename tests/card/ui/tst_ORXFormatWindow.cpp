@@ -99,6 +99,7 @@ void ORXFormatWindowTest::formatsAfterConfirmation()
                                 QStringLiteral("4294967296"), QStringLiteral("NO NAME")})
         QVERIFY2(box->informativeText().contains(part), qPrintable(box->informativeText()));
     QCOMPARE(box->defaultButton()->objectName(), QStringLiteral("confirmCancelButton"));
+    QCOMPARE(box->windowModality(), Qt::WindowModal);
     QTest::keyClick(box, Qt::Key_Escape);
     QTRY_VERIFY(!window.confirmationBox());
     QVERIFY(!window.isFormatting());
@@ -111,6 +112,7 @@ void ORXFormatWindowTest::formatsAfterConfirmation()
     QVERIFY(!window.ui()->cancelButton->isEnabled());
     QVERIFY(icon.containsProgressIndicator(window.ui()->progressBar)); // on the launcher icon too
     QVERIFY(!window.close());
+    QVERIFY(!window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     // The run is off the GUI thread: the progress steps arrive while it goes on.
     QTRY_COMPARE(window.ui()->progressMessageField->text(), QStringLiteral("formatting..."));
     QVERIFY(finished.isEmpty());
@@ -127,6 +129,7 @@ void ORXFormatWindowTest::formatsAfterConfirmation()
     // Selected again by its device name, under its new name.
     QCOMPARE(window.selectedUSBDisk()->volumeName(), QStringLiteral("ORVEX"));
     QVERIFY(!icon.containsProgressIndicator(window.ui()->progressBar));
+    QVERIFY(window.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     done->buttons().constFirst()->click(); // OK closes the window
     QTRY_VERIFY(!window.isVisible());
 }

@@ -67,6 +67,11 @@ void ORXTimeSetupWindowTest::pickersAndToday()
     QVERIFY(ui->nowDaySettingChk->text().contains(ORXLocalizedString("today")));
     QVERIFY(ui->nowDaySettingChk->isChecked());
     QTRY_VERIFY_WITH_TIMEOUT(!ui->nowDaySettingChk->isChecked(), 1000);
+    // Ctrl+T does the same.
+    ui->datePicker->setSelectedDate(QDate(2023, 1, 5));
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(window.selectedDate(), QDate::currentDate());
 }
 
 void ORXTimeSetupWindowTest::clockHandsDragged_data()
@@ -155,6 +160,7 @@ void ORXTimeSetupWindowTest::writesClockFile()
         QVERIFY(panel);
         // Proposes "timeset" of the type cfg.
         QCOMPARE(panel->selectedFiles().value(0).section('/', -1), QStringLiteral("timeset.cfg"));
+        QVERIFY(panel->acceptMode() == QFileDialog::AcceptSave && panel->windowModality() == Qt::WindowModal);
         panel->setDirectory(folder.path());
         panel->selectFile(typedName);
         static_cast<QDialog*>(panel)->accept(); // as the Save button does
