@@ -98,7 +98,7 @@ void ORXFormatWindowTest::formatsAfterConfirmation()
     for (const QString& part : {disk.displayString(), QStringLiteral("/dev/sdz"),
                                 QStringLiteral("4294967296"), QStringLiteral("NO NAME")})
         QVERIFY2(box->informativeText().contains(part), qPrintable(box->informativeText()));
-    QCOMPARE(box->defaultButton()->objectName(), QStringLiteral("confirmCancelButton"));
+    QCOMPARE(box->defaultButton(), box->findChild<QPushButton*>("confirmCancelButton"));
     QCOMPARE(box->windowModality(), Qt::WindowModal);
     QTest::keyClick(box, Qt::Key_Escape);
     QTRY_VERIFY(!window.confirmationBox());
