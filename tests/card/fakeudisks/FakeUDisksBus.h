@@ -14,6 +14,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 #ifndef ORVEX_FAKE_UDISKS
 #error "ORVEX_FAKE_UDISKS must name the udisks2.py template"
 #endif
@@ -23,6 +26,9 @@ class FakeUDisksBus
 public:
     FakeUDisksBus()
     {
+        // Both go when the test process does, even when it crashes.
+        for (QProcess* process : {&m_daemon, &m_service})
+            process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
         m_daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
         if (m_daemon.waitForStarted(5000) && m_daemon.waitForReadyRead(5000))
             m_address = QString::fromLocal8Bit(m_daemon.readLine()).trimmed();
