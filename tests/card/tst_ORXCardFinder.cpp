@@ -15,8 +15,7 @@ private slots:
     void passes();
     void findUSBVolume_data();
     void findUSBVolume();
-    void noVolumesKeepsChoice();
-    void renamePolicy();
+    void renameAndLaterSearches();
 
 private:
     static void writeFile(const QString& path, qsizetype size)
@@ -71,24 +70,20 @@ void ORXCardFinderTest::findUSBVolume_data()
     QTest::addColumn<QString>("failing");
     QTest::addColumn<QString>("path"); // relative to the mount root, empty when none is set
     QTest::addColumn<QStringList>("calls");
+    const auto row = [](const char* tag, const char* label, int size, const char* failing, const char* path,
+                        const QStringList& calls) {
+        QTest::newRow(tag) << QString(label) << size << QString(failing) << QString(path) << calls;
+    };
     const QStringList rename{"Unmount sdb1", "SetLabel sdb1 ORVEX", "Mount sdb1"};
-    QTest::newRow("card named ORVEX") << "ORVEX" << 428 << ""
-                                      << "ORVEX/config.bin" << QStringList{};
-    QTest::newRow("renamed") << "NO NAME" << 428 << ""
-                             << "ORVEX/config.bin" << rename;
-    QTest::newRow("short config.bin") << "NO NAME" << 427 << ""
-                                      << "" << QStringList{};
-    QTest::newRow("long config.bin") << "ORVEX" << 429 << ""
-                                     << "" << QStringList{};
-    QTest::newRow("no config.bin") << "ORVEX" << -1 << ""
-                                   << "" << QStringList{};
-    QTest::newRow("unmount refused: kept as it is") << "NO NAME" << 428 << "Unmount"
-                                                    << "NO NAME/config.bin" << QStringList{"Unmount sdb1"};
-    QTest::newRow("label refused: mounted again, old name") << "NO NAME" << 428 << "SetLabel"
-                                                            << "NO NAME/config.bin" << rename;
-    QTest::newRow("mount refused: old name back, mounted again")
-        << "NO NAME" << 428 << "Mount"
-        << "" << (rename + QStringList{"SetLabel sdb1 NO NAME", "Mount sdb1"});
+    row("card named ORVEX", "ORVEX", 428, "", "ORVEX/config.bin", {});
+    row("renamed", "NO NAME", 428, "", "ORVEX/config.bin", rename);
+    row("short config.bin", "NO NAME", 427, "", "", {});
+    row("long config.bin", "ORVEX", 429, "", "", {});
+    row("no config.bin", "ORVEX", -1, "", "", {});
+    row("unmount refused: kept as it is", "NO NAME", 428, "Unmount", "NO NAME/config.bin", {"Unmount sdb1"});
+    row("label refused: mounted again, old name", "NO NAME", 428, "SetLabel", "NO NAME/config.bin", rename);
+    row("mount refused: old name back, mounted again", "NO NAME", 428, "Mount", "",
+        rename + QStringList{"SetLabel sdb1 NO NAME", "Mount sdb1"});
 }
 
 void ORXCardFinderTest::findUSBVolume()
@@ -117,37 +112,13 @@ void ORXCardFinderTest::findUSBVolume()
     }
 }
 
-void ORXCardFinderTest::noVolumesKeepsChoice()
+// The policy can keep the card from being renamed, and a rename is reported once; a later
+// search that finds no volume keeps the choice, one that finds no card clears it.
+void ORXCardFinderTest::renameAndLaterSearches()
 {
     FakeUDisksBus bus;
-    QVERIFY(
-        bus.start({FakeUDisksBus::drive("r", "usb", false, true)}, {bus.volume("sdb1", "r", "ORVEX", 8e9)}));
-    writeFile(bus.backing("sdb1") + "/config.bin", 428);
-    ORXCardFinder finder;
-    finder.findUSBVolume();
-    const QString chosen = finder.settingFilePath();
-    QVERIFY(!chosen.isEmpty());
-
-    QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)}, {})); // card pulled out
-    QTest::ignoreMessage(QtInfoMsg, "no removable devices");
-    finder.findUSBVolume();
-    QCOMPARE(finder.settingFilePath(), chosen);
-    QVERIFY(finder.selectedUSBDisk());
-
-    // A USB volume that is no card candidate at all still clears the old choice.
-    QVERIFY(
-        bus.start({FakeUDisksBus::drive("r", "usb", false, true)}, {bus.volume("sdc1", "r", "OTHER", 8e9)}));
-    finder.findUSBVolume();
-    QVERIFY(finder.settingFilePath().isEmpty());
-    QVERIFY(!finder.selectedUSBDisk());
-}
-
-// The policy can keep the card from being renamed; a rename reports the old and new path once.
-void ORXCardFinderTest::renamePolicy()
-{
-    FakeUDisksBus bus;
-    QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)},
-                      {bus.volume("sdb1", "r", "NO NAME", 8e9)}));
+    const QJsonArray reader{FakeUDisksBus::drive("r", "usb", false, true)};
+    QVERIFY(bus.start(reader, {bus.volume("sdb1", "r", "NO NAME", 8e9)}));
     writeFile(bus.backing("sdb1") + "/config.bin", 428);
     ORXCardFinder finder;
     finder.setRenamePolicy([](const TKUSBDiskEntity&) { return false; });
@@ -162,6 +133,16 @@ void ORXCardFinderTest::renamePolicy()
              bus.mountRoot() + "/NO NAME " + bus.mountRoot() + "/ORVEX");
     finder.findUSBVolume();
     QVERIFY(finder.renamedFrom().isEmpty() && finder.renamedTo().isEmpty());
+
+    QVERIFY(bus.start(reader, {})); // card pulled out
+    QTest::ignoreMessage(QtInfoMsg, "no removable devices");
+    finder.findUSBVolume();
+    QCOMPARE(finder.settingFilePath(), bus.mountRoot() + "/ORVEX/config.bin");
+    QVERIFY(finder.selectedUSBDisk());
+    QVERIFY(bus.start(reader, {bus.volume("sdc1", "r", "OTHER", 8e9)}));
+    finder.findUSBVolume();
+    QVERIFY(finder.settingFilePath().isEmpty());
+    QVERIFY(!finder.selectedUSBDisk());
 }
 
 ORVEX_TEST(ORXCardFinderTest)

@@ -1,12 +1,11 @@
 #include "OrvexTest.h"
 
-#include "FakeUDisksBus.h"
 #include "ORXTimeSetFile.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
 
-// The clock file's bytes, whatever the user's locale, and where it goes.
+// The clock file's bytes, whatever the user's locale.
 class ORXTimeSetFileTest : public QObject
 {
     Q_OBJECT
@@ -66,21 +65,6 @@ private slots:
             QVERIFY(written.open(QIODevice::ReadOnly));
             QCOMPARE(written.readAll(), text.isEmpty() ? old : text);
         }
-    }
-
-    void findsCardFile()
-    {
-        FakeUDisksBus bus;
-        QVERIFY(bus.start({FakeUDisksBus::drive("r", "usb", false, true)},
-                          {bus.volume("sdb1", "r", "A", 1e9), bus.volume("sdc1", "r", "ORVEX", 1e9)}));
-        ORXTimeSetFile file;
-        file.loadSettingFile();
-        QVERIFY(file.settingFilePath().isEmpty()); // no card holds one: left as it was
-        QFile card(bus.backing("sdc1") + "/timeset.cfg");
-        QVERIFY(card.open(QIODevice::WriteOnly));
-        card.close();
-        file.loadSettingFile();
-        QCOMPARE(file.settingFilePath(), bus.mountRoot() + "/ORVEX/timeset.cfg");
     }
 };
 

@@ -30,10 +30,8 @@ private slots:
         // Like pkexec: exits 126 when the dialog is dismissed, 127 when not authorised, else
         // runs the command.
         script("pkexec-ok", "exec \"$@\"");
-        script("pkexec-dismissed",
-               "echo 'Error executing command as another user: Request dismissed' >&2; exit 126");
-        script("pkexec-denied",
-               "echo 'Error executing command as another user: Not authorized' >&2; exit 127");
+        script("pkexec-dismissed", "echo 'Request dismissed' >&2; exit 126");
+        script("pkexec-denied", "echo 'Not authorized' >&2; exit 127");
         script("fails", "echo \"cannot open $1\" >&2; exit 1");
         script("silent", "exit 3");
     }
@@ -45,20 +43,17 @@ private slots:
         QTest::addColumn<bool>("privileged");
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("message");
-        QTest::newRow("success") << "pkexec-ok"
-                                 << "true" << true << 0 << QString();
-        QTest::newRow("dismissed") << "pkexec-dismissed"
-                                   << "true" << true << 126
-                                   << "Error executing command as another user: Request dismissed";
-        QTest::newRow("not authorised")
-            << "pkexec-denied"
-            << "true" << true << 127 << "Error executing command as another user: Not authorized";
-        QTest::newRow("command fails") << "pkexec-ok"
-                                       << "fails" << true << 1 << "cannot open /dev/sdz";
-        QTest::newRow("no prefix without privileges") << "pkexec-denied"
-                                                      << "fails" << false << 1 << "cannot open /dev/sdz";
-        QTest::newRow("no error text") << "pkexec-ok"
-                                       << "silent" << true << 3 << "%1 exited with status 3";
+        const auto row = [](const char* tag, const char* prefix, const char* program, bool privileged,
+                            int number, const char* message) {
+            QTest::newRow(tag) << QString(prefix) << QString(program) << privileged << number
+                               << QString(message);
+        };
+        row("success", "pkexec-ok", "true", true, 0, nullptr);
+        row("dismissed", "pkexec-dismissed", "true", true, 126, "Request dismissed");
+        row("not authorised", "pkexec-denied", "true", true, 127, "Not authorized");
+        row("command fails", "pkexec-ok", "fails", true, 1, "cannot open /dev/sdz");
+        row("no prefix without privileges", "pkexec-denied", "fails", false, 1, "cannot open /dev/sdz");
+        row("no error text", "pkexec-ok", "silent", true, 3, "%1 exited with status 3");
     }
 
     void records()

@@ -14,6 +14,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 #ifndef ORVEX_FAKE_UDISKS
 #error "ORVEX_FAKE_UDISKS must name the udisks2.py template"
 #endif
@@ -23,20 +26,17 @@ class FakeUDisksBus
 public:
     FakeUDisksBus()
     {
-        m_daemon.start(
-            QStringLiteral("dbus-daemon"),
-            {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+        // Both go when the test process does, even when it crashes.
+        for (QProcess* process : {&m_daemon, &m_service})
+            process->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+        m_daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
         if (m_daemon.waitForStarted(5000) && m_daemon.waitForReadyRead(5000))
             m_address = QString::fromLocal8Bit(m_daemon.readLine()).trimmed();
-        QDir().mkpath(backingRoot());
     }
     ~FakeUDisksBus()
     {
         stopService();
-        m_daemon.terminate();
-        if (!m_daemon.waitForFinished(3000))
-            m_daemon.kill();
-        m_daemon.waitForFinished();
+        stop(m_daemon);
         if (m_exported)
             qunsetenv("ORVEX_UDISKS_BUS");
     }
@@ -45,10 +45,8 @@ public:
 
     QString address() const { return m_address; }
     QString root() const { return m_dir.path(); }
-    QString mountRoot() const { return root() + QStringLiteral("/media"); }
-    QString backingRoot() const { return root() + QStringLiteral("/cards"); }
-    QString backing(const QString& id) const { return backingRoot() + QLatin1Char('/') + id; }
-    QString logPath() const { return root() + QStringLiteral("/calls.log"); }
+    QString mountRoot() const { return root() + "/media"; }
+    QString backing(const QString& id) const { return root() + "/cards/" + id; }
 
     // Starts (or restarts) the service with these drives and blocks; extra keys such as
     // "fail" or "hideFilesystemMs" go in options. Exports ORVEX_UDISKS_BUS.
@@ -66,34 +64,23 @@ public:
         env.insert("DBUS_SESSION_BUS_ADDRESS", m_address);
         m_service.setProcessEnvironment(env);
         m_service.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_service.start("/usr/bin/python3",
-                        {"-m", "dbusmock", "--session", "-l", "/dev/null", "-t", ORVEX_FAKE_UDISKS, "-p",
-                         QJsonDocument(options).toJson(QJsonDocument::Compact)});
-        if (!m_service.waitForStarted(5000) || !m_service.waitForReadyRead(10000) ||
-            m_service.readLine().trimmed() != "ready")
+        m_service.start("/usr/bin/python3", {"-m", "dbusmock", "--session", "-l", "/dev/null", "-t",
+                                             ORVEX_FAKE_UDISKS, "-p", QJsonDocument(options).toJson()});
+        if (!m_service.waitForReadyRead(10000) || m_service.readLine().trimmed() != "ready")
             return false;
         qputenv("ORVEX_UDISKS_BUS", m_address.toLocal8Bit());
         m_exported = true;
         return true;
     }
-
-    void stopService()
-    {
-        if (m_service.state() == QProcess::NotRunning)
-            return;
-        m_service.terminate();
-        if (!m_service.waitForFinished(3000))
-            m_service.kill();
-        m_service.waitForFinished();
-    }
+    void stopService() { stop(m_service); }
 
     // The calls the service received, one "Method id [argument]" a line.
     QStringList calls() const
     {
         QFile file(logPath());
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return file.open(QIODevice::ReadOnly)
+                   ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
+                   : QStringList();
     }
 
     static QJsonObject drive(const QString& id, const QString& bus, bool removable, bool mediaRemovable,
@@ -112,27 +99,35 @@ public:
     QJsonObject volume(const QString& id, const QString& driveId, const QString& label, double size,
                        bool partition = true, bool readOnly = false) const
     {
-        return {{"id", id},           {"device", QStringLiteral("/dev/") + id},
-                {"size", size},       {"readOnly", readOnly},
-                {"drive", driveId},   {"label", label},
-                {"filesystem", true}, {"partition", partition},
-                {"mounted", true},    {"backing", backing(id)}};
+        return {{"id", id},         {"device", "/dev/" + id}, {"size", size},       {"readOnly", readOnly},
+                {"drive", driveId}, {"label", label},         {"filesystem", true}, {"partition", partition},
+                {"mounted", true},  {"backing", backing(id)}};
     }
 
-    // Test interface of the service: "SwapCard" (id, new serial), "RemoveCard" (id),
-    // "InsertCard" (id). True when the service answered.
+    // The service's test interface: "SwapCard" (id, new serial), "RemoveCard" (id), "InsertCard" (id). True
+    // when the service answered.
     bool control(const QString& method, const QVariantList& args) const
     {
-        QDBusConnection bus =
-            QDBusConnection::connectToBus(m_address, QStringLiteral("fake-control:") + m_address);
-        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.UDisks2"),
-                                                           QStringLiteral("/org/freedesktop/UDisks2"),
-                                                           QStringLiteral("org.orvex.FakeUDisks"), method);
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            "org.freedesktop.UDisks2", "/org/freedesktop/UDisks2", "org.orvex.FakeUDisks", method);
         call.setArguments(args);
-        return bus.call(call, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
+        return QDBusConnection::connectToBus(m_address, "fake-control:" + m_address)
+                   .call(call, QDBus::Block, 5000)
+                   .type() == QDBusMessage::ReplyMessage;
     }
 
 private:
+    QString logPath() const { return root() + "/calls.log"; }
+    static void stop(QProcess& process)
+    {
+        if (process.state() == QProcess::NotRunning)
+            return;
+        process.terminate();
+        if (!process.waitForFinished(3000))
+            process.kill();
+        process.waitForFinished();
+    }
+
     QTemporaryDir m_dir;
     QProcess m_daemon;
     QProcess m_service;

@@ -18,7 +18,12 @@ class ORXTimeSetupWindowTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { ORXTheme::apply(qApp); }
+    void initTestCase();
+    void cleanup()
+    {
+        QFile::remove(m_bus.backing("sdb1") + "/timeset.cfg");
+        QDir(m_bus.backing("sdb1") + "/timeset.cfg").removeRecursively();
+    }
     void pickersAndToday();
     void clockHandsDragged_data();
     void clockHandsDragged();
@@ -26,39 +31,18 @@ private slots:
     void writesClockFile();
 
 private:
-    // A USB card whose root holds a timeset.cfg of 25 bytes when `cardHoldsFile`.
-    void startBus(FakeUDisksBus& bus, bool cardHoldsFile);
-    static void drag(QWidget* widget, QPointF from, QPointF to);
+    FakeUDisksBus m_bus; // a USB card "sdb1", mounted
 };
 
-void ORXTimeSetupWindowTest::startBus(FakeUDisksBus& bus, bool cardHoldsFile)
+void ORXTimeSetupWindowTest::initTestCase()
 {
-    QVERIFY(
-        bus.start({FakeUDisksBus::drive("r", "usb", false, true)}, {bus.volume("sdb1", "r", "ORVEX", 8e9)}));
-    if (cardHoldsFile) {
-        QFile file(bus.backing("sdb1") + "/timeset.cfg");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("2020/01/01 00:00:00\r\nxxxx"); // 25 bytes
-    }
-}
-
-void ORXTimeSetupWindowTest::drag(QWidget* widget, QPointF from, QPointF to)
-{
-    for (int i = 0; i <= 9; ++i) {
-        const QPointF at = from + (to - from) * (std::clamp(i, 1, 8) - 1) / 7.0;
-        const auto type = i == 0   ? QEvent::MouseButtonPress
-                          : i == 9 ? QEvent::MouseButtonRelease
-                                   : QEvent::MouseMove;
-        QMouseEvent event(type, at, widget->mapToGlobal(at), i == 0 || i == 9 ? Qt::LeftButton : Qt::NoButton,
-                          i == 9 ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &event);
-    }
+    ORXTheme::apply(qApp);
+    QVERIFY(m_bus.start({FakeUDisksBus::drive("r", "usb", false, true)},
+                        {m_bus.volume("sdb1", "r", "ORVEX", 8e9)}));
 }
 
 void ORXTimeSetupWindowTest::pickersAndToday()
 {
-    FakeUDisksBus bus;
-    startBus(bus, false);
     ORXTimeSetupController window;
     window.show();
     Ui::ORXTimeSetupController* ui = window.ui();
@@ -67,7 +51,6 @@ void ORXTimeSetupWindowTest::pickersAndToday()
     QCOMPARE(ui->dateField->text(), QLocale().toString(QDate(2023, 1, 5), QLocale::LongFormat));
     ui->timePicker->setTime(QTime(14, 3, 9));
     QCOMPARE(ui->clockTimePicker->time(), QTime(14, 3, 9));
-    QCOMPARE(window.selectedTime(), QTime(14, 3, 9));
     ui->clockTimePicker->setFocus();
     QTest::keyClick(ui->clockTimePicker, Qt::Key_PageUp); // an hour on, by keyboard
     QCOMPARE(ui->timePicker->time(), QTime(15, 3, 9));
@@ -75,16 +58,20 @@ void ORXTimeSetupWindowTest::pickersAndToday()
     // The year stays within four digits, so the file stays 19 bytes.
     QCOMPARE(ui->datePicker->minimumDate(), QDate(1, 1, 1));
     QCOMPARE(ui->datePicker->maximumDate(), QDate(9999, 12, 31));
-    QTRY_VERIFY(!window.isBusy());
 
     // "Today" sets the date only, and unticks itself.
     ui->nowDaySettingChk->click();
-    QVERIFY(ui->nowDaySettingChk->isChecked());
     QCOMPARE(ui->datePicker->selectedDate(), QDate::currentDate());
     QCOMPARE(ui->dateField->text(), QLocale().toString(QDate::currentDate(), QLocale::LongFormat));
     QCOMPARE(window.selectedTime(), QTime(15, 3, 9));
     QVERIFY(ui->nowDaySettingChk->text().contains(ORXLocalizedString("today")));
+    QVERIFY(ui->nowDaySettingChk->isChecked());
     QTRY_VERIFY_WITH_TIMEOUT(!ui->nowDaySettingChk->isChecked(), 1000);
+    // Ctrl+T does the same.
+    ui->datePicker->setSelectedDate(QDate(2023, 1, 5));
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(window.selectedDate(), QDate::currentDate());
 }
 
 void ORXTimeSetupWindowTest::clockHandsDragged_data()
@@ -111,55 +98,56 @@ void ORXTimeSetupWindowTest::clockHandsDragged()
     QFETCH(int, hand);
     QFETCH(double, toDegrees);
     QFETCH(QTime, expected);
-    FakeUDisksBus bus;
-    startBus(bus, false);
     ORXTimeSetupController window;
     window.show();
     ORXClockFace* face = window.ui()->clockTimePicker;
     window.ui()->timePicker->setTime(start);
-    const auto hand_ = ORXClockFace::Hand(hand);
     const QPointF centre = QRectF(face->rect()).center();
-    const QPointF from = centre + (face->handTip(hand_) - centre) * 0.85;
-    const double length = std::hypot(from.x() - centre.x(), from.y() - centre.y());
+    const QPointF from = centre + (face->handTip(ORXClockFace::Hand(hand)) - centre) * 0.85;
     const double a = qDegreesToRadians(toDegrees);
-    drag(face, from, centre + QPointF(std::sin(a), -std::cos(a)) * length);
-    QCOMPARE(face->time(), expected);
+    const QPointF to = centre + QPointF(std::sin(a), -std::cos(a)) * QLineF(centre, from).length();
+    // Pressed at the hand's tip, moved there in seven steps, released.
+    for (int i = 0; i <= 9; ++i) {
+        const QPointF at = from + (to - from) * (std::clamp(i, 1, 8) - 1) / 7.0;
+        const auto type = i == 0   ? QEvent::MouseButtonPress
+                          : i == 9 ? QEvent::MouseButtonRelease
+                                   : QEvent::MouseMove;
+        QMouseEvent event(type, at, face->mapToGlobal(at), i == 0 || i == 9 ? Qt::LeftButton : Qt::NoButton,
+                          i == 9 ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(face, &event);
+    }
     QCOMPARE(window.ui()->timePicker->time(), expected);
     QCOMPARE(window.selectedTime(), expected);
 }
 
 void ORXTimeSetupWindowTest::writesClockFile_data()
 {
-    QTest::addColumn<bool>("cardHoldsFile");
-    QTest::addColumn<bool>("folderHoldsFile");
+    QTest::addColumn<QString>("onCard");    // what the card's root holds as timeset.cfg
+    QTest::addColumn<bool>("inFolder");     // the folder open in the player holds one
     QTest::addColumn<QString>("typedName"); // in the save dialog; empty: no dialog expected
-    QTest::addColumn<QString>("written");   // relative to the card's root or the folder
-    QTest::newRow("card holds one") << true << true << QString() << "card:timeset.cfg";
-    QTest::newRow("folder open in the player holds one")
-        << false << true << QString() << "folder:timeset.cfg";
-    QTest::newRow("neither: save dialog adds .cfg") << false << false << "mytime"
+    QTest::addColumn<QString>("written");   // the file written in the card's root or the folder
+    QTest::newRow("card holds one") << "file" << true << QString() << "card:timeset.cfg";
+    QTest::newRow("folder open in the player holds one") << "" << true << QString() << "folder:timeset.cfg";
+    QTest::newRow("neither: save dialog adds .cfg") << "" << false << "mytime"
                                                     << "folder:mytime.cfg";
-    QTest::newRow("neither: name with a suffix kept") << false << false << "clock.txt"
-                                                      << "folder:clock.txt";
     // The card's "timeset.cfg" is a folder: the window stays for another try.
-    QTest::newRow("card's file cannot be written") << false << false << QString() << "";
+    QTest::newRow("card's file cannot be written") << "folder" << false << QString() << "";
 }
 
 void ORXTimeSetupWindowTest::writesClockFile()
 {
-    QFETCH(bool, cardHoldsFile);
-    QFETCH(bool, folderHoldsFile);
+    QFETCH(QString, onCard);
+    QFETCH(bool, inFolder);
     QFETCH(QString, typedName);
     QFETCH(QString, written);
-    FakeUDisksBus bus;
-    startBus(bus, cardHoldsFile);
-    if (written.isEmpty())
-        QVERIFY(QDir(bus.backing("sdb1")).mkpath("timeset.cfg"));
     QTemporaryDir folder;
-    if (folderHoldsFile) {
-        QFile file(folder.filePath("timeset.cfg"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    const QString cardFile = m_bus.backing("sdb1") + "/timeset.cfg";
+    const auto put = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write("2020/01/01 00:00:00\r\nxxxx") == 25;
+    };
+    QVERIFY(onCard == "folder" ? QDir().mkpath(cardFile) : onCard.isEmpty() || put(cardFile));
+    QVERIFY(!inFolder || put(folder.filePath("timeset.cfg")));
     QPointer<ORXTimeSetupController> window = new ORXTimeSetupController(nullptr, folder.path());
     window->setAttribute(Qt::WA_DeleteOnClose); // as the player opens it
     window->show();
@@ -172,12 +160,13 @@ void ORXTimeSetupWindowTest::writesClockFile()
         QVERIFY(panel);
         // Proposes "timeset" of the type cfg.
         QCOMPARE(panel->selectedFiles().value(0).section('/', -1), QStringLiteral("timeset.cfg"));
+        QVERIFY(panel->acceptMode() == QFileDialog::AcceptSave && panel->windowModality() == Qt::WindowModal);
         panel->setDirectory(folder.path());
         panel->selectFile(typedName);
         static_cast<QDialog*>(panel)->accept(); // as the Save button does
     }
-    QTRY_VERIFY(CardUi::openBox(window));
-    QMessageBox* done = CardUi::openBox(window);
+    QTRY_VERIFY(openBox(window));
+    QMessageBox* done = openBox(window);
     if (written.isEmpty()) {
         QCOMPARE(done->text(), ORXLocalizedString("time.write_failed"));
         done->buttons().constFirst()->click();
@@ -188,10 +177,10 @@ void ORXTimeSetupWindowTest::writesClockFile()
         return;
     }
     QCOMPARE(done->informativeText(), ORXLocalizedString("time.filesave"));
-    const QString root = written.startsWith("card:") ? bus.backing("sdb1") : folder.path();
-    QFile file(root + '/' + written.section(':', 1));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("2023/01/05 14:03:09"));
+    QFile result((written.startsWith("card:") ? m_bus.backing("sdb1") : folder.path()) + '/' +
+                 written.section(':', 1));
+    QVERIFY(result.open(QIODevice::ReadOnly));
+    QCOMPARE(result.readAll(), QByteArray("2023/01/05 14:03:09"));
     done->buttons().constFirst()->click();
     QTRY_VERIFY(!window); // closes (and goes) once the user has read the message
 }
