@@ -146,7 +146,9 @@ void ORXCardFormatterTest::formatsImage()
     QFETCH(int, probeDelayMs);
     QFETCH(bool, automount);
     QFETCH(QString, sizeText);
-    const QByteArray original(428, 'c');
+    QByteArray original(428, '\0'); // a varied pattern: a shifted or cut copy shows
+    for (int i = 0; i < original.size(); ++i)
+        original[i] = char(i * 7 + 3);
     // The file system disappears for a moment after the unmount, as when udev probes anew;
     // the old one is still reported until the probe has seen the new one.
     ORXCardFormatter formatter;
