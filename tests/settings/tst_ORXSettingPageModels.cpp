@@ -315,6 +315,15 @@ private slots:
         model->applyRules(state);
         QCOMPARE(r.sd_mem_event_reserved, 1u);
         QVERIFY(!state.isEnabled("powerVoltageCombo") && !state.isEnabled("powerTimeCombo"));
+        // The OBD page's box too: stored at once, the voltage and OBD parking disabled.
+        const ORXSettingPageModel* obd = ORXSettingPageModels::byName("obd");
+        _FILEDATA o = recordWith({});
+        ORXPageState obdState = obd->display(o);
+        obdState.check("useExternalPowerChk", true);
+        obd->clicked("useExternalPowerChk", obdState, o);
+        obd->applyRules(obdState);
+        QCOMPARE(o.sd_mem_event_reserved, 1u);
+        QVERIFY(!obdState.isEnabled("powerVoltageCombo") && !obdState.isEnabled("useObdParkingSeg"));
         state.check("externalRearCameraUse", true);
         model->clicked("externalRearCameraUse", state, r);
         model->applyRules(state);

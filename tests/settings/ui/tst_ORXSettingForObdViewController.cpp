@@ -5,12 +5,10 @@
 #include "SMDoubleSlider.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
 
-// The OBD page on a record: knobs dragged with the mouse, external power clicked.
+// The OBD page on a record: knobs dragged with the mouse, the texts following, the record stored.
 class ORXSettingForObdViewControllerTest : public QObject
 {
     Q_OBJECT
@@ -57,19 +55,6 @@ private slots:
         QCOMPARE(r.drivingSecurity, 40u);
         QCOMPARE(r.parkingSecurity, 15u);
         QCOMPARE(r.SaveDuration, 0x12u);
-    }
-
-    void externalPowerDisablesVoltageAndParking()
-    {
-        _FILEDATA r = record();
-        ORXSettingForObdViewController page;
-        page.setFileData(&r);
-        auto* power = page.findChild<QCheckBox*>("useExternalPowerChk");
-        QVERIFY(!power->accessibleName().isEmpty());
-        power->click();
-        QCOMPARE(r.sd_mem_event_reserved, 1u);
-        QVERIFY(!page.findChild<QComboBox*>("powerVoltageCombo")->isEnabled());
-        QVERIFY(!page.findChild<QWidget*>("useObdParkingSeg")->isEnabled());
     }
 };
 
