@@ -208,7 +208,6 @@ private slots:
         page.findChild<QCheckBox*>("externalRearCameraUse")->click();
         QCOMPARE(r.external_rear_camera, 1u); // stored at once
         QVERIFY(page.populate());
-        QCOMPARE(r.sd_mem_always_reserved, 10000u);
         QCOMPARE(ORXUserDefaults::externalRearCamera(), 1);
     }
 
