@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -316,6 +317,11 @@ private slots:
                         qPrintable(QStringLiteral("tab %1: %2 %3")
                                        .arg(tab)
                                        .arg(control->metaObject()->className(), control->objectName())));
+                // Titles are shown translated, never as their keys ("Korean" is its own text).
+                const auto* box = qobject_cast<QGroupBox*>(control);
+                const QString title = box ? box->title() : control->property("text").toString();
+                const QString translated = ORXLocalizedString(title);
+                QVERIFY2(translated.isEmpty() || translated == title, qPrintable(title));
             }
             // Every control of the page fits the width of the window.
             const auto* view = window->findChild<QScrollArea*>("targetView");
