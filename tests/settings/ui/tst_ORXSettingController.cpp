@@ -1,5 +1,6 @@
 #include "OrvexTest.h"
 
+#include "../PageRecord.h"
 #include "../TmpfsMount.h"
 #include "FakeUDisksBus.h"
 #include "ORXConfigFile.h"
@@ -8,6 +9,7 @@
 #include "ORXSettingController.h"
 #include "ORXSettingForBasicViewController.h"
 #include "ORXSettingPage.h"
+#include "ORXSettingPageModel.h"
 #include "ORXTheme.h"
 #include "ORXUserDefaults.h"
 
@@ -288,7 +290,9 @@ private slots:
         QCOMPARE(readFile(card.filePath("config.bin")), old);
     }
 
-    // Every tab shows its page, drawn for a person to look at.
+    // Every tab shows its page, drawn for a person to look at, and its controls show what the
+    // page model makes of a record with values off the common path (no selection, Malaysia,
+    // alternate motion blocks).
     void everyTabShows()
     {
         FakeUDisksBus bus;
@@ -297,6 +301,8 @@ private slots:
         auto window = openWindow();
         QVERIFY(window);
         window->resize(900, 720);
+        *window->filedata() = recordWith({"motionBlock=2730", "motion720pCValue=9", "pip_position=2",
+                                          "wifi_channel=40", "Brightness1=20", "time_gmt=-1"});
         const QString dir =
             qEnvironmentVariable("ORVEX_SCREENSHOT_DIR", QDir::tempPath() + "/orvex-settings");
         QDir().mkpath(dir);
@@ -306,6 +312,12 @@ private slots:
             QWidget* page = window->targetController();
             QVERIFY(page);
             QVERIFY(window->grab().save(QStringLiteral("%1/settings-tab%2.png").arg(dir).arg(tab)));
+            if (const auto* settings = qobject_cast<ORXSettingPage*>(page)) {
+                const ORXPageState shown = settings->model()->display(*window->filedata());
+                for (const QString& outlet : shown.outlets())
+                    QVERIFY2(settings->control(outlet), qPrintable(outlet));
+                QCOMPARE(settings->currentState().toJson(), shown.toJson());
+            }
             // Screen readers and AT-SPI automation find every control by its label.
             for (QWidget* control : page->findChildren<QWidget*>()) {
                 const bool shown = control->isVisibleTo(page);
