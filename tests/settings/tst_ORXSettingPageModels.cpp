@@ -13,16 +13,6 @@ class ORXSettingPageModelsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void registry()
-    {
-        QStringList names;
-        for (const ORXSettingPageModel* model : ORXSettingPageModels::all())
-            names << model->name();
-        QCOMPARE(names.mid(0, 3), QStringList({"video", "basic", "gps"}));
-        QCOMPARE(ORXSettingPageModels::byName("gps")->name(), QString("gps"));
-        QVERIFY(!ORXSettingPageModels::byName("nothing"));
-    }
-
     // The controls shown for a record, as "outlet=json".
     void display_data()
     {
@@ -253,9 +243,10 @@ private slots:
         QCOMPARE(fieldsOf(r, fields), fields);
     }
 
-    // Every page stores the default record back unchanged.
+    // Every page stores the default record back unchanged; a name no page has finds none.
     void defaultRoundTrip()
     {
+        QVERIFY(!ORXSettingPageModels::byName("nothing"));
         for (const ORXSettingPageModel* model : ORXSettingPageModels::all()) {
             const _FILEDATA before = recordWith({});
             _FILEDATA after = before;
