@@ -125,6 +125,7 @@ private slots:
             auto* page = qobject_cast<ORXSettingForObdViewController*>(window->targetController());
             QCOMPARE(page->ecoLoValue(), 30.0);
             QCOMPARE(page->ecoHiValue(), 60.0);
+            QVERIFY(!page->ecoSlider()->accessibleName().isEmpty());
             int changes = 0;
             connect(page, &ORXSettingPage::controlChanged, this, [&changes] { ++changes; });
             drag(page->ecoSlider(), 30.0 - 0.4, 80);
