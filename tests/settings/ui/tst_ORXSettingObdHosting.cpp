@@ -138,6 +138,12 @@ private slots:
             QCOMPARE(window->filedata()->drivingSecurity, 40u);
             QCOMPARE(window->filedata()->parkingSecurity, 15u);
             QCOMPARE(window->filedata()->SaveDuration, 0x12u);
+            // A range wholly above where the knobs stand (60 and 85) is shown whole, not cut.
+            window->changeViewController(2);
+            page = qobject_cast<ORXSettingForObdViewController*>(window->targetController());
+            *window->filedata() = recordWith({"drivingSecurity=5", "parkingSecurity=2"});
+            page->setFileData(window->filedata());
+            QCOMPARE(page->ecoLoValue(), 95.0);
             QVERIFY(window->grab().save(QStringLiteral("/tmp/orvex-settings-obd-log-tab.png")));
             return;
         }
