@@ -79,28 +79,35 @@ private slots:
         QCOMPARE(configFieldText(record, *plate), QByteArray("12345678"));
     }
 
-    // An array field's words are reached by element; an element outside the array reads 0
-    // and writes nothing.
-    void arrayFieldElements_data()
+    // An integer field reads back whole at its type's limits (no sign spread, no truncation;
+    // the element is ignored outside an array); an array field's words are reached by
+    // element, and an element outside it reads 0 and writes nothing.
+    void integerFields_data()
     {
+        QTest::addColumn<QString>("name");
         QTest::addColumn<int>("element");
+        QTest::addColumn<qint64>("value");
         QTest::addColumn<bool>("inside");
-        QTest::newRow("first") << 0 << true;
-        QTest::newRow("last") << 3 << true;
-        QTest::newRow("at the count") << 4 << false;
-        QTest::newRow("negative") << -1 << false;
+        QTest::newRow("16 bits") << "cfg_ver" << 3 << qint64(65535) << true;
+        QTest::newRow("unsigned 32 bits") << "vid_hue" << 3 << qint64(4294967295LL) << true;
+        QTest::newRow("signed 32 bits") << "time_gmt" << 3 << qint64(-2147483648LL) << true;
+        QTest::newRow("array, first") << "dummy00" << 0 << qint64(0x11223344) << true;
+        QTest::newRow("array, last") << "dummy00" << 3 << qint64(4294967295LL) << true;
+        QTest::newRow("array, at the count") << "dummy00" << 4 << qint64(0x11223344) << false;
+        QTest::newRow("array, negative") << "dummy00" << -1 << qint64(0x11223344) << false;
     }
-    void arrayFieldElements()
+    void integerFields()
     {
+        QFETCH(QString, name);
         QFETCH(int, element);
+        QFETCH(qint64, value);
         QFETCH(bool, inside);
-        const ORXConfigField* field = findConfigField("dummy00");
+        const ORXConfigField* field = findConfigField(name.toLatin1().constData());
         QVERIFY(field);
-        _FILEDATA record;
-        std::memset(&record, 0xab, sizeof record);
+        _FILEDATA record = filledRecord(0xab);
         const QByteArray before = bytesOf(record);
-        setConfigFieldValue(&record, *field, 0x11223344, element);
-        QCOMPARE(configFieldValue(record, *field, element), inside ? 0x11223344 : 0);
+        setConfigFieldValue(&record, *field, value, element);
+        QCOMPARE(configFieldValue(record, *field, element), inside ? value : 0);
         QCOMPARE(bytesOf(record) != before, inside);
     }
 
@@ -115,19 +122,6 @@ private slots:
         for (const auto& [offset, value] : words)
             setWordAt(&record, offset, value);
         QCOMPARE(int(configChecksum(record)), 0x0001 ^ 0x0f0f ^ 0xf0f0 ^ 0x0ff0 ^ 0x5678);
-    }
-
-    // Each integer type reads back whole at its limits: no sign spread, no truncation.
-    void integerFieldsAtTheirLimits()
-    {
-        _FILEDATA record = filledRecord(0);
-        const std::pair<const char*, qint64> limits[] = {
-            {"cfg_ver", 65535}, {"vid_hue", 4294967295LL}, {"time_gmt", -2147483648LL}, {"dummy00", 4294967295LL}};
-        for (const auto& [name, value] : limits) {
-            const ORXConfigField* field = findConfigField(name);
-            setConfigFieldValue(&record, *field, value, 3);
-            QCOMPARE(configFieldValue(record, *field, 3), value);
-        }
     }
 
     // Every field set but the kept ones (checksum, time zone, summer time, voice language),

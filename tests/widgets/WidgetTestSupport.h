@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QWidget>
 
-// Shared helpers of the widget tests: rendering to an image and reading its pixels.
+// Shared helpers of the widget tests: rendering to an image, and plain images.
 namespace WidgetTest {
 
 inline QImage render(QWidget& widget, const QColor& underlay = Qt::transparent)
@@ -13,14 +13,6 @@ inline QImage render(QWidget& widget, const QColor& underlay = Qt::transparent)
     image.fill(underlay);
     widget.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
     return image;
-}
-
-// `actual` as read from a premultiplied image.
-inline bool near(QRgb actual, const QColor& expected, int tolerance = 3)
-{
-    const QColor a = QColor::fromRgba(qUnpremultiply(actual));
-    return qAbs(a.red() - expected.red()) <= tolerance && qAbs(a.green() - expected.green()) <= tolerance &&
-           qAbs(a.blue() - expected.blue()) <= tolerance;
 }
 
 inline QImage solid(QSize size, const QColor& color)

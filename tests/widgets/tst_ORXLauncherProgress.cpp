@@ -81,26 +81,20 @@ private slots:
         QCOMPARE(m_listener->updates.at(1).properties.value(QStringLiteral("progress-visible")).toBool(), false);
     }
 
-    void repeatsNothing()
+    // Only changes are sent, and nothing without a bus.
+    void sendsOnlyChanges()
     {
-        auto bus = QDBusConnection::connectToBus(m_address, QStringLiteral("sender"));
-        ORXLauncherProgress launcher(bus);
-        launcher.update(0.5, true);
-        launcher.update(0.5, true);
-        launcher.update(0.6, true);
-        launcher.update(7.0, true); // clamped to 1
+        ORXLauncherProgress launcher(QDBusConnection::connectToBus(m_address, QStringLiteral("sender")));
+        for (double progress : {0.5, 0.5, 0.6, 7.0}) // 7 is clamped to 1
+            launcher.update(progress, true);
         QCOMPARE(launcher.sentCount(), 3);
-    }
-
-    void silentWithoutBus()
-    {
         auto none = QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/orvex-bus"),
                                                   QStringLiteral("nowhere"));
         QVERIFY(!none.isConnected());
-        ORXLauncherProgress launcher(none);
-        launcher.update(0.3, true);
-        launcher.update(0.0, false);
-        QCOMPARE(launcher.sentCount(), 0);
+        ORXLauncherProgress silent(none);
+        silent.update(0.3, true);
+        silent.update(0.0, false);
+        QCOMPARE(silent.sentCount(), 0);
         QDBusConnection::disconnectFromBus(QStringLiteral("nowhere"));
     }
 

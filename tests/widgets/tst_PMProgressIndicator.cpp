@@ -79,16 +79,6 @@ private slots:
         QCOMPARE(m_controller->containsProgressIndicator(m_indicator.get()), registered);
     }
 
-    void goingAwayLeavesIcon()
-    {
-        m_indicator->setDoubleValue(30);
-        QCOMPARE(m_controller->numProgressIndicators(), 1);
-        m_indicator.reset();
-        QCOMPARE(m_controller->numProgressIndicators(), 0);
-        m_controller->drawProgressIndicators();
-        QCOMPARE(m_controller->currentIcon(), m_controller->dockIcon());
-    }
-
     // The player's loading indicator: busy, its value growing 2 a tick, back to the minimum at the end.
     void busyIndicatorFedValues()
     {

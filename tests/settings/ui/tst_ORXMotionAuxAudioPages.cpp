@@ -40,37 +40,6 @@ class ORXMotionAuxAudioPagesTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // Every outlet the model shows is a named control of the page, and the page shows what
-    // `config describe` prints.
-    void outletsMatchTheModel_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("record");
-        QTest::newRow("motion") << "motion" << QStringList{"motionBlock=2730", "motion720pCValue=9"};
-        QTest::newRow("aux") << "aux" << QStringList{"pip_position=2", "wifi_channel=40"};
-        QTest::newRow("audio") << "audio" << QStringList{"Brightness1=20"};
-        QTest::newRow("audio 7") << "audio" << QStringList{"Brightness1=7"};
-    }
-    void outletsMatchTheModel()
-    {
-        QFETCH(QString, name);
-        QFETCH(QStringList, record);
-        _FILEDATA r = recordWith(record);
-        const auto p = page(name.toLatin1().constData(), &r);
-        QVERIFY(p);
-        const ORXPageState shown = p->model()->display(r);
-        QVERIFY(!shown.outlets().isEmpty());
-        for (const QString& outlet : shown.outlets()) {
-            QWidget* control = p->control(outlet);
-            QVERIFY2(control, qPrintable(outlet));
-            if (!qobject_cast<QLabel*>(control))
-                QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(outlet));
-            for (QAbstractButton* cell : matrixButtons(control))
-                QVERIFY(!cell->text().isEmpty() && !cell->accessibleName().isEmpty());
-        }
-        QCOMPARE(p->currentState().toJson(), shown.toJson());
-    }
-
     // A share under 20 percent stores nothing; a bad Wi-Fi password is refused with an
     // alert after everything else was stored; the slider shows the card warning.
     void auxRefusals()

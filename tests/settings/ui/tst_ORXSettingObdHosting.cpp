@@ -1,5 +1,6 @@
 #include "OrvexTest.h"
 
+#include "../PageRecord.h"
 #include "FakeUDisksBus.h"
 #include "ORXDriveLogViewController.h"
 #include "ORXLocalizedString.h"
@@ -7,17 +8,22 @@
 #include "ORXSegmentedControl.h"
 #include "ORXSettingController.h"
 #include "ORXSettingDriveLogPage.h"
+#include "ORXSettingForObdViewController.h"
 #include "ORXSimCardFiles.h"
+#include "SMDoubleSlider.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTableView>
 
 // Which page the settings window shows at tab 2 (GPS or OBD), its extra "OBD log" tab, and
-// the information tab on the card copy's flash log.
+// the information tab on the card copy's flash log; the OBD page's eco knobs dragged.
 class ORXSettingObdHostingTest : public QObject
 {
     Q_OBJECT
@@ -33,6 +39,18 @@ class ORXSettingObdHostingTest : public QObject
         QDialog* sheet = window->findChild<QDialog*>("progressPanel");
         (void)QTest::qWaitFor([sheet] { return !sheet->isVisible(); }, 3000);
         return window;
+    }
+
+    static void drag(SMDoubleSlider* s, double from, double to)
+    {
+        const auto send = [s](QEvent::Type type, double value, Qt::MouseButton button, Qt::MouseButtons held) {
+            const QPointF at(s->positionForValue(value), s->height() / 2.0);
+            QMouseEvent event(type, at, s->mapToGlobal(at), button, held, Qt::NoModifier);
+            QApplication::sendEvent(s, &event);
+        };
+        send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
     }
 
     static QString pageClass(ORXSettingController* window, int tab)
@@ -98,6 +116,34 @@ private slots:
         for (const QPointer<QWidget>& page : logPages)
             QVERIFY(page && !page->isVisible());
         if (obd) {
+            // The eco knobs dragged with the mouse on a record's page: the low one stops at the
+            // high one and the texts follow at once (one change a step); the values are whole
+            // numbers, stored on leaving with the interval kept.
+            *window->filedata() =
+                recordWith({"drivingSecurity=70", "parkingSecurity=40", "SaveDuration=0x12"});
+            window->changeViewController(2);
+            auto* page = qobject_cast<ORXSettingForObdViewController*>(window->targetController());
+            QCOMPARE(page->ecoLoValue(), 30.0);
+            QCOMPARE(page->ecoHiValue(), 60.0);
+            QVERIFY(!page->ecoSlider()->accessibleName().isEmpty());
+            int changes = 0;
+            connect(page, &ORXSettingPage::controlChanged, this, [&changes] { ++changes; });
+            drag(page->ecoSlider(), 30.0 - 0.4, 80);
+            QCOMPARE(page->ecoLoValue(), 60.0);
+            QCOMPARE(changes, 2); // the move and the release, each once round
+            QCOMPARE(page->findChild<QLabel*>("normalDriveLabel")->text(), QString("Normal Drive : 0.40 ~ 0.40"));
+            drag(page->ecoSlider(), 60.0 + 0.4, 85.9);
+            QCOMPARE(page->ecoHiValue(), 85.0);
+            window->changeViewController(0);
+            QCOMPARE(window->filedata()->drivingSecurity, 40u);
+            QCOMPARE(window->filedata()->parkingSecurity, 15u);
+            QCOMPARE(window->filedata()->SaveDuration, 0x12u);
+            // A range wholly above where the knobs stand (60 and 85) is shown whole, not cut.
+            window->changeViewController(2);
+            page = qobject_cast<ORXSettingForObdViewController*>(window->targetController());
+            *window->filedata() = recordWith({"drivingSecurity=5", "parkingSecurity=2"});
+            page->setFileData(window->filedata());
+            QCOMPARE(page->ecoLoValue(), 95.0);
             QVERIFY(window->grab().save(QStringLiteral("/tmp/orvex-settings-obd-log-tab.png")));
             return;
         }
