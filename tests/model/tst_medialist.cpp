@@ -167,10 +167,14 @@ private slots:
 
         QTest::newRow("full path") << "/media/card/DCIM/alwa_20230105_134501_F.avi"
                                    << "alwa_20230105_134501_F.avi";
-        QTest::newRow("rear, without extension") << "alwa_20230105_134501_R" << "alwa_20230105_134501_F.avi";
-        QTest::newRow("group name") << "alwa_20230105_134501" << "alwa_20230105_134501_F.avi";
-        QTest::newRow("lower-case suffix") << "alwa_20230105_134501_f.avi" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("rear, without extension") << "alwa_20230105_134501_R"
+                                                 << "alwa_20230105_134501_F.avi";
+        QTest::newRow("group name") << "alwa_20230105_134501"
+                                    << "alwa_20230105_134501_F.avi";
+        QTest::newRow("lower-case suffix") << "alwa_20230105_134501_f.avi"
+                                           << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void findMediaPair()
