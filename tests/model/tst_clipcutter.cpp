@@ -74,8 +74,10 @@ private slots:
             ORXSimWriteRecording(recording(src("alwa_20230105_235958_F.avi"), 6, false), nullptr, &error),
             qPrintable(error));
         // The other camera stopped earlier.
-        QVERIFY(ORXSimWriteRecording(recording(src("motion_20230105_134501_F.avi"), 6, true), nullptr, nullptr));
-        QVERIFY(ORXSimWriteRecording(recording(src("motion_20230105_134501_R.avi"), 3, true), nullptr, nullptr));
+        QVERIFY(
+            ORXSimWriteRecording(recording(src("motion_20230105_134501_F.avi"), 6, true), nullptr, nullptr));
+        QVERIFY(
+            ORXSimWriteRecording(recording(src("motion_20230105_134501_R.avi"), 3, true), nullptr, nullptr));
     }
 
     void cut_data()
@@ -100,8 +102,9 @@ private slots:
         const QString motion = QStringLiteral("motion_20230105_134501_F.avi");
         QTest::newRow("partner ends inside the span")
             << motion << 2.0 << 5.0 << 10 << 15 << "motion_20230105_134503" << 5 << "";
-        QTest::newRow("partner ends before the span") << motion << 4.0 << 5.0 << 20 << 5 << "motion_20230105_134505"
-                                                      << 0 << "clip.warning.partner_short";
+        QTest::newRow("partner ends before the span")
+            << motion << 4.0 << 5.0 << 20 << 5 << "motion_20230105_134505" << 0
+            << "clip.warning.partner_short";
     }
 
     void cut()
@@ -118,14 +121,18 @@ private slots:
         const QString out = freshOut();
         ORXClipCutter cutter;
         cutter.setRange(from, to);
-        QVERIFY2(cutter.cutPair(src(file), ORXClipCutter::partnerPathOf(src(file)), out),
+        const QString partner = ORXClipCutter::partnerPathOf(src(file));
+        // A partner named but gone: the clip is cut alone.
+        QVERIFY2(cutter.cutPair(src(file),
+                                partner.isEmpty() ? QString(src(file)).replace("_F.", "_R.") : partner, out),
                  qPrintable(cutter.errorString()));
+        QVERIFY(cutter.errorString().isEmpty());
         QCOMPARE(fileBytes(src(file)), before);
         QCOMPARE(QFileInfo(cutter.clipFolder()).fileName(), name);
         QCOMPARE(cutter.clipStart(), double(firstFrame) / kFps);
         QCOMPARE(entriesOf(out), QStringList{name});
-        const QStringList files = partnerFrames ? QStringList{name + "_F.avi", name + "_R.avi"}
-                                                : QStringList{name + "_F.avi"};
+        const QStringList files =
+            partnerFrames ? QStringList{name + "_F.avi", name + "_R.avi"} : QStringList{name + "_F.avi"};
         QCOMPARE(fileNames(cutter.clipFiles()), files);
         QCOMPARE(cutter.warningString(), warning.isEmpty() ? QString() : ORXLocalizedString(warning));
 
@@ -185,6 +192,10 @@ private slots:
         QVERIFY(!cutter.cutPair(file, ORXClipCutter::partnerPathOf(file), out));
         QVERIFY(cutter.errorString().startsWith(ORXLocalizedString(key).section(QLatin1Char('%'), 0, 0)));
         QCOMPARE(entriesOf(out), QStringList());
+        cutter.setRange(1.0, 2.0); // the same cutter again, twice into one folder
+        QVERIFY(cutter.cutPair(file, QString(), out) && cutter.cutPair(file, QString(), out));
+        QVERIFY(cutter.errorString().isEmpty());
+        QCOMPARE(QFileInfo(cutter.clipFolder()).fileName(), "event_20230105_134502_2");
     }
 
     void damaged_data()
@@ -290,18 +301,25 @@ private slots:
         QCOMPARE(cutter.clipDuration(), 3.0 - clipStart);
     }
 
+    // Stopped while the partner is cut (past half way): nothing is left behind, and no
+    // progress is reported after the refusal.
     void cancel()
     {
         const QString out = freshOut();
         ORXClipCutter cutter;
         cutter.setRange(0, 6);
-        int calls = 0;
-        cutter.setProgress([&calls](int permille) { return ++calls < 3 && permille < 1000; });
+        int calls = 0, refusedAt = 0;
+        cutter.setProgress([&](int permille) {
+            ++calls;
+            if (permille >= 600 && !refusedAt)
+                refusedAt = calls;
+            return permille < 600;
+        });
         const QString file = src("event_20230105_134501_F.avi");
         QVERIFY(!cutter.cutPair(file, ORXClipCutter::partnerPathOf(file), out));
         QVERIFY(cutter.wasCanceled());
         QVERIFY(cutter.errorString().isEmpty());
-        QCOMPARE(calls, 3);
+        QCOMPARE(calls, refusedAt);
         QCOMPARE(entriesOf(out), QStringList());
     }
 
