@@ -18,7 +18,13 @@ private slots:
     {
         ORXSimFrameState state;
         state.frameNumber = 1234;
-        QCOMPARE(ORXSimReadFrameNumber(ORXSimFramePainter(640, 360, true).draw(state)), 1234);
+        QImage numbered = ORXSimFramePainter(640, 360, true).draw(state);
+        QCOMPARE(ORXSimReadFrameNumber(numbered), 1234);
+        for (int y = 344; y < 360; ++y) { // the last block, a check bit, inverted: no number
+            for (int x = 620; x < 640; ++x)
+                numbered.setPixel(x, y, ~numbered.pixel(x, y) | 0xFF000000);
+        }
+        QCOMPARE(ORXSimReadFrameNumber(numbered), -1);
         state.frameNumberStrip = false;
         for (bool front : {true, false}) {
             const QImage frame = ORXSimFramePainter(640, 360, front).draw(state);
