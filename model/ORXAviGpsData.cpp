@@ -1,7 +1,5 @@
 #include "ORXAviGpsData.h"
 
-#include <cstring>
-
 struct ORXAviGpsData::Private : QSharedData
 {
     _AVI_GPS_DATA_T record{};
@@ -14,14 +12,6 @@ ORXAviGpsData::ORXAviGpsData(const _AVI_GPS_DATA_T& record) : d(new Private)
     d->record = record;
 }
 
-ORXAviGpsData ORXAviGpsData::aviGpsDataWithData(const void* record)
-{
-    ORXAviGpsData wrapper;
-    if (record)
-        std::memcpy(&wrapper.d->record, record, sizeof(_AVI_GPS_DATA_T));
-    return wrapper;
-}
-
 ORXAviGpsData::ORXAviGpsData(const ORXAviGpsData&) = default;
 ORXAviGpsData& ORXAviGpsData::operator=(const ORXAviGpsData&) = default;
 ORXAviGpsData::~ORXAviGpsData() = default;
@@ -29,9 +19,4 @@ ORXAviGpsData::~ORXAviGpsData() = default;
 const _AVI_GPS_DATA_T& ORXAviGpsData::data() const
 {
     return d->record;
-}
-
-void ORXAviGpsData::setData(const _AVI_GPS_DATA_T& record)
-{
-    d->record = record;
 }

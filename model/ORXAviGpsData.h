@@ -4,22 +4,19 @@
 
 #include <QSharedDataPointer>
 
-// One GPS record of the side stream, held by value. Copies share the bytes until one of
-// them is changed, so the per-sample GPS list costs a pointer per sample.
+// One GPS record of the side stream, held by value. Copies share the bytes, so the
+// per-sample GPS list costs a pointer per sample.
 class ORXAviGpsData
 {
 public:
     ORXAviGpsData(); // an all-zero record
     explicit ORXAviGpsData(const _AVI_GPS_DATA_T& record);
-    // Copies sizeof(_AVI_GPS_DATA_T) bytes from the given address (null: all zero).
-    static ORXAviGpsData aviGpsDataWithData(const void* record);
 
     ORXAviGpsData(const ORXAviGpsData&);
     ORXAviGpsData& operator=(const ORXAviGpsData&);
     ~ORXAviGpsData();
 
     const _AVI_GPS_DATA_T& data() const;
-    void setData(const _AVI_GPS_DATA_T& record);
 
 private:
     struct Private;

@@ -169,13 +169,6 @@ private slots:
         QCOMPARE(table({sampleObdRecord()}, ORXDriveLogKind::Obd).csvText(), golden);
     }
 
-    void emptyLogCsvIsTheTitleLine()
-    {
-        const QByteArray csv = table({}).csvText();
-        QVERIFY(csv.startsWith("No.,Seq.,"));
-        QCOMPARE(csv.count('\n'), 1);
-    }
-
     // Export replaces a longer old file whole; a failed one names the failure.
     void exportToFile()
     {

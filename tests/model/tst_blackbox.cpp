@@ -142,18 +142,6 @@ private slots:
         QTEST(pairedRecords(box), "expected");
     }
 
-    void oddSampleKeptAsWritten()
-    {
-        AviTestFile avi;
-        _AVI_GSENSOR_DATA_T odd = AviTestFile::gsensor(0, -1, 2, 3); // zero time, wrong mark: kept
-        odd.header = 7;
-        avi.addGSensor(odd);
-        ORXBlackBoxData box;
-        QVERIFY(extract(box, avi.build()));
-        QCOMPARE(box.m_vGSensorData().size(), 1);
-        QCOMPARE(AviTestFile::bytesOf(box.m_vGSensorData().at(0).data()), AviTestFile::bytesOf(odd));
-    }
-
     void lastFixPerRecord()
     {
         AviTestFile avi;

@@ -124,8 +124,10 @@ private slots:
         QCOMPARE(t.host.shown, rows > 0 ? 1 : 0);
         QCOMPARE(t.host.hidden, t.host.shown);
         QTRY_COMPARE(t.alerts().size(), rows > 0 ? 0 : 1);
-        if (rows == 0)
+        if (rows == 0) {
             QCOMPARE(t.alerts().first(), "Alarm|" + ORXLocalizedString("setting.flashdata.warning"));
+            QVERIFY(!t.viewer->doWriteCSVFile(m_dir.filePath("empty.csv"))); // nothing to export
+        }
         // Shown again: neither read nor warned again.
         t.viewer->setFileData(&t.record);
         QTest::qWait(50);
