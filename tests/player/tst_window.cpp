@@ -132,9 +132,10 @@ private slots:
             QVERIFY2(!widget->accessibleName().isEmpty() && !widget->toolTip().isEmpty(), qPrintable(name));
             QVERIFY2(!widget->accessibleName().contains(QLatin1Char('(')), qPrintable(name));
         }
-        // The tab pictures are drawn at the size the layout gave the tabs, not stretched.
+        // The tab pictures are named and drawn at the size the layout gave the tabs, not stretched.
         for (const char* tab : {"recordButtonImageView", "informationButtonImageView"}) {
             auto* label = child<QLabel>(delegate, tab);
+            QVERIFY2(!label->accessibleName().isEmpty(), tab);
             const QSize picture = label->pixmap().deviceIndependentSize().toSize();
             QVERIFY(picture.width() == label->width() || picture.height() == label->height());
             QVERIFY(picture.width() <= label->width() && picture.height() <= label->height());
