@@ -56,6 +56,14 @@ struct PlaybackFixture
         player1.reportTime();
     }
 
+    // Both engines at the end of their files; player1 reports it.
+    void reachEnd()
+    {
+        player1.reachEnd();
+        player2.reachEnd();
+        player1.reportState();
+    }
+
     // Start a row and let the engines report that they play.
     bool startPlaying(qint64 row)
     {

@@ -38,11 +38,12 @@ private slots:
     }
 
     // The first state event with both engines playing starts the recording's bookkeeping
-    // once; later ones only refresh the sound.
-    void firstPlayingStateStartsOnce()
+    // once; later ones only refresh the sound. The first time event, from either engine, ends
+    // the loading indicator and chooses the sound, once per recording.
+    void firstEventsStartTheRecordingOnce()
     {
         PlaybackFixture f(kPairAndSingle);
-        QVERIFY(f.start(0));
+        QVERIFY(f.start(1)); // the rear file large, the front file small
         QVERIFY(!f.controller->playStopTimer());
         f.player2.playing = false; // the partner is not there yet
         f.player1.reportState();
@@ -61,6 +62,16 @@ private slots:
         f.player1.reportState();
         QCOMPARE(speeds.count(), 1);
         QCOMPARE(f.view.volumeSlider, 70); // the sound was refreshed instead
+
+        QVERIFY(!f.view.isLoadingStopped());
+        f.playInfo.setAudioMediaDirection(2);
+        f.player2.reportTime();
+        QVERIFY(f.view.isLoadingStopped());
+        QCOMPARE(f.playInfo.audioMediaDirection(), 1); // player1 has sound: the rear channel
+        f.playInfo.setAudioMediaDirection(0);
+        f.player1.reportTime();
+        QCOMPARE(f.view.loadingHidden, 1);
+        QCOMPARE(f.playInfo.audioMediaDirection(), 0);
     }
 
     void pausedEnginesFinish_data()
@@ -92,26 +103,9 @@ private slots:
         }
     }
 
-    void firstTimeEventEndsLoadingAndChoosesSound()
-    {
-        PlaybackFixture f(kPairAndSingle);
-        QVERIFY(f.start(1)); // the rear file large, the front file small
-        f.player1.reportState();
-        QVERIFY(!f.view.isLoadingStopped());
-        f.playInfo.setAudioMediaDirection(2);
-        f.player2.reportTime(); // from either engine
-        QVERIFY(f.view.isLoadingStopped());
-        QCOMPARE(f.playInfo.audioMediaDirection(), 1); // player1 has sound: the rear channel
-
-        f.playInfo.setAudioMediaDirection(0);
-        f.player1.reportTime();
-        QCOMPARE(f.view.loadingHidden, 1);
-        QCOMPARE(f.playInfo.audioMediaDirection(), 0); // chosen once per recording
-    }
-
     // player1's time events move the shown position on the first and then every third;
-    // player2's never do.
-    void everyThirdTimeEventUpdatesPosition()
+    // player2's never do. A seek shows the place asked for and starts the count anew.
+    void timeEventsMovePositionEveryThirdAndDuringASeek()
     {
         PlaybackFixture f(kPairAndSingle);
         QVERIFY(f.startPlaying(0));
@@ -130,14 +124,8 @@ private slots:
         // The start's first time event (counter -1 -> 0) updated already, so these are
         // the 2nd to 9th events.
         QCOMPARE(updatedAt, QList<int>({3, 6}));
-    }
+        QCOMPARE(f.controller->positionCounter(), 2);
 
-    void movingShowsMovingPositionAndResetsCounter()
-    {
-        PlaybackFixture f(kPairAndSingle);
-        QVERIFY(f.startPlaying(0));
-        f.player1.reportTime();
-        QCOMPARE(f.controller->positionCounter(), 1);
         f.view.positionSlider = 0.25;
         f.controller->videoPositionSliderMoved();
         QVERIFY(f.controller->moving());
@@ -151,8 +139,10 @@ private slots:
         QCOMPARE(f.controller->positionCounter(), 0);
     }
 
-    // The button pauses both engines; pressed again, both play and player2 catches up.
-    void playButtonPausesAndResumesBoth()
+    // The button pauses both engines; pressed again, both play and player2 catches up. The
+    // catch-up after a seek moves player2 to player1's place, and player1 is sought to its own
+    // place with it while playing, so that both pay the same seek delay.
+    void playButtonAndCatchUpMoveBoth()
     {
         PlaybackFixture f(kPairAndSingle);
         QVERIFY(f.startPlaying(0));
@@ -165,6 +155,23 @@ private slots:
         QVERIFY(f.player1.isPlaying() && f.player2.isPlaying());
         QCOMPARE(f.player2.position(), 0.f);
         QTRY_COMPARE(f.player2.position(), f.player1.position());
+
+        const int seeks = f.player1.count(QStringLiteral("setPosition"));
+        f.view.positionSlider = 0.5;
+        f.controller->videoPositionSliderMoved();
+        f.player1.playTo(30300); // played on while player2 was still seeking
+        QTRY_VERIFY(!f.controller->moving());
+        QCOMPARE(f.player1.count(QStringLiteral("setPosition")), seeks + 2);
+        QVERIFY(qAbs(f.player1.time().intValue() - 30300) <= 1); // through a float position
+        QVERIFY(qAbs(f.player2.time().intValue() - 30300) <= 1);
+
+        f.controller->clickPlayButton(); // paused, the catch-up leaves player1 where it was sought
+        const int pausedSeeks = f.player1.count(QStringLiteral("setPosition"));
+        f.view.positionSlider = 0.25;
+        f.controller->videoPositionSliderMoved();
+        QTRY_VERIFY(!f.controller->moving());
+        QCOMPARE(f.player1.count(QStringLiteral("setPosition")), pausedSeeks + 1);
+        QCOMPARE(f.player2.time().intValue(), 15000);
     }
 
     void playButtonAtEnd_data()
@@ -183,9 +190,7 @@ private slots:
         QFETCH(qint64, resumedAt);
         PlaybackFixture f(kPairAndSingle);
         QVERIFY(f.startPlaying(0));
-        f.player1.reachEnd();
-        f.player2.reachEnd();
-        f.player1.reportState();
+        f.reachEnd();
         QVERIFY(!f.playInfo.isPlaying());
         f.view.positionSlider = slider;
         const int plays = f.player1.count(QStringLiteral("play"));
@@ -289,21 +294,6 @@ private slots:
                  1);
         QTRY_VERIFY(!f.controller->moving());
         QCOMPARE(f.player2.time().intValue(), after);
-    }
-
-    // The catch-up after a seek moves player2 to player1's place, and player1 is sought to its
-    // own place with it, so that both pay the same seek delay.
-    void catchUpSeeksBoth()
-    {
-        PlaybackFixture f(kPairAndSingle);
-        QVERIFY(f.startPlaying(0));
-        f.view.positionSlider = 0.5;
-        f.controller->videoPositionSliderMoved();
-        f.player1.playTo(30300); // played on while player2 was still seeking
-        QTRY_VERIFY(!f.controller->moving());
-        QCOMPARE(f.player1.count(QStringLiteral("setPosition")), 2);
-        QVERIFY(qAbs(f.player1.time().intValue() - 30300) <= 1); // through a float position
-        QVERIFY(qAbs(f.player2.time().intValue() - 30300) <= 1);
     }
 
 private:

@@ -1,5 +1,5 @@
 // The playback controller on two real libVLC engines, end to end on simulated recordings:
-// start, advance, replay after the end, sound choice and frame steps.
+// start, advance, replay after the end, sound choice and frame steps, in one run.
 #include "OrvexTest.h"
 
 #include "FakePlayerView.h"
@@ -91,9 +91,13 @@ private slots:
             QVERIFY(write(m_names[i], i < 2));
     }
 
-    // A pair starts on both engines, the first time event ends the loading indicator, and at
-    // the end the next pair starts by itself (skipping the partner's row).
-    void pairPlaysAndAdvances()
+    // One run serves every check: a pair starts on both engines, the first time event ends
+    // the loading indicator, and at the end the next pair (without sound: both engines muted,
+    // no toggle) starts by itself, skipping the partner's row. At the end of that last pair,
+    // with the slider moved back, the play button plays both files again from the slider's
+    // place (the engines reload their ended files); paused, frame steps show the frame the
+    // controller names in both pictures.
+    void pairsPlayAdvanceReplayAndStep()
     {
         VlcPlayback p(m_dir.path());
         QCOMPARE(p.mediaList.count(), 4);
@@ -122,15 +126,11 @@ private slots:
         const quint64 frames2 = p.video2.frameCount();
         QTRY_VERIFY_WITH_TIMEOUT(!p.controller->waitingForPlayStart(), kEngineTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(p.video2.frameCount() > frames2, kEngineTimeoutMs);
-    }
+        QTRY_VERIFY_WITH_TIMEOUT(p.view.isLoadingStopped(), kEngineTimeoutMs);
+        QCOMPARE(p.playInfo.audioMediaDirection(), 2);
+        QVERIFY(!p.view.audioToggleVisible);
+        QVERIFY(p.player1.isMuted() && p.player2.isMuted());
 
-    // At the end of the last pair, with the slider moved back, the play button plays both
-    // files again from the slider's place (the engines reload their ended files).
-    void playAfterTheEndFromTheSlider()
-    {
-        VlcPlayback p(m_dir.path());
-        QVERIFY(p.controller->playAtIndex(2));
-        QTRY_VERIFY_WITH_TIMEOUT(!p.controller->waitingForPlayStart(), kEngineTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(p.player1.state() == 6 && p.player1.position() >= 0.998f, kEngineTimeoutMs);
         QTRY_VERIFY_WITH_TIMEOUT(!p.playInfo.isPlaying(), kEngineTimeoutMs);
         p.view.positionSlider = 0.3;
@@ -139,34 +139,7 @@ private slots:
         QVERIFY(p.player1.time().intValue() >= 700);
         QVERIFY(p.player1.position() < 0.9f);
         QTRY_VERIFY_WITH_TIMEOUT(p.playInfo.isPlaying(), kEngineTimeoutMs);
-    }
 
-    // Neither file of the pair carries sound: no toggle, both engines muted.
-    void silentPairMutesBoth()
-    {
-        VlcPlayback p(m_dir.path());
-        p.playInfo.setAudioMediaDirection(0);
-        QVERIFY(p.controller->playAtIndex(3)); // the rear file large
-        QCOMPARE(p.fileName(p.player1), m_names[3]);
-        QCOMPARE(p.fileName(p.player2), m_names[2]);
-        QTRY_VERIFY_WITH_TIMEOUT(p.view.isLoadingStopped(), kEngineTimeoutMs);
-        QTRY_VERIFY_WITH_TIMEOUT(!p.controller->waitingForPlayStart(), kEngineTimeoutMs);
-        QCOMPARE(p.playInfo.audioMediaDirection(), 2);
-        QVERIFY(!p.view.audioToggleVisible);
-        QVERIFY(p.player1.isMuted());
-        QVERIFY(p.player2.isMuted());
-        QCOMPARE(p.view.logos,
-                 QStringList({QStringLiteral("v1_rear_logo"), QStringLiteral("v2_front_logo")}));
-    }
-
-    // Frame steps while paused: both pictures show the frame the controller names.
-    void bothPicturesShowTheSteppedFrame()
-    {
-        VlcPlayback p(m_dir.path());
-        QVERIFY(p.controller->playAtIndex(0));
-        QTRY_VERIFY_WITH_TIMEOUT(!p.controller->waitingForPlayStart() && p.video2.frameCount() > 3,
-                                 kEngineTimeoutMs);
-        QTRY_VERIFY_WITH_TIMEOUT(p.player1.time().intValue() > 1000, kEngineTimeoutMs);
         p.controller->clickPlayButton();
         QTRY_VERIFY_WITH_TIMEOUT(!p.playInfo.isPlaying() && p.controller->canStepFrame(), kEngineTimeoutMs);
         QCOMPARE(p.player1.framesPerSecond(), 15.0);

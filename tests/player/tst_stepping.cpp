@@ -87,7 +87,24 @@ private slots:
         QCOMPARE(f.player2.timeMs, qint64(1100));
     }
 
-    void noStepWhilePlayingOrWithoutRecording()
+    // The slider moved to the very start during a burst of steps is sought once it settles.
+    void sliderMovedToTheStartDuringStepsIsSought()
+    {
+        PlaybackFixture f(kPairAndSingle);
+        QVERIFY(f.startPlaying(0));
+        pauseAt(f, 1000);
+        f.controller->stepFrameForward();
+        f.view.positionSlider = 0;
+        f.controller->videoPositionSliderMoved();
+        QCOMPARE(f.player1.timeMs, qint64(1033)); // kept until the burst settles
+        QTRY_VERIFY(!f.controller->moving());
+        QCOMPARE(f.player1.timeMs, qint64(0));
+        QCOMPARE(f.player2.timeMs, qint64(0));
+    }
+
+    // No step without a recording or while playing; playing on and pausing again, the next
+    // step starts from the engine's new time.
+    void noStepWhilePlayingAndPlayingOnForgetsTheFrame()
     {
         PlaybackFixture f(kPairAndSingle);
         f.controller->stepFrameForward(); // nothing loaded
@@ -101,13 +118,7 @@ private slots:
         QCOMPARE(f.player1.count(QStringLiteral("setTime")) + f.player1.count(QStringLiteral("nextFrame")),
                  0);
         QCOMPARE(f.player2.count(QStringLiteral("setTime")), 0);
-    }
 
-    // Playing on and pausing again: the next step starts from the engine's new time.
-    void playingOnForgetsTheSteppedFrame()
-    {
-        PlaybackFixture f(kPairAndSingle);
-        QVERIFY(f.startPlaying(0));
         pauseAt(f, 1000);
         f.controller->stepFrameForward();
         f.controller->stepFrameForward();

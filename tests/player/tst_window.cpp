@@ -71,9 +71,22 @@ private slots:
 
     // The launched window before a recording is chosen: its fixed boxes and margins, English
     // kept as the language, the transport disabled, every control named with a tooltip; then
-    // full screen and the loading indicator.
-    void launchedWindowBeforeARecording()
+    // full screen and the loading indicator. A folder opened with the map shown returns the
+    // right column to the list; then a pair plays with the map shown: both views fill, the
+    // readouts, the trace and the map follow the front file's telemetry.
+    void launchedWindowThenAPairPlaying()
     {
+        QTemporaryDir dir;
+        for (bool front : {true, false}) {
+            ORXSimRecordingOptions options;
+            options.path = dir.filePath(front ? QStringLiteral("alwa_20230105_134501_F.avi")
+                                              : QStringLiteral("alwa_20230105_134501_R.avi"));
+            options.durationSeconds = 8;
+            options.width = 320;
+            options.height = 180;
+            options.front = front;
+            QVERIFY(ORXSimWriteRecording(options, nullptr, nullptr));
+        }
         QSettings(ORXPlayerDefaults::settings())
             .setValue(QLatin1String(ORXPlayerDefaults::kAppleLanguages), QStringList{"de", "fr"});
         ORXAppDelegate delegate;
@@ -119,9 +132,10 @@ private slots:
             QVERIFY2(!widget->accessibleName().isEmpty() && !widget->toolTip().isEmpty(), qPrintable(name));
             QVERIFY2(!widget->accessibleName().contains(QLatin1Char('(')), qPrintable(name));
         }
-        // The tab pictures are drawn at the size the layout gave the tabs, not stretched.
+        // The tab pictures are named and drawn at the size the layout gave the tabs, not stretched.
         for (const char* tab : {"recordButtonImageView", "informationButtonImageView"}) {
             auto* label = child<QLabel>(delegate, tab);
+            QVERIFY2(!label->accessibleName().isEmpty(), tab);
             const QSize picture = label->pixmap().deviceIndependentSize().toSize();
             QVERIFY(picture.width() == label->width() || picture.height() == label->height());
             QVERIFY(picture.width() <= label->width() && picture.height() <= label->height());
@@ -183,6 +197,55 @@ private slots:
         delegate.updateLoadingWindow(0.9);
         QVERIFY(!indicator->isVisible());
         QVERIFY(delegate.isLoadingStopped());
+
+        // The map replaces the list in the right column until a folder is opened.
+        delegate.clickMapViewButton();
+        QCOMPARE(delegate.rightViewMode(), 1);
+        QVERIFY(child<QWidget>(delegate, "mapContainerView")->isVisible());
+        QVERIFY(!child<QWidget>(delegate, "mediaListScrollView")->isVisible());
+        QTRY_COMPARE(child<QWidget>(delegate, "mapContainerBottomView")->height(), 57);
+        QSignalSpy modes(&delegate, &ORXAppDelegate::rightViewModeChanged);
+        delegate.clickMapViewButton(); // already there: nothing changes
+        QCOMPARE(modes.count(), 0);
+        QVERIFY(waitForReload(delegate, dir.path()));
+        QCOMPARE(delegate.rightViewMode(), 0);
+        QVERIFY(child<QWidget>(delegate, "mediaListScrollView")->isVisible());
+        QVERIFY(!child<QWidget>(delegate, "mapContainerView")->isVisible());
+        QCOMPARE(delegate.tableModel()->rowCount(), 2);
+        QCOMPARE(
+            ORXPlayerDefaults::settings().value(QLatin1String(ORXPlayerDefaults::kLastFolder)).toString(),
+            QFileInfo(dir.path()).absoluteFilePath());
+        delegate.clickMapViewButton();
+
+        QVERIFY(delegate.playback()->playAtIndex(0));
+        QTRY_VERIFY_WITH_TIMEOUT(delegate.video1View()->isVisible() && delegate.video2View()->isVisible(),
+                                 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            delegate.video1View()->frameCount() > 3 && delegate.video2View()->frameCount() > 3, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(delegate.isLoadingStopped(), 5000);
+        QCOMPARE(child<TKImageButton>(delegate, "playButton")->imageName(), QStringLiteral("icon_pause_n"));
+        QCOMPARE(delegate.selectedRow(), 0);
+        QVERIFY(child<QAbstractButton>(delegate, "audioToggleButton")->isVisible());
+
+        // The window's picture shows the video, not the empty background.
+        const QImage shot = delegate.window()->grab().toImage();
+        const QPoint middle =
+            delegate.video1View()->mapTo(delegate.window(), delegate.video1View()->rect().center());
+        QVERIFY2(shot.pixelColor(middle * shot.devicePixelRatio()) != QColor(Qt::black),
+                 "the large view shows no picture");
+
+        QTRY_VERIFY_WITH_TIMEOUT(
+            child<QLabel>(delegate, "speedField")->text().endsWith(QLatin1String("Km/h")), 30000);
+        QVERIFY(child<QLabel>(delegate, "gsensorXField")->text().startsWith(QLatin1String("X=")));
+        QCOMPARE(child<GraphView>(delegate, "graphView")->values().size(), 80);
+        ORXMapPage* page = delegate.mapPage();
+        QTRY_VERIFY_WITH_TIMEOUT(page->isMapLoaded(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(evaluate(page, QStringLiteral("ORXRoutePointCount()")).toInt() > 5, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(evaluate(page, QStringLiteral("ORXMarkerPosition()")).toList().size() == 2,
+                                 10000);
+        const QVariantList place = evaluate(page, QStringLiteral("ORXMarkerPosition()")).toList();
+        QVERIFY(place.at(0).toDouble() > 0 && place.at(1).toDouble() > 0); // the sample drive is north-east
+        delegate.playback()->stopPlay();
     }
 
     // Resizing the borderless window by its edges: never below the minimum, never past the
@@ -271,7 +334,7 @@ private slots:
         QVERIFY(!ORXScreen::spansDisplays());
     }
 
-    // Every kind and channel in one folder, each row's cells.
+    // Every kind and channel in one folder, each row's cells; then files dropped on the table.
     void tableCellsFollowKindAndChannel()
     {
         const struct
@@ -308,46 +371,12 @@ private slots:
         QVERIFY(!model->data(model->index(0, 0), Qt::DecorationRole).value<QPixmap>().isNull());
         QCOMPARE(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Kind"));
         QCOMPARE(model->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("File"));
-    }
 
-    void rebuiltListReturnsTheRightColumnToTheList()
-    {
-        QTemporaryDir dir;
-        touch(dir.filePath(QStringLiteral("alwa_20230105_134501_F.avi")));
-        touch(dir.filePath(QStringLiteral("alwa_20230105_134501_R.avi")));
-        ORXAppDelegate delegate;
-        delegate.window()->show();
-        QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
-
-        delegate.clickMapViewButton();
-        QCOMPARE(delegate.rightViewMode(), 1);
-        QVERIFY(child<QWidget>(delegate, "mapContainerView")->isVisible());
-        QVERIFY(!child<QWidget>(delegate, "mediaListScrollView")->isVisible());
-        QTRY_COMPARE(child<QWidget>(delegate, "mapContainerBottomView")->height(), 57);
-        QSignalSpy modes(&delegate, &ORXAppDelegate::rightViewModeChanged);
-        delegate.clickMapViewButton(); // already there: nothing changes
-        QCOMPARE(modes.count(), 0);
-
-        QVERIFY(waitForReload(delegate, dir.path()));
-        QCOMPARE(delegate.rightViewMode(), 0);
-        QVERIFY(child<QWidget>(delegate, "mediaListScrollView")->isVisible());
-        QVERIFY(!child<QWidget>(delegate, "mapContainerView")->isVisible());
-        QCOMPARE(delegate.tableModel()->rowCount(), 2);
-        QCOMPARE(
-            ORXPlayerDefaults::settings().value(QLatin1String(ORXPlayerDefaults::kLastFolder)).toString(),
-            QFileInfo(dir.path()).absoluteFilePath());
-    }
-
-    // A dropped recording opens its folder, a dropped folder itself; text is refused.
-    void droppingAFileOpensItsFolder()
-    {
-        QTemporaryDir dir;
+        // A dropped recording opens its folder, a dropped folder itself; text is refused.
         const QString file = dir.filePath(QStringLiteral("card/alwa_20230105_134501_F.avi"));
         const QString folder = dir.filePath(QStringLiteral("other"));
         touch(file);
         touch(folder + QStringLiteral("/alwa_20230105_134601_F.avi"));
-        ORXAppDelegate delegate;
-        ORXMediaListTableModel* model = delegate.tableModel();
         for (const auto& [dropped, opened] :
              {std::pair(file, QFileInfo(file).absolutePath()), {folder, folder}}) {
             QSignalSpy reloaded(&delegate, &ORXAppDelegate::mediaListReloaded);
@@ -362,59 +391,6 @@ private slots:
         QMimeData text;
         text.setText(QStringLiteral("not a file"));
         QVERIFY(!model->canDropMimeData(&text, Qt::CopyAction, -1, -1, {}));
-    }
-
-    // A pair playing with the map shown: both views fill, the readouts, the trace and the map
-    // follow the front file's telemetry.
-    void playingPairFillsTheWindowAndMovesTheMap()
-    {
-        QTemporaryDir dir;
-        for (bool front : {true, false}) {
-            ORXSimRecordingOptions options;
-            options.path = dir.filePath(front ? QStringLiteral("alwa_20230105_134501_F.avi")
-                                              : QStringLiteral("alwa_20230105_134501_R.avi"));
-            options.durationSeconds = 8;
-            options.width = 320;
-            options.height = 180;
-            options.front = front;
-            QVERIFY(ORXSimWriteRecording(options, nullptr, nullptr));
-        }
-        ORXAppDelegate delegate;
-        delegate.window()->show();
-        delegate.applicationDidFinishLaunching();
-        QVERIFY(QTest::qWaitForWindowExposed(delegate.window()));
-        QVERIFY(waitForReload(delegate, dir.path()));
-        delegate.clickMapViewButton(); // a reload shows the list again
-        QCOMPARE(delegate.rightViewMode(), 1);
-        QVERIFY(delegate.playback()->playAtIndex(0));
-        QTRY_VERIFY_WITH_TIMEOUT(delegate.video1View()->isVisible() && delegate.video2View()->isVisible(),
-                                 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(
-            delegate.video1View()->frameCount() > 3 && delegate.video2View()->frameCount() > 3, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(delegate.isLoadingStopped(), 5000);
-        QCOMPARE(child<TKImageButton>(delegate, "playButton")->imageName(), QStringLiteral("icon_pause_n"));
-        QCOMPARE(delegate.selectedRow(), 0);
-        QVERIFY(child<QAbstractButton>(delegate, "audioToggleButton")->isVisible());
-
-        // The window's picture shows the video, not the empty background.
-        const QImage shot = delegate.window()->grab().toImage();
-        const QPoint middle =
-            delegate.video1View()->mapTo(delegate.window(), delegate.video1View()->rect().center());
-        QVERIFY2(shot.pixelColor(middle * shot.devicePixelRatio()) != QColor(Qt::black),
-                 "the large view shows no picture");
-
-        QTRY_VERIFY_WITH_TIMEOUT(
-            child<QLabel>(delegate, "speedField")->text().endsWith(QLatin1String("Km/h")), 30000);
-        QVERIFY(child<QLabel>(delegate, "gsensorXField")->text().startsWith(QLatin1String("X=")));
-        QCOMPARE(child<GraphView>(delegate, "graphView")->values().size(), 80);
-        ORXMapPage* page = delegate.mapPage();
-        QTRY_VERIFY_WITH_TIMEOUT(page->isMapLoaded(), 30000);
-        QTRY_VERIFY_WITH_TIMEOUT(evaluate(page, QStringLiteral("ORXRoutePointCount()")).toInt() > 5, 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(evaluate(page, QStringLiteral("ORXMarkerPosition()")).toList().size() == 2,
-                                 10000);
-        const QVariantList place = evaluate(page, QStringLiteral("ORXMarkerPosition()")).toList();
-        QVERIFY(place.at(0).toDouble() > 0 && place.at(1).toDouble() > 0); // the sample drive is north-east
-        delegate.playback()->stopPlay();
     }
 
     void programSavesAScreenshotAndQuits()
