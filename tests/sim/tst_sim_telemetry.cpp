@@ -6,8 +6,8 @@
 #include <cmath>
 
 // What orvex-cli's telemetry goldens do not reach: a pothole now and then over a minute, and
-// a drive that moves as fast as its speed says an hour on. The first seconds of both are
-// pinned value by value by those goldens.
+// a drive that moves as fast as its speed says an hour on. The first seconds' fixes are
+// pinned value by value by the GPX golden there, the G-sensor by a few of its CSV lines.
 class ORXSimTelemetryTest : public QObject
 {
     Q_OBJECT
