@@ -10,6 +10,7 @@
 #include "ORXMediaList.h"
 #include "ORXMediaListTableModel.h"
 #include "ORXPlayInfo.h"
+#include "ORXPlaybackEngine.h"
 #include "ORXPlaybackController.h"
 #include "ORXPlayerDefaults.h"
 #include "ORXScreen.h"
@@ -81,9 +82,10 @@ private slots:
             ORXSimRecordingOptions options;
             options.path = dir.filePath(front ? QStringLiteral("alwa_20230105_134501_F.avi")
                                               : QStringLiteral("alwa_20230105_134501_R.avi"));
-            options.durationSeconds = 8;
+            options.durationSeconds = 121;
             options.width = 320;
             options.height = 180;
+            options.fps = 10;
             options.front = front;
             QVERIFY(ORXSimWriteRecording(options, nullptr, nullptr));
         }
@@ -237,7 +239,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             child<QLabel>(delegate, "speedField")->text().endsWith(QLatin1String("Km/h")), 30000);
         QVERIFY(child<QLabel>(delegate, "gsensorXField")->text().startsWith(QLatin1String("X=")));
-        QCOMPARE(child<GraphView>(delegate, "graphView")->values().size(), 80);
+        QCOMPARE(child<GraphView>(delegate, "graphView")->values().size(), 1210); // 10 a second
         ORXMapPage* page = delegate.mapPage();
         QTRY_VERIFY_WITH_TIMEOUT(page->isMapLoaded(), 30000);
         QTRY_VERIFY_WITH_TIMEOUT(evaluate(page, QStringLiteral("ORXRoutePointCount()")).toInt() > 5, 10000);
@@ -245,6 +247,21 @@ private slots:
                                  10000);
         const QVariantList place = evaluate(page, QStringLiteral("ORXMarkerPosition()")).toList();
         QVERIFY(place.at(0).toDouble() > 0 && place.at(1).toDouble() > 0); // the sample drive is north-east
+
+        // The length in minutes and seconds; a quick drag on the position slider plays on from
+        // where it is let go, though the seek to where it was pressed is still under way; the
+        // swap button exchanges the channels.
+        QVERIFY2(child<QLabel>(delegate, "timeLabel")->text().endsWith(" / 02:01"),
+                 qPrintable(child<QLabel>(delegate, "timeLabel")->text()));
+        auto* position = child<QSlider>(delegate, "videoPositionSlider");
+        const int y = position->height() / 2;
+        QTest::mousePress(position, Qt::LeftButton, {}, QPoint(position->width() * 3 / 10, y));
+        QTest::mouseMove(position, QPoint(position->width() * 6 / 10, y));
+        QTest::mouseRelease(position, Qt::LeftButton, {}, QPoint(position->width() * 6 / 10, y));
+        QTRY_VERIFY_WITH_TIMEOUT(qAbs(delegate.playback()->player1()->time().intValue() - 72600) < 3000, 10000);
+        QVERIFY(child<QLabel>(delegate, "timeLabel")->text().startsWith("01:1"));
+        QTest::mouseClick(child<QAbstractButton>(delegate, "swapButton"), Qt::LeftButton);
+        QVERIFY(delegate.playback()->swapping());
         delegate.playback()->stopPlay();
     }
 
