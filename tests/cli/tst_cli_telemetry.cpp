@@ -3,7 +3,7 @@
 #include "../model/AviTestFile.h"
 #include "CliRunner.h"
 #include "ORXLocalizedString.h"
-#include "ORXSimRecording.h"
+#include "TinyRecording.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -44,11 +44,7 @@ private slots:
         QVERIFY(m_dir.isValid());
         // Three seconds at 64x64, 5 fps: the clip's source with the defaults' route and
         // sampling; the other on the south-western route, GPS+GLONASS, mph, 4 samples a second.
-        ORXSimRecordingOptions c;
-        c.path = m_dir.filePath("motion_20230105_134501_F.avi");
-        c.durationSeconds = 3;
-        c.width = c.height = 64;
-        c.fps = 5;
+        const ORXSimRecordingOptions c = tinyRecording(m_dir.filePath("motion_20230105_134501_F.avi"), 3);
         QVERIFY(ORXSimWriteRecording(c, nullptr, nullptr));
         ORXSimRecordingOptions o = c;
         o.path = m_path = m_dir.filePath("alwa_20230105_134501_F.avi");

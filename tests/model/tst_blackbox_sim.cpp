@@ -1,7 +1,7 @@
 #include "OrvexTest.h"
 
 #include "ORXBlackBoxData.h"
-#include "ORXSimRecording.h"
+#include "TinyRecording.h"
 
 #include <QLoggingCategory>
 #include <QTemporaryDir>
@@ -17,13 +17,7 @@ template <typename T> bool sameBytes(const T& a, const T& b)
 
 ORXSimRecordingOptions smallRecording(const QString& path)
 {
-    ORXSimRecordingOptions o;
-    o.path = path;
-    o.durationSeconds = 4;
-    o.width = 64;
-    o.height = 64;
-    o.fps = 5;
-    return o;
+    return tinyRecording(path, 4);
 }
 
 bool extract(ORXBlackBoxData& box, const QString& path)

@@ -3,7 +3,7 @@
 #include "ORXBlackBoxData.h"
 #include "ORXClipCutter.h"
 #include "ORXLocalizedString.h"
-#include "ORXSimRecording.h"
+#include "TinyRecording.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -16,17 +16,12 @@
 #include <cstring>
 
 namespace {
-constexpr int kFps = 5;
+constexpr int kFps = 5; // the tiny recording's frame rate
 constexpr int kGSensorPerSecond = 4;
 
 ORXSimRecordingOptions recording(const QString& path, int seconds, bool audio)
 {
-    ORXSimRecordingOptions o;
-    o.path = path;
-    o.durationSeconds = seconds;
-    o.width = 64;
-    o.height = 64;
-    o.fps = kFps;
+    ORXSimRecordingOptions o = tinyRecording(path, seconds);
     o.gsensorPerSecond = kGSensorPerSecond;
     o.audio = audio;
     return o;

@@ -4,9 +4,9 @@
 #include "ORXClipExport.h"
 #include "ORXClipMarks.h"
 #include "ORXLocalizedString.h"
-#include "ORXSimRecording.h"
 #include "ORXSliderStyle.h"
 #include "ORXTheme.h"
+#include "TinyRecording.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,11 +50,7 @@ private slots:
     void exportPair()
     {
         QTemporaryDir dir;
-        ORXSimRecordingOptions o;
-        o.path = dir.filePath("alwa_20230105_134501_F.avi");
-        o.durationSeconds = 4;
-        o.width = o.height = 64;
-        o.fps = 5;
+        ORXSimRecordingOptions o = tinyRecording(dir.filePath("alwa_20230105_134501_F.avi"), 4);
         QVERIFY(ORXSimWriteRecording(o, nullptr, nullptr));
         o.path = dir.filePath("alwa_20230105_134501_R.avi");
         o.front = false;

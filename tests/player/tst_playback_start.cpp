@@ -1,6 +1,6 @@
-#include "ORXSimRecording.h"
 #include "OrvexTest.h"
 #include "PlaybackFixture.h"
+#include "TinyRecording.h"
 
 #include <QElapsedTimer>
 
@@ -214,12 +214,7 @@ private slots:
 private:
     static void writeRecording(const QString& path, bool front, int gsensorPerSecond)
     {
-        ORXSimRecordingOptions options;
-        options.path = path;
-        options.durationSeconds = 2;
-        options.width = 64;
-        options.height = 64;
-        options.fps = 5;
+        ORXSimRecordingOptions options = tinyRecording(path, 2);
         options.front = front;
         options.audio = false;
         options.gsensorPerSecond = gsensorPerSecond;
