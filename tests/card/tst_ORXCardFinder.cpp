@@ -3,9 +3,6 @@
 #include "FakeUDisksBus.h"
 #include "ORXCardFinder.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 // Choosing the card among the USB volumes, and renaming its volume to "ORVEX".
 class ORXCardFinderTest : public QObject
 {

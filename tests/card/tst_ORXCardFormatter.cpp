@@ -6,8 +6,6 @@
 #include "ORXLocalizedString.h"
 #include "ORXVolumeDiscovery.h"
 
-#include <QProcess>
-
 // The format run for real: mkfs.fat writes the card's layout into a sparse image file that
 // stands in for the device; "config.bin" is put back into the image with mtools. UDisks2
 // is the stand-in service; pkexec a script that logs its arguments and runs the command

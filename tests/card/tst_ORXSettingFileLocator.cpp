@@ -4,9 +4,6 @@
 #include "ORXCardFinder.h"
 #include "ORXSettingFileLocator.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 // Where the settings window reads and saves "config.bin".
 class ORXSettingFileLocatorTest : public QObject
 {

@@ -2,9 +2,6 @@
 
 #include "ORXTimeSetFile.h"
 
-#include <QLocale>
-#include <QTemporaryDir>
-
 // The clock file's bytes, whatever the user's locale.
 class ORXTimeSetFileTest : public QObject
 {

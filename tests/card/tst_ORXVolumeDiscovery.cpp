@@ -4,8 +4,6 @@
 #include "ORXTimeSetFile.h"
 #include "ORXVolumeDiscovery.h"
 
-#include <QFile>
-
 // What the UDisks2 layer reads of the blocks and drives, and the mounted USB volumes listed from it, through
 // real D-Bus calls to the stand-in UDisks2 service.
 class ORXVolumeDiscoveryTest : public QObject

@@ -3,10 +3,6 @@
 #include "CliRunner.h"
 #include "FakeUDisksBus.h"
 
-#include <QDateTime>
-#include <QJsonDocument>
-#include <QTemporaryDir>
-
 namespace {
 // The card and the stick of startCards(), as "volumes --json" lists them; %1 is the mount root.
 const char* const kGoldenVolumesJson =

@@ -3,11 +3,6 @@
 #include "CliRunner.h"
 #include "ORXConfigFile.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTemporaryDir>
-
 // orvex-cli config: the record's fields as JSON and set from NAME=VALUE (the record's own
 // rules are pinned by the settings tests, the refusals by the help test).
 class TestCliConfig : public QObject

@@ -2,11 +2,6 @@
 #include "ORXVersion.h"
 #include "OrvexTest.h"
 
-#include <QCryptographicHash>
-#include <QDirIterator>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-
 // orvex-cli --help, COMMAND --help and --version: the synopsis the manual page is made from,
 // and the README's command list kept in step with it. Every refusal of every command: bad
 // input (exit 1) is one line naming the file and why, a wrong command line (exit 2) the

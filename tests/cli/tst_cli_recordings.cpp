@@ -2,12 +2,6 @@
 
 #include "CliRunner.h"
 
-#include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QTemporaryDir>
-
 namespace {
 bool touch(const QString& path)
 {

@@ -5,10 +5,6 @@
 #include "ORXSimCardFiles.h"
 #include "ORXSimSampleCard.h"
 
-#include <QDirIterator>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-
 // orvex-cli sample-card DIR, a small card of recordings as the camera leaves it, and
 // orvex-cli log on its drive logs: the CSV the viewer exports (its columns are pinned by
 // the table's own tests), on standard output or into a file.

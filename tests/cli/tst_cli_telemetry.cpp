@@ -5,12 +5,6 @@
 #include "ORXLocalizedString.h"
 #include "TinyRecording.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-
 namespace {
 // One point a second, south and west as negative degrees.
 const char* const kGoldenGpx =

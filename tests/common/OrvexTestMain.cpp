@@ -1,6 +1,5 @@
 #include "OrvexTest.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #ifdef ORVEX_TEST_WIDGETS
 #include <QApplication>

@@ -4,9 +4,6 @@
 #include "ORXDriveLog.h"
 #include "ORXLocalizedString.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 #include <sys/stat.h>
 
 Q_DECLARE_METATYPE(ORXDriveLogKind)

@@ -3,9 +3,6 @@
 #include "DriveLogBytes.h"
 #include "ORXDriveLogTable.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 using Obd = _OBD_SAVE_VALUE_STRUCT;
 using Flash = _FLASH_SAVE_VALUE_STRUCT;
 

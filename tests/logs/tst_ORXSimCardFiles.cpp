@@ -4,9 +4,6 @@
 #include "ORXDriveLogTable.h"
 #include "ORXSimCardFiles.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 Q_DECLARE_METATYPE(ORXSimHemisphere)
 
 class TestORXSimCardFiles : public QObject

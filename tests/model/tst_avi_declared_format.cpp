@@ -3,8 +3,6 @@
 #include "ORXAviDeclaredFormat.h"
 #include "ORXSimRecording.h"
 
-#include <QTemporaryDir>
-
 // The picture size and frame rate read off an AVI file's first bytes before libVLC opens it.
 class AviDeclaredFormatTest : public QObject
 {

@@ -3,11 +3,6 @@
 #include "AviTestFile.h"
 #include "ORXBlackBoxData.h"
 
-#include <QBuffer>
-#include <QLoggingCategory>
-#include <QTemporaryDir>
-#include <QTemporaryFile>
-
 #include <cstdio>
 #include <unistd.h>
 

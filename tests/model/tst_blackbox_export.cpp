@@ -4,8 +4,6 @@
 #include "ORXBlackBoxData.h"
 #include "ORXTelemetryExport.h"
 
-#include <QBuffer>
-
 // Hemisphere and time of exported positions, on records built byte by byte.
 class TestTelemetryExport : public QObject
 {

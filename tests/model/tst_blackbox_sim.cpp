@@ -3,9 +3,6 @@
 #include "ORXBlackBoxData.h"
 #include "TinyRecording.h"
 
-#include <QLoggingCategory>
-#include <QTemporaryDir>
-
 #include <cmath>
 #include <cstring>
 

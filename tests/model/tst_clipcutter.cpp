@@ -5,13 +5,6 @@
 #include "ORXLocalizedString.h"
 #include "TinyRecording.h"
 
-#include <QCryptographicHash>
-#include <QDir>
-#include <QLoggingCategory>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-
 #include <cmath>
 #include <cstring>
 

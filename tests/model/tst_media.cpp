@@ -5,8 +5,6 @@
 #include "VLCMedia.h"
 #include "VLCTime.h"
 
-#include <QDir>
-
 #include <limits>
 
 // Recordings parsed from their file names, their order, and the engine's media channel.

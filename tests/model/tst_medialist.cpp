@@ -2,14 +2,6 @@
 
 #include "ORXMediaList.h"
 
-#include <QDir>
-#include <QFile>
-#include <QMutex>
-#include <QSemaphore>
-#include <QTemporaryDir>
-#include <QThread>
-#include <QThreadPool>
-
 namespace {
 bool touch(const QString& path)
 {

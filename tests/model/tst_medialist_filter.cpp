@@ -4,9 +4,6 @@
 
 #include "ORXMediaList.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 namespace {
 const QStringList kFolder = {
     QStringLiteral("alwa_20230105_134501_F.avi"),   QStringLiteral("alwa_20230105_134501_R.avi"),

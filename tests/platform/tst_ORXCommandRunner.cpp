@@ -2,9 +2,6 @@
 
 #include "ORXCommandRunner.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-
 // Commands run with an argument list, directly or through a stand-in for pkexec.
 class ORXCommandRunnerTest : public QObject
 {

@@ -3,8 +3,6 @@
 #include "FakeUDisksBus.h"
 #include "ORXUDisks.h"
 
-#include <QFileInfo>
-
 // The UDisks2 layer's three filesystem operations against the stand-in service on a private bus (tests/card
 // reads the blocks and drives through it).
 class ORXUDisksTest : public QObject

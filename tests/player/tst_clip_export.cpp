@@ -9,10 +9,8 @@
 #include "TinyRecording.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QSlider>
-#include <QTemporaryDir>
 
 class ClipExportTest : public QObject
 {

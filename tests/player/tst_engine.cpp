@@ -6,13 +6,8 @@
 #include "VLCMediaPlayer.h"
 #include "VLCVideoView.h"
 
-#include <QElapsedTimer>
 #include <QImage>
 #include <QImageReader>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-
-#include <memory>
 
 namespace {
 QString writeRecording(const QTemporaryDir& dir, const QString& name, bool audio, int seconds)

@@ -11,7 +11,6 @@
 #include "PageScript.h"
 
 #include <QDesktopServices>
-#include <QSignalSpy>
 #include <QWebEngineView>
 
 namespace {

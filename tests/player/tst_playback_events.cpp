@@ -1,9 +1,6 @@
 #include "OrvexTest.h"
 #include "PlaybackFixture.h"
 
-#include <QSignalSpy>
-#include <QTimer>
-
 // Engine events (visibility, the start and end of a recording, the position updates) and the
 // transport: play button, seek and jumps.
 class PlaybackEventsTest : public QObject

@@ -2,8 +2,6 @@
 #include "PlaybackFixture.h"
 #include "TinyRecording.h"
 
-#include <QElapsedTimer>
-
 #include <limits>
 
 // Starting a row: refusals, clamping, which file goes to which engine, where the telemetry

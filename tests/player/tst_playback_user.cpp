@@ -3,10 +3,6 @@
 #include "OrvexTest.h"
 #include "PlaybackFixture.h"
 
-#include <QSignalSpy>
-
-#include <functional>
-
 class PlaybackUserTest : public QObject
 {
     Q_OBJECT

@@ -12,11 +12,6 @@
 #include "VLCMediaPlayer.h"
 #include "VLCVideoView.h"
 
-#include <QFileInfo>
-#include <QTemporaryDir>
-
-#include <memory>
-
 namespace {
 // libVLC needs a few seconds on a loaded machine; waits are generous and end early.
 constexpr int kEngineTimeoutMs = 20000;

@@ -5,13 +5,9 @@
 #include "ORXSnapshot.h"
 
 #include <QDialog>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <cmath>
 

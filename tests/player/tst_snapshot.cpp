@@ -6,11 +6,7 @@
 #include "VLCMediaPlayer.h"
 #include "VLCVideoView.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QImage>
-#include <QTemporaryDir>
-#include <QUrl>
 
 #include <sys/stat.h>
 

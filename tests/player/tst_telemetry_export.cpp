@@ -6,10 +6,6 @@
 #include "ORXTrackExport.h"
 #include "TelemetryFixture.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
 class TelemetryExportTest : public QObject
 {
     Q_OBJECT

@@ -7,8 +7,6 @@
 #include "TelemetryFixture.h"
 
 #include <QLabel>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <cmath>
 #include <optional>

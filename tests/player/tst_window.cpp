@@ -24,14 +24,7 @@
 #include <QLabel>
 #include <QSlider>
 
-#include <QFile>
 #include <QImage>
-#include <QMimeData>
-#include <QProcess>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QUrl>
 
 namespace {
 void touch(const QString& path)

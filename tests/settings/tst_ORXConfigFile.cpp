@@ -3,13 +3,6 @@
 #include "ORXConfigFile.h"
 #include "TmpfsMount.h"
 
-#include <QFile>
-#include <QRandomGenerator>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-
-#include <memory>
-
 #include <sys/stat.h>
 
 namespace {

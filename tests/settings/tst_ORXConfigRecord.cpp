@@ -4,9 +4,6 @@
 #include "ORXConfigRecord.h"
 #include "ORXUserDefaults.h"
 
-#include <QSettings>
-#include <QStandardPaths>
-
 #include <cstring>
 
 namespace {

@@ -2,10 +2,6 @@
 
 #include "ORXLocalizedString.h"
 
-#include <QDirIterator>
-#include <QFile>
-#include <QRegularExpression>
-
 // Every localisation key that the sources and the interface files use has a text in the
 // string table. Keys are found as string literal arguments of ORXLocalizedString and of
 // the pages' localized() lists, as dotted literals of the table's own namespaces, and in the

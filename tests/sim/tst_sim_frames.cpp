@@ -3,10 +3,6 @@
 #include "ORXSimRecording.h"
 #include "OrvexTest.h"
 
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-
 // The camera's own look (the sample card) has no frame-number strip; the benchmark's has. How
 // the strip survives a player's decoding and scaling is what the engine tests read through libVLC.
 class ORXSimFrameNumberTest : public QObject

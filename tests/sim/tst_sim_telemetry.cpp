@@ -1,8 +1,6 @@
 #include "ORXSimRecording.h"
 #include "OrvexTest.h"
 
-#include <QTemporaryDir>
-
 #include <cmath>
 
 // What orvex-cli's telemetry goldens do not reach: a pothole now and then over a minute, and

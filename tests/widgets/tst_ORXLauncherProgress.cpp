@@ -5,7 +5,6 @@
 #include "PMProgressIndicatorController.h"
 
 #include <QDBusConnection>
-#include <QProcess>
 
 // Receives the launcher's "Update" signals on the test's private bus.
 class LauncherListener : public QObject

@@ -2,7 +2,6 @@
 
 #include "ORXSegmentedControl.h"
 
-#include <QSignalSpy>
 #include <QToolButton>
 
 // The segmented control of the settings pages and the settings window's tabs.

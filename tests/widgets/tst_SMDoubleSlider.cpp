@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QSignalSpy>
 #include <QVBoxLayout>
 
 namespace {

@@ -5,7 +5,6 @@
 #include "TKImageButton.h"
 
 #include <QMouseEvent>
-#include <QSignalSpy>
 
 using namespace WidgetTest;
 

@@ -17,12 +17,9 @@
 #include "PageScript.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QHeaderView>
 #include <QMessageBox>
-#include <QSignalSpy>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 namespace {

@@ -13,8 +13,6 @@
 #include <QRadioButton>
 #include <QSlider>
 
-#include <memory>
-
 namespace {
 std::unique_ptr<ORXSettingPage> page(const char* name, _FILEDATA* record)
 {

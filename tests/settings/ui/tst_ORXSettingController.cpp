@@ -23,12 +23,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSignalSpy>
-#include <QStandardPaths>
 #include <QToolButton>
 
 #include <cstring>
-#include <memory>
 
 namespace {
 _FILEDATA cardRecord()

@@ -17,9 +17,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPointer>
-#include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTableView>
 
 // Which page the settings window shows at tab 2 (GPS or OBD), its extra "OBD log" tab, and
