@@ -1,12 +1,9 @@
-// The map page in a real web engine view: marker, route, debug notices, the notice about
-// missing tiles, a page that fails to load, and the separate map window whose links go to the
-// system browser.
+// The map page in a real web engine view.
 #include "OrvexTest.h"
 
 #include "ORXBlackBoxData.h"
 #include "ORXLocalizedString.h"
 #include "ORXMapPage.h"
-#include "ORXMapWindowController.h"
 #include "ORXTelemetryPresenter.h"
 #include "PageScript.h"
 
@@ -57,30 +54,21 @@ private slots:
     }
     void cleanupTestCase() { m_view.reset(); }
 
-    void markerFollowsSetLatLag_data()
-    {
-        QTest::addColumn<double>("lat");
-        QTest::addColumn<double>("lng");
-        QTest::newRow("north-east") << 37.5 << 127.0;
-        QTest::newRow("south-west") << -33.868820 << -151.209296;
-    }
     void markerFollowsSetLatLag()
     {
-        QFETCH(double, lat);
-        QFETCH(double, lng);
-        m_page->runScript(ORXTelemetryPresenter::setLatLagScript(lng, lat));
-        const QVariantList place = evaluate(m_page, QStringLiteral("ORXMarkerPosition()")).toList();
-        QCOMPARE(place.size(), 2);
-        QCOMPARE(place.at(0).toDouble(), lat);
-        QCOMPARE(place.at(1).toDouble(), lng);
-        const QVariantList centre =
-            evaluate(m_page, QStringLiteral("[orxMap.getCenter().lat, orxMap.getCenter().lng]")).toList();
-        QVERIFY(std::abs(centre.value(0).toDouble() - lat) < 1e-3);
-        QVERIFY(std::abs(centre.value(1).toDouble() - lng) < 1e-3);
+        for (const auto& [lat, lng] : {std::pair(37.5, 127.0), {-33.868820, -151.209296}}) {
+            m_page->runScript(ORXTelemetryPresenter::setLatLagScript(lng, lat));
+            QCOMPARE(evaluate(m_page, QStringLiteral("ORXMarkerPosition()")).toList(), QVariantList({lat, lng}));
+            const QVariantList centre =
+                evaluate(m_page, QStringLiteral("[orxMap.getCenter().lat, orxMap.getCenter().lng]")).toList();
+            QVERIFY(std::abs(centre.value(0).toDouble() - lat) < 1e-3);
+            QVERIFY(std::abs(centre.value(1).toDouble() - lng) < 1e-3);
+        }
         // Bad positions are ignored.
         m_page->runScript(QStringLiteral("setLatLag('x','37.5')"));
         m_page->runScript(QStringLiteral("setLatLag('200','95')"));
-        QCOMPARE(evaluate(m_page, QStringLiteral("ORXMarkerPosition()")).toList(), place);
+        QCOMPARE(evaluate(m_page, QStringLiteral("ORXMarkerPosition()")).toList(),
+                 QVariantList({-33.868820, -151.209296}));
     }
 
     void routeIsDrawn()
@@ -96,8 +84,6 @@ private slots:
         QCOMPARE(evaluate(m_page, QStringLiteral("document.querySelectorAll('.leaflet-marker-icon').length"))
                      .toInt(),
                  1);
-        m_page->runScript(ORXTelemetryPresenter::routeScript({}));
-        QCOMPARE(evaluate(m_page, QStringLiteral("ORXRoutePointCount()")).toInt(), 0);
         // As many points as a recording can give (one per GPS record, up to the cap).
         route.clear();
         for (qsizetype i = 0; i < ORXBlackBoxData::kMaxGpsRecords; ++i)
@@ -105,20 +91,7 @@ private slots:
         m_page->runScript(ORXTelemetryPresenter::routeScript(route));
         QCOMPARE(evaluate(m_page, QStringLiteral("ORXRoutePointCount()")).toInt(), route.size());
         m_page->runScript(ORXTelemetryPresenter::routeScript({}));
-    }
-
-    void waitingRouteIsReplaced()
-    {
-        ORXMapPage page;
-        page.runScript(ORXTelemetryPresenter::routeScript(
-            {{37.5, 127.0, true}, {37.6, 127.1, true}, {37.7, 127.2, true}}));
-        page.runScript(ORXTelemetryPresenter::setLatLagScript(127.0, 37.5));
-        page.runScript(ORXTelemetryPresenter::routeScript({{37.5, 127.0, true}}));
-        QCOMPARE(page.pendingScriptCount(), 2); // the marker call and the newer route
-        page.loadMap();
-        QVERIFY(waitForMap(&page));
-        QCOMPARE(evaluate(&page, QStringLiteral("ORXRoutePointCount()")).toInt(), 1);
-        QCOMPARE(evaluate(&page, QStringLiteral("ORXMarkerPosition()")).toList().value(0).toDouble(), 37.5);
+        QCOMPARE(evaluate(m_page, QStringLiteral("ORXRoutePointCount()")).toInt(), 0);
     }
 
     void debugTextsAreKept()
@@ -151,9 +124,20 @@ private slots:
                 evaluate(m_page, QStringLiteral("document.getElementById('notice').textContent")).toString(),
                 ORXLocalizedString("map.tiles_failed"));
         }
+        // The attribution link opens the system browser; the map stays the page shown.
+        BrowserStandIn browser;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+        evaluate(m_page, QStringLiteral(
+                             "document.querySelector('.leaflet-control-attribution a[href*=openstreetmap]').click()"));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.opened.size(), 1, 5000);
+        QCOMPARE(browser.opened.first().host(), QStringLiteral("www.openstreetmap.org"));
+        QTest::qWait(300);
+        QCOMPARE(m_page->url(), ORXMapPage::pageUrl());
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     }
 
-    // A page that fails to load is reported and tried again; a call made meanwhile waits.
+    // A page that fails to load is reported and tried again; calls made meanwhile wait, only the
+    // newest route among them.
     void failedLoadIsTriedAgain()
     {
         QWebEngineView view;
@@ -161,7 +145,11 @@ private slots:
         view.setPage(page);
         page->setMapUrl(QUrl(QStringLiteral("qrc:/map/missing.htm")));
         QSignalSpy loaded(page, &ORXMapPage::mapLoaded);
+        page->runScript(ORXTelemetryPresenter::routeScript(
+            {{37.5, 127.0, true}, {37.6, 127.1, true}, {37.7, 127.2, true}}));
         page->runScript(ORXMapPage::setLatLagScript(127.0, 37.5));
+        page->runScript(ORXTelemetryPresenter::routeScript({{37.5, 127.0, true}}));
+        QCOMPARE(page->pendingScriptCount(), 2);
         page->loadMap();
         QVERIFY(loaded.wait(30000));
         QCOMPARE(loaded.first().first().toBool(), false);
@@ -169,32 +157,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(page->isMapLoaded(), 30000);
         QCOMPARE(page->failedLoads(), 0);
         QCOMPARE(evaluate(page, QStringLiteral("ORXMarkerPosition()")).toList(), QVariantList({37.5, 127.0}));
-    }
-
-    void mapWindow()
-    {
-        BrowserStandIn browser;
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
-        ORXMapWindowController window;
-        window.resize(300, 200);
-        window.moveWindowRightBy(QRect(100, 50, 400, 500));
-        QCOMPARE(window.pos(), QPoint(500, 50));
-        QCOMPARE(window.size(), QSize(300, 200));
-        window.show();
-        window.updateMapLat(37.5, 127.0);
-        QVERIFY(waitForMap(window.mapPage()));
-        QCOMPARE(evaluate(window.mapPage(), QStringLiteral("ORXMarkerPosition()")).toList(),
-                 QVariantList({37.5, 127.0}));
-        // The attribution link opens the system browser; the map stays the page shown.
-        evaluate(
-            window.mapPage(),
-            QStringLiteral(
-                "document.querySelector('.leaflet-control-attribution a[href*=openstreetmap]').click()"));
-        QTRY_COMPARE_WITH_TIMEOUT(browser.opened.size(), 1, 5000);
-        QCOMPARE(browser.opened.first().host(), QStringLiteral("www.openstreetmap.org"));
-        QTest::qWait(300);
-        QCOMPARE(window.mapPage()->url(), ORXMapPage::pageUrl());
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+        QCOMPARE(evaluate(page, QStringLiteral("ORXRoutePointCount()")).toInt(), 1);
     }
 };
 
