@@ -65,27 +65,26 @@ private slots:
         QVERIFY(isGrey(image.pixel(70, row(30))));               // no bar without samples
     }
 
-    // Three samples: each covers a third of the width (steps 0-333, 334-667, 668-1000).
-    void tracesFollowTheSamples_data()
-    {
-        QTest::addColumn<int>("column");
-        QTest::addColumn<double>("gX");
-        QTest::newRow("first third") << 40 << 1.5;
-        QTest::newRow("second third") << 70 << -1.5;
-        QTest::newRow("last third") << 100 << 0.5;
-    }
+    // Three samples: each covers a third of the width (steps 0-333, 334-667, 668-1000); the
+    // bar at a quarter of it.
     void tracesFollowTheSamples()
     {
-        QFETCH(int, column);
-        QFETCH(double, gX);
         GraphView view;
         view.setGraphData({ORXGSensor(1.5f, 0.75f, -0.75f), ORXGSensor(-1.5f, 0.75f, -0.75f),
                            ORXGSensor(0.5f, 0.75f, -0.75f)});
+        view.updateTimePosition(0.25);
         const QImage image = render(view);
-        QVERIFY(traceNear(image, column, row(48 + gX * 20), 0));
-        QVERIFY(traceNear(image, column, row(48 + 0.75 * 20), 1));
-        QVERIFY(traceNear(image, column, row(48 - 0.75 * 20), 2));
-        QVERIFY(!traceNear(image, column, row(48 + 0.75 * 20), 0));
+        for (const auto& [column, gX] : {std::pair(40, 1.5), {70, -1.5}, {100, 0.5}}) {
+            QVERIFY(traceNear(image, column, row(48 + gX * 20), 0));
+            QVERIFY(traceNear(image, column, row(48 + 0.75 * 20), 1));
+            QVERIFY(traceNear(image, column, row(48 - 0.75 * 20), 2));
+            QVERIFY(!traceNear(image, column, row(48 + 0.75 * 20), 0));
+        }
+        for (int y : {row(10), row(38), row(84)}) {
+            QCOMPARE(image.pixel(45, y), qRgb(255, 255, 255));
+            QCOMPARE(image.pixel(46, y), qRgb(255, 255, 255));
+        }
+        QVERIFY(isGrey(image.pixel(47, row(38))));
     }
 
     // Many samples: every stride-th one is drawn, so a spike between two drawn samples
@@ -100,29 +99,6 @@ private slots:
         const QImage image = render(view);
         QVERIFY(traceNear(image, 71, row(48 + 1.5 * 20) + 10, 0));
         QVERIFY(!traceNear(image, 51, row(48 + 1.5 * 20) + 10, 0));
-    }
-
-    void barStandsAtThePosition_data()
-    {
-        QTest::addColumn<double>("position");
-        QTest::addColumn<int>("x");
-        QTest::newRow("start") << 0.0 << 20;
-        QTest::newRow("middle") << 0.5 << 70;
-        QTest::newRow("end") << 1.0 << 120;
-    }
-    void barStandsAtThePosition()
-    {
-        QFETCH(double, position);
-        QFETCH(int, x);
-        GraphView view;
-        view.setGraphData({ORXGSensor(1.9f, 1.9f, 1.9f)});
-        view.updateTimePosition(position);
-        const QImage image = render(view);
-        for (int y : {row(10), row(38), row(84)}) {
-            QCOMPARE(image.pixel(x, y), qRgb(255, 255, 255));
-            QCOMPARE(image.pixel(x + 1, y), qRgb(255, 255, 255));
-        }
-        QVERIFY(isGrey(image.pixel(x + 2, row(38))));
     }
 };
 
