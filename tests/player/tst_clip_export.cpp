@@ -24,7 +24,6 @@ private slots:
         QTest::addColumn<double>("position");
         QTest::addColumn<double>("from");
         QTest::addColumn<double>("to");
-        QTest::newRow("no points") << -1.0 << -1.0 << 30.0 << 20.0 << 40.0;
         QTest::newRow("near the start") << -1.0 << -1.0 << 3.0 << 0.0 << 13.0;
         QTest::newRow("near the end") << -1.0 << -1.0 << 55.0 << 45.0 << 60.0;
         QTest::newRow("in point only") << 12.0 << -1.0 << 30.0 << 12.0 << 40.0;
