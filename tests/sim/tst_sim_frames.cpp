@@ -41,20 +41,6 @@ class ORXSimPlayableTest : public QObject
 
     QTemporaryDir m_dir;
 
-    static QByteArray run(const QString& program, const QStringList& args, QByteArray* err)
-    {
-        QProcess process;
-        process.start(program, args);
-        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
-            *err = "did not finish";
-            return {};
-        }
-        *err = process.readAllStandardError();
-        if (process.exitCode() != 0)
-            err->append("exit " + QByteArray::number(process.exitCode()));
-        return process.readAllStandardOutput();
-    }
-
 private slots:
     void ffprobe_data()
     {
@@ -82,15 +68,14 @@ private slots:
         o.audio = audio;
         o.front = front;
         QVERIFY(ORXSimWriteRecording(o, nullptr, nullptr));
-        QByteArray err;
-        const QByteArray out =
-            run(ffprobe,
-                {"-v", "error", "-show_entries",
-                 "stream=codec_name,codec_type,width,height,sample_rate,r_frame_rate,nb_frames", "-of",
-                 "csv=p=0", o.path},
-                &err);
-        QVERIFY2(err.isEmpty(), err.constData());
-        QTEST(out, "streams");
+        QProcess process;
+        process.start(ffprobe, {"-v", "error", "-show_entries",
+                                "stream=codec_name,codec_type,width,height,sample_rate,r_frame_rate,nb_frames",
+                                "-of", "csv=p=0", o.path});
+        QVERIFY(process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit);
+        QCOMPARE(process.readAllStandardError(), QByteArray());
+        QCOMPARE(process.exitCode(), 0);
+        QTEST(process.readAllStandardOutput(), "streams");
     }
 };
 
