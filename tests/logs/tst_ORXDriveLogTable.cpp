@@ -61,6 +61,7 @@ private slots:
             for (int column = 0; column < t->columnCount(); ++column)
                 QVERIFY(t->columnWidth(column) > 0);
             QCOMPARE(t->columnTitle(t->columnCount()), QString());
+            QCOMPARE(t->csvText().count('\n'), 1); // an empty log: the title line
         }
         QCOMPARE(obd.columnKey(19), QStringLiteral("setting.obdata.gep"));
         QCOMPARE(obd.columnWidth(2), 86);
