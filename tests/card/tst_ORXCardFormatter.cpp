@@ -6,10 +6,8 @@
 #include "ORXLocalizedString.h"
 #include "ORXVolumeDiscovery.h"
 
-// The format run for real: mkfs.fat writes the card's layout into a sparse image file that
-// stands in for the device; "config.bin" is put back into the image with mtools. UDisks2
-// is the stand-in service; pkexec a script that logs its arguments and runs the command
-// (or answers like a dismissed password dialog or a failing mkfs.fat).
+// mkfs.fat formats a sparse image file standing in for the card; config.bin is put back
+// into it with mtools; pkexec is a script that logs its arguments and runs the command.
 class ORXCardFormatterTest : public QObject
 {
     Q_OBJECT
@@ -22,8 +20,7 @@ private slots:
     void refusals();
 
 private:
-    // A USB card reader with one card "sdz" of that size holding `config`, mounted, its
-    // image in <root>/dev; the formatter's privileged commands go through `pkexec`.
+    // A USB reader with one mounted card "sdz" holding `config`, its image in <root>/dev.
     bool makeCard(ORXCardFormatter& formatter, quint64 size, bool whole, const QString& pkexec,
                   const QByteArray& config = {}, const QJsonObject& options = {});
     void usePkexec(ORXCardFormatter& formatter, const QString& pkexec)
@@ -127,7 +124,7 @@ void ORXCardFormatterTest::formatsImage_data()
     QTest::addColumn<bool>("hasConfig");
     QTest::addColumn<int>("sectorsPerCluster");
     QTest::addColumn<int>("probeDelayMs"); // until the service reports the new file system
-    QTest::addColumn<bool>("automount");   // the desktop mounts the new file system itself
+    QTest::addColumn<bool>("automount");
     QTest::addColumn<QString>("sizeText");
     QTest::newRow("4 GiB partition with config.bin, mounted by the desktop")
         << (quint64(4) << 30) << false << true << 32 << 0 << true << "4.0 GB";
@@ -175,7 +172,6 @@ void ORXCardFormatterTest::formatsImage()
     QCOMPARE(m_bus->calls(),
              (automount ? QStringList{"Unmount sdz"} : QStringList{"Unmount sdz", "Mount sdz"}));
 
-    // What pkexec was asked to run.
     QFile args(m_tools.filePath("args"));
     QVERIFY(args.open(QIODevice::ReadOnly));
     const QString expected = QStringLiteral("%1 -a -n ORVEX -F 32 -f 2 -b 6 -R 32 -s %2%3 %4")
