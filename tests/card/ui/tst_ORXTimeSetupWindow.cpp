@@ -5,12 +5,7 @@
 #include "ORXTimeSetupController.h"
 #include "ui_ORXTimeSetupController.h"
 
-#include <QCalendarWidget>
-#include <QCheckBox>
 #include <QFileDialog>
-#include <QLocale>
-#include <QPushButton>
-#include <QTimeEdit>
 
 // The clock window offscreen: its pickers, the "today" shortcut, and where it writes
 // "timeset.cfg" (the card, the folder open in the player, or a file the user picks).
