@@ -42,8 +42,7 @@ private slots:
         if (card)
             QCOMPARE(card->key(), disks.at(chosen).key());
     }
-    // "failing" names the UDisks2 call the service refuses; the chosen volume's name is the
-    // first part of the expected path.
+    // "failing": the UDisks2 call the service refuses; the path begins with the chosen volume's name.
     void findUSBVolume_data()
     {
         QTest::addColumn<QString>("label");

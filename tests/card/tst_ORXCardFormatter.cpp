@@ -125,8 +125,7 @@ private slots:
         QTest::newRow("disk does not come back")
             << "pkexec" << QJsonObject{{"fail", QJsonArray{"Mount"}}} << false
             << ORXLocalizedString("msg.format_disk_lost") << again;
-        // mkfs.fat succeeded but the service keeps reporting the old file system: no mount of a
-        // stale description.
+        // mkfs.fat succeeded but the service keeps reporting the old file system: no mount of it.
         QTest::newRow("new file system never seen")
             << "pkexec" << QJsonObject{{"probeDelayMs", 600000}} << false
             << ORXLocalizedString("msg.format_disk_lost") << QStringList{"Unmount sdz"};

@@ -4,8 +4,7 @@
 #include "ORXTimeSetFile.h"
 #include "ORXVolumeDiscovery.h"
 
-// What the UDisks2 layer reads of the blocks and drives, and the mounted USB volumes listed from it, through
-// real D-Bus calls to the stand-in UDisks2 service.
+// The blocks and drives read from the stand-in UDisks2 service, and the USB volumes listed from them.
 class ORXVolumeDiscoveryTest : public QObject
 {
     Q_OBJECT

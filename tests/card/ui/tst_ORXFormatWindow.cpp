@@ -22,8 +22,7 @@ private slots:
         pkexec.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("ORVEX_PKEXEC", pkexec.fileName().toLocal8Bit());
     }
-    // A 4 GiB card "sdz" in a USB reader, holding config.bin; a card "sdy" in another reader, not yet
-    // inserted.
+    // A 4 GiB card "sdz" holding config.bin; a card "sdy" in another reader, not yet inserted.
     void init()
     {
         m_bus = std::make_unique<FakeUDisksBus>();

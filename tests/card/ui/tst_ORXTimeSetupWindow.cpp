@@ -7,8 +7,7 @@
 
 #include <QFileDialog>
 
-// The clock window offscreen: its pickers, the "today" shortcut, and where it writes
-// "timeset.cfg" (the card, the folder open in the player, or a file the user picks).
+// The clock window: its pickers, and where it writes "timeset.cfg" (card, player's folder or a picked file).
 class ORXTimeSetupWindowTest : public QObject
 {
     Q_OBJECT
