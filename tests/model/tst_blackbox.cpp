@@ -319,17 +319,23 @@ private slots:
         QVERIFY(box.errorString().isEmpty()); // each extraction starts afresh
     }
 
-    void pathVersionRefusesNonFiles()
+    void pathVersion()
     {
-        // Reading recordings by path succeeding is covered with the simulator's files.
         QTemporaryDir dir;
         AviTestFile avi;
         avi.addGps(AviTestFile::gps(100, kGga));
         avi.addGSensor(AviTestFile::gsensor(100));
+        QFile file(dir.filePath("alwa_20230105_134501_F.avi"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(avi.build()) > 0);
+        file.close();
         ORXBlackBoxData box;
-        QVERIFY(extract(box, avi.build()));
+        box.setWaitAfterRead(0);
+        box.setIndexTraceEnabled(false);
+        QVERIFY(box.ExtractStreamInformation(file.fileName().toUtf8().constData()));
+        QCOMPARE(box.m_NMEAs().size(), 1);
         QVERIFY(!box.ExtractStreamInformation(dir.filePath("missing.avi").toUtf8().constData()));
         QVERIFY(isEmpty(box));
+        QCOMPARE(box.m_NMEAParser().m_Current(), ORXGpsData()); // the fix does not carry over
         QVERIFY(!box.ExtractStreamInformation(static_cast<const char*>(nullptr)));
         QVERIFY(!box.ExtractStreamInformation(dir.path())); // a folder
     }
