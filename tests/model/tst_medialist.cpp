@@ -132,54 +132,6 @@ private slots:
         QVERIFY(rearOnly && rearOnly->rearMedia() && !rearOnly->frontMedia());
     }
 
-    void unknownChannelNotPlaced()
-    {
-        auto list = ORXMediaList::mediaList();
-        const ORXMediaPtr front = ORXMedia::mediaWithPath("/c/alwa_20230105_134501_F.avi");
-        const ORXMediaPtr unknown = ORXMedia::mediaWithPath("/c/alwa_20230105_134501_X.avi");
-        const ORXMediaPtr rear = ORXMedia::mediaWithPath("/c/alwa_20230105_134501_R.avi");
-        list->addMedia(front);
-        const ORXMediaPairPtr before = list->findMediaPairWithFileName("alwa_20230105_134501_F.avi");
-        list->addMedia(unknown);
-        list->addMedia(rear);
-        QCOMPARE(list->count(), 3);
-        QCOMPARE(list->mediaAtIndex(1), unknown);
-        const ORXMediaPairPtr pair = list->findMediaPairWithFileName("alwa_20230105_134501");
-        QVERIFY(pair);
-        QCOMPARE(pair->frontMedia(), front); // the unknown recording neither replaced nor emptied the pair
-        QCOMPARE(pair->rearMedia(), rear);
-        QCOMPARE(list->mediaPairDic().size(), 1);
-        QVERIFY(!before->rearMedia()); // a pair handed out earlier does not change under its reader
-    }
-
-    void findMediaPair_data()
-    {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("front"); // file name of the pair's front recording; empty: no pair
-
-        QTest::newRow("full path") << "/media/card/DCIM/alwa_20230105_134501_F.avi"
-                                   << "alwa_20230105_134501_F.avi";
-        QTest::newRow("rear, without extension") << "alwa_20230105_134501_R"
-                                                 << "alwa_20230105_134501_F.avi";
-        QTest::newRow("group name") << "alwa_20230105_134501"
-                                    << "alwa_20230105_134501_F.avi";
-        QTest::newRow("lower-case suffix") << "alwa_20230105_134501_f.avi"
-                                           << "";
-        QTest::newRow("empty") << ""
-                               << "";
-    }
-
-    void findMediaPair()
-    {
-        QFETCH(QString, query);
-        QFETCH(QString, front);
-        ORXMediaList list;
-        list.addMedia(ORXMedia::mediaWithPath("/media/card/DCIM/alwa_20230105_134501_F.avi"));
-        list.addMedia(ORXMedia::mediaWithPath("/media/card/DCIM/alwa_20230105_134501_R.avi"));
-        const ORXMediaPairPtr pair = list.findMediaPairWithFileName(query);
-        QCOMPARE(pair ? pair->frontMedia()->fileName() : QString(), front);
-    }
-
     void limitNesting()
     {
         // Three folders of three folders of 2500 recordings: the first two folders fill the list
