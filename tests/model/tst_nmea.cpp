@@ -16,21 +16,6 @@ class TestNmeaParser : public QObject
     Q_OBJECT
 
 private slots:
-    void freshAndClearedFix()
-    {
-        ORXNMEASentenceParser parser;
-        QCOMPARE(parser.m_Current(), ORXGpsData());
-        feed(parser, {"$GNGGA,1,3745.1,S,12701.5,W,1,09,0.9*00", "$GNGNS,1,,,,,AA,9,0.9*00",
-                      "$GPRMC,123519.000,A,,,,,5.5,84.4,230394,,*00"});
-        const ORXGpsData snapshot = parser.m_Current().duplicate();
-        parser.clear();
-        QCOMPARE(snapshot.NS, 'S'); // a duplicate does not follow the parser
-        QCOMPARE(snapshot.SatelliteUsedCount, 9u);
-        QCOMPARE(parser.m_Current(), ORXGpsData());
-        QCOMPARE(parser.m_Current().NS, 'N'); // letters reset to their defaults, not blanked
-        QCOMPARE(parser.m_Current().EW, 'E');
-    }
-
     void recognition_data()
     {
         QTest::addColumn<QByteArray>("sentence");
