@@ -79,30 +79,6 @@ private slots:
         QVERIFY(!buffer.contains('\r') && !buffer.contains('\n')); // terminators became NUL
     }
 
-    void splitterRefusesNoText()
-    {
-        ORXBlackBoxData box;
-        char text[] = "$GPGGA,1,1,S,1,W,1,08,0.9*47\r\n";
-        QVERIFY(!box.ParseNMEA(nullptr, 10));
-        QVERIFY(!box.ParseNMEA(text, 0));
-        QVERIFY(!box.ParseNMEA(text, -5));
-        QVERIFY(box.m_NMEAs().isEmpty());
-        QVERIFY(box.ParseNMEA(text, 5)); // "$GPGG": no terminator in reach
-        QVERIFY(box.m_NMEAs().isEmpty());
-    }
-
-    void gsensorConversion()
-    {
-        ORXBlackBoxData box;
-        const _AVI_GSENSOR_DATA_T record = AviTestFile::gsensor(100, -128, 1, 512);
-        QVERIFY(box.ParseGSensor(&record, sizeof record));
-        QVERIFY(!box.ParseGSensor(&record, sizeof record - 1));
-        QCOMPARE(box.m_GSensors().size(), 1);
-        QCOMPARE(box.m_GSensors().at(0).x(), -0.5f);
-        QCOMPARE(box.m_GSensors().at(0).y(), 0.00390625f);
-        QCOMPARE(box.m_GSensors().at(0).z(), 2.0f);
-    }
-
     void pairing_data()
     {
         QTest::addColumn<QList<quint32>>("samples");
