@@ -188,24 +188,6 @@ private slots:
         QTEST(fix.HDOP, "hdop");
     }
 
-    void gsaSlotsAndFlags()
-    {
-        ORXNMEASentenceParser parser;
-        parser.parse("$GNGSA,A,3,5,12,,29,,,,,,,,,1.8*00");
-        const ORXGpsData& fix = parser.m_Current();
-        QCOMPARE(fix.SatelliteUsedAtIndex(0), 5);
-        QCOMPARE(fix.SatelliteUsedAtIndex(1), 12);
-        QCOMPARE(fix.SatelliteUsedAtIndex(2), 0);
-        QCOMPARE(fix.SatelliteUsedAtIndex(3), 29);
-        QCOMPARE(fix.SatelliteUsedAtIndex(12), 0);
-        QCOMPARE(fix.Enable_GNGSA, 1);
-        QCOMPARE(fix.Enable_GNGNS, 0);
-        parser.parse("$GNGNS,1,,,,,AA,07,*00");
-        parser.parse("$GNGSA,A,3,70,71,,,,,,,,,,,1.8*00"); // ignored for counting after GNS
-        QCOMPARE(fix.SatelliteUsedAtIndex(0), 5);
-        QCOMPARE(fix.Enable_GNGNS, 1);
-    }
-
     void conversion_data()
     {
         QTest::addColumn<double>("nmea");
