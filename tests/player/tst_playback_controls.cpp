@@ -1,8 +1,6 @@
 #include "OrvexTest.h"
 #include "PlaybackFixture.h"
 
-// Speed, volume, whose sound is heard, swapping the channels, the automatic advance and the
-// window size steps.
 class PlaybackControlsTest : public QObject
 {
     Q_OBJECT

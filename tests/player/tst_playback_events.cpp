@@ -1,8 +1,6 @@
 #include "OrvexTest.h"
 #include "PlaybackFixture.h"
 
-// Engine events (visibility, the start and end of a recording, the position updates) and the
-// transport: play button, seek and jumps.
 class PlaybackEventsTest : public QObject
 {
     Q_OBJECT

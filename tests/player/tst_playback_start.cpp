@@ -4,8 +4,6 @@
 
 #include <limits>
 
-// Starting a row: refusals, clamping, which file goes to which engine, where the telemetry
-// comes from, and the guards around the background extraction.
 class PlaybackStartTest : public QObject
 {
     Q_OBJECT

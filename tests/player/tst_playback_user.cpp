@@ -1,5 +1,3 @@
-// What a person runs into first: delayed steps of an earlier start, a partner that does not
-// play, the advance after a swap, a drag on the position slider, another folder opened.
 #include "OrvexTest.h"
 #include "PlaybackFixture.h"
 

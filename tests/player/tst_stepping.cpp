@@ -1,5 +1,3 @@
-// Frame by frame while paused: player1's frame decides and player2 follows to the same time;
-// and the automatic advance on a filtered recording list.
 #include "OrvexTest.h"
 
 #include "PlaybackFixture.h"
@@ -136,7 +134,6 @@ private slots:
 
 ORVEX_TEST(FrameStepTest)
 
-// The automatic advance and the selected row on a filtered list.
 class FilteredAdvanceTest : public QObject
 {
     Q_OBJECT

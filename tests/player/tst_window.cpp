@@ -1,6 +1,3 @@
-// The player window: its layout in both modes, the right column, the recording table, the
-// loading indicator, the screen rules, a pair playing with the map, and the program started
-// as a process.
 #include "OrvexTest.h"
 
 #include "CustomWindow.h"
