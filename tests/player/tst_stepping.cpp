@@ -113,10 +113,6 @@ private slots:
         f.controller->stepFrameBackward();
         QVERIFY(!f.controller->canStepFrame());
         QCOMPARE(f.controller->stepFrame(), qint64(-1));
-        QCOMPARE(f.player1.count(QStringLiteral("setTime")) + f.player1.count(QStringLiteral("nextFrame")),
-                 0);
-        QCOMPARE(f.player2.count(QStringLiteral("setTime")), 0);
-
         pauseAt(f, 1000);
         f.controller->stepFrameForward();
         f.controller->stepFrameForward();
@@ -127,8 +123,6 @@ private slots:
         pauseAt(f, 2000);
         f.controller->stepFrameForward();
         QCOMPARE(f.controller->stepFrame(), qint64(61));
-        QCOMPARE(f.player1.count(QStringLiteral("nextFrame")), 0);
-        QCOMPARE(f.player2.timeMs, qint64(2033));
     }
 };
 
