@@ -6,50 +6,24 @@ class PlaybackControlsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void speedStaysBetweenOneAndTwo_data()
+    // Speed 1 to 2 on both engines; volume 0 to 200 on the engine heard and the slider.
+    void speedAndVolumeStayInRange()
     {
-        QTest::addColumn<QString>("steps"); // + faster, - slower
-        QTest::addColumn<double>("speed");
-        QTest::newRow("faster twice") << "++" << 2.0;
-        QTest::newRow("back and below") << "+--" << 1.0;
-    }
-    void speedStaysBetweenOneAndTwo()
-    {
-        QFETCH(QString, steps);
-        QFETCH(double, speed);
         PlaybackFixture f(kPairAndSingle);
         QVERIFY(f.startPlaying(0));
-        for (QChar step : steps)
-            step == u'+' ? f.controller->increaseSpeed() : f.controller->decreaseSpeed();
-        QCOMPARE(f.playInfo.speed(), speed);
-        QCOMPARE(f.player1.rate(), float(speed));
-        QCOMPARE(f.player2.rate(), float(speed));
-    }
-
-    void volumeStaysBetween0And200_data()
-    {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<QString>("steps"); // + up, - down
-        QTest::addColumn<int>("volume");
-        QTest::newRow("up") << 70 << "+" << 80;
-        QTest::newRow("up to the top") << 195 << "+" << 200;
-        QTest::newRow("down") << 70 << "-" << 60;
-        QTest::newRow("down to 0") << 5 << "-" << 0;
-    }
-    void volumeStaysBetween0And200()
-    {
-        QFETCH(int, start);
-        QFETCH(QString, steps);
-        QFETCH(int, volume);
-        PlaybackFixture f(kPairAndSingle);
-        QVERIFY(f.startPlaying(0));
-        f.controller->volumeSliderMoved(start);
-        for (QChar step : steps)
-            step == u'+' ? f.controller->volumeUp() : f.controller->volumeDown();
-        QCOMPARE(f.controller->volume(), volume);
-        // Every change reaches the engine whose sound is heard and the slider.
-        QCOMPARE(f.player1.volume(), volume);
-        QCOMPARE(f.view.volumeSlider, volume);
+        for (const auto& [steps, speed] : {std::pair(u"++", 2.f), {u"+---", 1.f}}) {
+            for (QChar step : QStringView(steps))
+                step == u'+' ? f.controller->increaseSpeed() : f.controller->decreaseSpeed();
+            QCOMPARE(f.playInfo.speed(), double(speed));
+            QVERIFY(f.player1.rate() == speed && f.player2.rate() == speed);
+        }
+        for (const auto& [start, up, volume] :
+             {std::tuple(70, true, 80), {195, true, 200}, {70, false, 60}, {5, false, 0}}) {
+            f.controller->volumeSliderMoved(start);
+            up ? f.controller->volumeUp() : f.controller->volumeDown();
+            QCOMPARE(f.controller->volume(), volume);
+            QVERIFY(f.player1.volume() == volume && f.view.volumeSlider == volume);
+        }
     }
 
     void chooseAudioAuto_data()
@@ -249,11 +223,7 @@ private slots:
         f.player1.size = QSize(640, 0);
         QVERIFY(f.startPlaying(0));
         f.controller->updatePlayInfoScale();
-        QCOMPARE(f.playInfo.scale(), 0.0);
-        f.player1.size = QSize(640, 360);
-        f.view.containerHeight = 720;
-        f.controller->updatePlayInfoScale();
-        QCOMPARE(f.playInfo.scale(), 2.0);
+        QCOMPARE(f.playInfo.scale(), 0.0); // the libVLC test checks a known height
     }
 };
 
