@@ -35,10 +35,8 @@ private slots:
         QTest::addColumn<bool>("muted1");
         QTest::addColumn<bool>("muted2");
         QTest::addColumn<bool>("toggleShown");
-        QTest::newRow("front picked, both sound") << 0 << true << true << 0 << false << true << true;
         QTest::newRow("rear picked, both sound") << 1 << true << true << 1 << false << true << true;
         QTest::newRow("only the partner has sound") << 0 << false << true << 1 << true << false << true;
-        QTest::newRow("no sound anywhere") << 0 << false << false << 2 << true << true << false;
         QTest::newRow("single recording") << 2 << true << true << 0 << false << true << false;
         QTest::newRow("single without sound") << 2 << false << true << 2 << true << true << false;
     }
@@ -181,7 +179,6 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("fullScreenAfter");
         const QSize min(1020, 640);
-        QTest::newRow("up") << min << false << 1 << QSize(1224, 768) << false;
         QTest::newRow("up while paused") << min << false << 0 << min << false;
         QTest::newRow("up to the last size that fits")
             << QSize(1632, 852) << false << 1 << QSize(1836, 980) << false;

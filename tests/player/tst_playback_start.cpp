@@ -2,8 +2,6 @@
 #include "PlaybackFixture.h"
 #include "TinyRecording.h"
 
-#include <limits>
-
 class PlaybackStartTest : public QObject
 {
     Q_OBJECT
@@ -29,9 +27,7 @@ private slots:
         QTest::addColumn<qint64>("requested");
         QTest::addColumn<qint64>("played");
         QTest::newRow("below 0") << qint64(-7) << qint64(0);
-        QTest::newRow("last") << qint64(4) << qint64(4);
         QTest::newRow("at count") << qint64(5) << qint64(4);
-        QTest::newRow("far beyond") << std::numeric_limits<qint64>::max() << qint64(4);
     }
     void clampsIndex()
     {
