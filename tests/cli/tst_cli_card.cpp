@@ -63,15 +63,10 @@ private slots:
         QCOMPARE(r.out, (media + "/ORVEX/timeset.cfg\n").toUtf8());
         const QString written = QString::fromLatin1(cliReadFile(bus.backing("sdb1") + "/timeset.cfg"));
         QCOMPARE(QDateTime::fromString(written, "yyyy/MM/dd HH:mm:ss").date(), QDate(2024, 2, 29));
-
-        bus.stopService(); // the bus without UDisks2: no volumes, no failure
-        r = runCli({"volumes"});
-        QCOMPARE(r.exitCode, 0);
-        QVERIFY(r.out.isEmpty());
     }
 
-    // A byte count as the card tools show it; the clock file at the moment given, whatever
-    // the locale (the refusals are in the help test).
+    // A byte count as the card tools show it; the clock file at the moment given (the
+    // refusals are in the help test).
     void sizeAndClockFile()
     {
         CliResult r = runCli({"size", "7948206080"});
@@ -79,54 +74,44 @@ private slots:
         QCOMPARE(r.out, QByteArray("7.4 GB\n"));
         QTemporaryDir dir;
         const QString out = dir.filePath("timeset.cfg");
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("LC_ALL", "ar_SA.UTF-8");
-        r = runCli({"clock", "--date", "2023/01/05", "--time", "14:03:09", "--out", out}, env);
+        r = runCli({"clock", "--date", "2023/01/05", "--time", "14:03:09", "--out", out});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, out.toUtf8() + '\n');
         QCOMPARE(cliReadFile(out), QByteArray("2023/01/05 14:03:09"));
         QCOMPARE(runCli({"clock", "--date", "0001/01/01", "--out", out}).exitCode, 0); // the first day there is
     }
 
-    // Without --yes only what would be erased; a dismissed password dialog told in one line.
-    void formatNeedsYesAndPassword()
-    {
-        FakeUDisksBus bus;
-        QVERIFY(startCards(bus));
-        CliResult r = runCli({"format", "sdb1"});
-        QCOMPARE(r.exitCode, 2);
-        QVERIFY(r.err.contains("[7.4 GB] ORVEX <Generic SD Card Reader>\n"));
-        QCOMPARE(runCli({"format", "sdb1", "--no"}).exitCode, 2);
-        QVERIFY(bus.calls().isEmpty());
-        r = runCli({"format", "mmcblk0p1", "--yes"}); // not a USB disk
-        QCOMPARE(r.err, QByteArray("orvex-cli: mmcblk0p1: no mounted USB disk of that name\n"));
-        QTemporaryDir dir;
-        const QString pkexec = dir.filePath("pkexec");
-        QVERIFY(cliWriteFile(pkexec, "#!/bin/sh\necho 'Error executing command as another user: "
-                                     "Request dismissed' >&2\nexit 126\n"));
-        QVERIFY(QFile::setPermissions(pkexec, QFile::ReadOwner | QFile::ExeOwner));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("ORVEX_PKEXEC", pkexec);
-        r = runCli({"format", "sdb1", "--yes"}, env);
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY(r.err.startsWith("Formatting...\nunmount disk...\n"));
-        QVERIFY(r.err.endsWith("[7.4 GB] ORVEX <Generic SD Card Reader>: "
-                               "Error:Error executing command as another user: Request dismissed\n"));
-    }
-
-    void formatImage()
+    // Without --yes only what would be erased; a dismissed password dialog told in one line;
+    // then mkfs.fat on an image file, and the defaults written onto the new file system.
+    void format()
     {
         FakeUDisksBus bus;
         const QString devices = bus.root() + "/dev";
-        QVERIFY(QDir().mkpath(devices));
         QFile image(devices + "/sdz");
-        QVERIFY(image.open(QIODevice::WriteOnly) && image.resize(4294967296));
+        QVERIFY(QDir().mkpath(devices) && image.open(QIODevice::WriteOnly) && image.resize(4294967296));
         image.close();
         QVERIFY(startCards(bus, image.fileName()));
+        CliResult r = runCli({"format", "sdz"});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains("[4.0 GB] NO NAME <Generic SD Card Reader>\n"));
+        QCOMPARE(runCli({"format", "sdz", "--no"}).exitCode, 2);
+        r = runCli({"format", "mmcblk0p1", "--yes"}); // not a USB disk
+        QCOMPARE(r.err, QByteArray("orvex-cli: mmcblk0p1: no mounted USB disk of that name\n"));
+        QVERIFY(bus.calls().isEmpty());
+        QTemporaryDir dir;
+        const QString pkexec = dir.filePath("pkexec");
+        QVERIFY(cliWriteFile(pkexec, "#!/bin/sh\necho 'Request dismissed' >&2\nexit 126\n"));
+        QVERIFY(QFile::setPermissions(pkexec, QFile::ReadOwner | QFile::ExeOwner));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("ORVEX_PKEXEC", ""); // no password dialog in a test: mkfs.fat runs directly
+        env.insert("ORVEX_PKEXEC", pkexec);
         env.insert("ORVEX_DEVICE_DIR", devices);
-        const CliResult r = runCli({"format", "sdz", "--yes"}, env);
+        r = runCli({"format", "sdz", "--yes"}, env);
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.err.contains("\norvex-cli: sdz: "));
+        QVERIFY(r.err.endsWith(": [4.0 GB] NO NAME <Generic SD Card Reader>: Error:Request dismissed\n"));
+
+        env.insert("ORVEX_PKEXEC", ""); // no password dialog: mkfs.fat runs directly
+        r = runCli({"format", "sdz", "--yes"}, env);
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.err,
                  QByteArray("Formatting...\nunmount disk...\nformatting...\ntry mount...\nFormat completed!\n"
@@ -134,7 +119,6 @@ private slots:
         QVERIFY(r.out.endsWith("\n[4.0 GB] ORVEX <Generic SD Card Reader>\n"));
         QVERIFY(image.open(QIODevice::ReadOnly));
         QCOMPARE(image.read(90).mid(71, 19), QByteArray("ORVEX      FAT32   "));
-        // The stand-in mounted the new, empty file system; the defaults were written onto it.
         const QByteArray config = cliReadFile(bus.mountRoot() + "/ORVEX/config.bin");
         QCOMPARE(config.size(), 428);
         QCOMPARE(config.left(2), QByteArray("\x26\x57"));

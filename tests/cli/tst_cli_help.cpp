@@ -2,10 +2,8 @@
 #include "ORXVersion.h"
 #include "OrvexTest.h"
 
-// orvex-cli --help, COMMAND --help and --version: the synopsis the manual page is made from,
-// and the README's command list kept in step with it. Every refusal of every command: bad
-// input (exit 1) is one line naming the file and why, a wrong command line (exit 2) the
-// reason and the command's usage; nothing is written either way.
+// The help texts, in step with the README; every command's refusals: bad input (exit 1) in one
+// line naming the file, a wrong command line (exit 2) with the usage; nothing written either way.
 class ORXCliHelpTest : public QObject
 {
     Q_OBJECT
@@ -13,7 +11,6 @@ class ORXCliHelpTest : public QObject
     QTemporaryDir m_dir; // also the CLI's home
     QProcessEnvironment m_env = QProcessEnvironment::systemEnvironment();
 
-    // The "orvex-cli ..." synopsis lines of a help text.
     static QStringList synopses(const QByteArray& help)
     {
         static const QRegularExpression synopsis(QStringLiteral("^(?:Usage:|  or:)?\\s*(orvex-cli .*)$"),
@@ -24,7 +21,6 @@ class ORXCliHelpTest : public QObject
         return lines;
     }
 
-    // Every file under the test folder with a hash of its bytes.
     QStringList files() const
     {
         QStringList list;
@@ -50,8 +46,7 @@ private slots:
         QCOMPARE(runCli({"config", "defaults", m_dir.filePath("config.bin")}, m_env).exitCode, 0);
     }
 
-    // The version on standard output. A command's own help prints its synopsis lines, the same
-    // as the full help and the README show; a wrong command line shows it on standard error.
+    // A command's own help prints the synopsis lines that the full help and the README show.
     void commandHelp()
     {
         const CliResult version = runCli({"--version"});

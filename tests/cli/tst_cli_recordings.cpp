@@ -52,7 +52,6 @@ private slots:
         QVERIFY(makeCard(m_dir.path()));
     }
 
-    // Each output mode on the card folder and on an empty one; ROOT stands for the folder.
     void outputs_data()
     {
         QTest::addColumn<bool>("empty");

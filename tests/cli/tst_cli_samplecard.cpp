@@ -1,13 +1,11 @@
-#include "../logs/DriveLogBytes.h"
 #include "CliRunner.h"
 #include "OrvexTest.h"
 
 #include "ORXSimCardFiles.h"
 #include "ORXSimSampleCard.h"
 
-// orvex-cli sample-card DIR, a small card of recordings as the camera leaves it, and
-// orvex-cli log on its drive logs: the CSV the viewer exports (its columns are pinned by
-// the table's own tests), on standard output or into a file.
+// orvex-cli sample-card DIR, a card as the camera leaves it, and orvex-cli log on its drive
+// logs (the CSV's columns are pinned by the table's own tests).
 class ORXCliSampleCardTest : public QObject
 {
     Q_OBJECT
@@ -91,16 +89,6 @@ private slots:
         QCOMPARE(written.exitCode, exitCode);
         QVERIFY(written.out.isEmpty());
         QCOMPARE(cliReadFile(out), printed.out);
-    }
-
-    void emptyLogIsTheTitleLine()
-    {
-        QTemporaryDir dir;
-        QVERIFY(cliWriteFile(dir.filePath("e.drv"), driveLogBytes(0, {})));
-        const CliResult r = runCli({"log", dir.filePath("e.drv")});
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(r.out.count('\n'), 1);
-        QVERIFY(r.err.isEmpty());
     }
 };
 

@@ -100,13 +100,6 @@ private slots:
         QCOMPARE(seqOf(log, -1), 0u);
     }
 
-    void shortfallIsNamed()
-    {
-        const ORXDriveLog log = ORXDriveLog::fromBytes(driveLogBytes(5, obdRecords(2)), ORXDriveLogKind::Obd);
-        QCOMPARE(log.headerCount(), 5u);
-        QVERIFY2(log.errorString().contains("5") && log.errorString().contains("2"), qPrintable(log.errorString()));
-    }
-
     void readFromPath_data()
     {
         QTest::addColumn<QString>("name");

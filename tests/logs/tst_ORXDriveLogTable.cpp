@@ -50,9 +50,7 @@ class TestORXDriveLogTable : public QObject
     Q_OBJECT
 
 private slots:
-    // Titles and the column count are in the CSV goldens below, which also hold the cells'
-    // common texts (numbers, dates, coordinates, axes, missing values, gear D); the tables
-    // hold each rule's edges.
+    // The CSV goldens below hold the titles and the cells' common texts; the tables each rule's edges.
     void columns()
     {
         const ORXDriveLogTable obd(ORXDriveLog(ORXDriveLogKind::Obd));
@@ -61,6 +59,7 @@ private slots:
             for (int column = 0; column < t->columnCount(); ++column)
                 QVERIFY(t->columnWidth(column) > 0);
             QCOMPARE(t->columnTitle(t->columnCount()), QString());
+            QCOMPARE(t->csvText().count('\n'), 1); // an empty log: the title line
         }
         QCOMPARE(obd.columnKey(19), QStringLiteral("setting.obdata.gep"));
         QCOMPARE(obd.columnWidth(2), 86);

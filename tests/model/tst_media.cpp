@@ -76,15 +76,6 @@ private slots:
         QCOMPARE(bool(ORXMediaList::createMediaByPath(path)), accepted);
     }
 
-    void fieldsOfName()
-    {
-        const ORXMediaPtr media = ORXMedia::mediaWithPath(QStringLiteral("/card/DCIM/alwa_20230105_134501_F.avi"));
-        QCOMPARE(media->fileName(), QStringLiteral("alwa_20230105_134501_F.avi"));
-        QCOMPARE(media->mediaGroupName(), QStringLiteral("alwa_20230105_134501"));
-        const QList<int> fields{media->year(), media->month(), media->day(), media->hour(), media->minute(), media->second()};
-        QCOMPARE(fields, (QList<int>{2023, 1, 5, 13, 45, 1}));
-    }
-
     void pathForms_data()
     {
         QTest::addColumn<QString>("given");

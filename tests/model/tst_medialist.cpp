@@ -53,6 +53,14 @@ QStringList fileNames(const QList<ORXMediaPtr>& medias)
     return names;
 }
 
+// Every kind, pairs and singles, two days, and a name without a time (listed as always).
+const QStringList kFilterFolder = {
+    QStringLiteral("alwa_20230105_134501_F.avi"),   QStringLiteral("alwa_20230105_134501_R.avi"),
+    QStringLiteral("event_20230105_134601_F.avi"),  QStringLiteral("event_20230105_134601_R.avi"),
+    QStringLiteral("motion_20230106_090000_F.avi"), QStringLiteral("event_20230106_100000_F.avi"),
+    QStringLiteral("abcd_00000000_000000_F.avi"),
+};
+
 // Records every call of the list's delegate.
 struct Recorder : ORXMediaListDelegate
 {
@@ -76,6 +84,12 @@ class TestMediaList : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        for (const QString& name : kFilterFolder)
+            QVERIFY(touch(m_filterDir.filePath(name)));
+    }
+
     void sortedAcrossFolders()
     {
         QTemporaryDir temp;
@@ -132,52 +146,53 @@ private slots:
         QVERIFY(rearOnly && rearOnly->rearMedia() && !rearOnly->frontMedia());
     }
 
-    void unknownChannelNotPlaced()
+    // The list narrowed by kind and day; a filter set before the folder is kept for its rebuild.
+    void filterNarrowsListAndPairs_data()
     {
-        auto list = ORXMediaList::mediaList();
-        const ORXMediaPtr front = ORXMedia::mediaWithPath("/c/alwa_20230105_134501_F.avi");
-        const ORXMediaPtr unknown = ORXMedia::mediaWithPath("/c/alwa_20230105_134501_X.avi");
-        const ORXMediaPtr rear = ORXMedia::mediaWithPath("/c/alwa_20230105_134501_R.avi");
-        list->addMedia(front);
-        const ORXMediaPairPtr before = list->findMediaPairWithFileName("alwa_20230105_134501_F.avi");
-        list->addMedia(unknown);
-        list->addMedia(rear);
-        QCOMPARE(list->count(), 3);
-        QCOMPARE(list->mediaAtIndex(1), unknown);
-        const ORXMediaPairPtr pair = list->findMediaPairWithFileName("alwa_20230105_134501");
-        QVERIFY(pair);
-        QCOMPARE(pair->frontMedia(), front); // the unknown recording neither replaced nor emptied the pair
-        QCOMPARE(pair->rearMedia(), rear);
-        QCOMPARE(list->mediaPairDic().size(), 1);
-        QVERIFY(!before->rearMedia()); // a pair handed out earlier does not change under its reader
+        const QStringList& f = kFilterFolder;
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<int>("pairs");
+        QTest::newRow("everything") << -1 << QString() << QStringList(f.last()) + f.mid(0, 6) << 5;
+        QTest::newRow("events") << 2 << QString() << QStringList{f[2], f[3], f[5]} << 2;
+        QTest::newRow("always, no time included") << 0 << QString() << QStringList{f[6], f[0], f[1]} << 2;
+        QTest::newRow("motion") << 1 << QString() << QStringList{f[4]} << 1;
+        QTest::newRow("one day") << -1 << "20230106" << QStringList{f[4], f[5]} << 2;
+        QTest::newRow("events of one day") << 2 << "20230105" << QStringList{f[2], f[3]} << 1;
+        QTest::newRow("a day without recordings") << -1 << "20230107" << QStringList() << 0;
+        QTest::newRow("bad kind and day mean all") << 7 << "2023-01-05" << QStringList(f.last()) + f.mid(0, 6) << 5;
     }
-
-    void findMediaPair_data()
+    void filterNarrowsListAndPairs()
     {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<QString>("front"); // file name of the pair's front recording; empty: no pair
-
-        QTest::newRow("full path") << "/media/card/DCIM/alwa_20230105_134501_F.avi"
-                                   << "alwa_20230105_134501_F.avi";
-        QTest::newRow("rear, without extension") << "alwa_20230105_134501_R"
-                                                 << "alwa_20230105_134501_F.avi";
-        QTest::newRow("group name") << "alwa_20230105_134501"
-                                    << "alwa_20230105_134501_F.avi";
-        QTest::newRow("lower-case suffix") << "alwa_20230105_134501_f.avi"
-                                           << "";
-        QTest::newRow("empty") << ""
-                               << "";
-    }
-
-    void findMediaPair()
-    {
-        QFETCH(QString, query);
-        QFETCH(QString, front);
+        QFETCH(QStringList, listed);
+        QFETCH(int, kind);
+        QFETCH(QString, day);
         ORXMediaList list;
-        list.addMedia(ORXMedia::mediaWithPath("/media/card/DCIM/alwa_20230105_134501_F.avi"));
-        list.addMedia(ORXMedia::mediaWithPath("/media/card/DCIM/alwa_20230105_134501_R.avi"));
-        const ORXMediaPairPtr pair = list.findMediaPairWithFileName(query);
-        QCOMPARE(pair ? pair->frontMedia()->fileName() : QString(), front);
+        list.setFilter(ORXMediaFilter(kind, day));
+        rebuild(list, m_filterDir.path());
+        QCOMPARE(fileNames(list.medias()), listed);
+        QTEST(int(list.mediaPairDic().size()), "pairs");
+        QCOMPARE(list.unfilteredCount(), kFilterFolder.size());
+        for (const ORXMediaPairPtr& pair : list.mediaPairDic()) { // only listed recordings
+            for (const ORXMediaPtr& media : {pair->frontMedia(), pair->rearMedia()})
+                QVERIFY(!media || listed.contains(media->fileName()));
+        }
+        QCOMPARE(list.days(), QStringList({"20230105", "20230106"})); // the folder's, whatever the filter
+    }
+
+    // A filter set on a filled list narrows it at once, and clearing it brings all back.
+    void filterOnAFilledList()
+    {
+        ORXMediaList list;
+        rebuild(list, m_filterDir.path());
+        list.setFilter(ORXMediaFilter(ORXMedia::Event, QString()));
+        QCOMPARE(list.count(), 3);
+        QVERIFY(!list.findMediaPairWithFileName(kFilterFolder[0]));
+        QVERIFY(list.findMediaPairWithFileName(kFilterFolder[2])->rearMedia());
+        list.setFilter(ORXMediaFilter());
+        QCOMPARE(list.count(), kFilterFolder.size());
+        QVERIFY(list.findMediaPairWithFileName(kFilterFolder[0])->rearMedia());
     }
 
     void limitNesting()
@@ -352,6 +367,9 @@ private slots:
             QCOMPARE(list.count(), round % 2 ? 40 : 4000);
         }
     }
+
+private:
+    QTemporaryDir m_filterDir;
 };
 
 ORVEX_TEST(TestMediaList)

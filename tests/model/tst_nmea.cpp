@@ -16,21 +16,6 @@ class TestNmeaParser : public QObject
     Q_OBJECT
 
 private slots:
-    void freshAndClearedFix()
-    {
-        ORXNMEASentenceParser parser;
-        QCOMPARE(parser.m_Current(), ORXGpsData());
-        feed(parser, {"$GNGGA,1,3745.1,S,12701.5,W,1,09,0.9*00", "$GNGNS,1,,,,,AA,9,0.9*00",
-                      "$GPRMC,123519.000,A,,,,,5.5,84.4,230394,,*00"});
-        const ORXGpsData snapshot = parser.m_Current().duplicate();
-        parser.clear();
-        QCOMPARE(snapshot.NS, 'S'); // a duplicate does not follow the parser
-        QCOMPARE(snapshot.SatelliteUsedCount, 9u);
-        QCOMPARE(parser.m_Current(), ORXGpsData());
-        QCOMPARE(parser.m_Current().NS, 'N'); // letters reset to their defaults, not blanked
-        QCOMPARE(parser.m_Current().EW, 'E');
-    }
-
     void recognition_data()
     {
         QTest::addColumn<QByteArray>("sentence");
@@ -201,24 +186,6 @@ private slots:
         QTEST(uint(fix.SatelliteUsedCount_GPS), "gps");
         QTEST(uint(fix.SatelliteUsedCount_GLONASS), "glonass");
         QTEST(fix.HDOP, "hdop");
-    }
-
-    void gsaSlotsAndFlags()
-    {
-        ORXNMEASentenceParser parser;
-        parser.parse("$GNGSA,A,3,5,12,,29,,,,,,,,,1.8*00");
-        const ORXGpsData& fix = parser.m_Current();
-        QCOMPARE(fix.SatelliteUsedAtIndex(0), 5);
-        QCOMPARE(fix.SatelliteUsedAtIndex(1), 12);
-        QCOMPARE(fix.SatelliteUsedAtIndex(2), 0);
-        QCOMPARE(fix.SatelliteUsedAtIndex(3), 29);
-        QCOMPARE(fix.SatelliteUsedAtIndex(12), 0);
-        QCOMPARE(fix.Enable_GNGSA, 1);
-        QCOMPARE(fix.Enable_GNGNS, 0);
-        parser.parse("$GNGNS,1,,,,,AA,07,*00");
-        parser.parse("$GNGSA,A,3,70,71,,,,,,,,,,,1.8*00"); // ignored for counting after GNS
-        QCOMPARE(fix.SatelliteUsedAtIndex(0), 5);
-        QCOMPARE(fix.Enable_GNGNS, 1);
     }
 
     void conversion_data()

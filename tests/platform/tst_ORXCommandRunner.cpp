@@ -24,8 +24,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        // Like pkexec: exits 126 when the dialog is dismissed, 127 when not authorised, else
-        // runs the command.
+        // Like pkexec: 126 when the dialog is dismissed, 127 when not authorised.
         script("pkexec-ok", "exec \"$@\"");
         script("pkexec-dismissed", "echo 'Request dismissed' >&2; exit 126");
         script("pkexec-denied", "echo 'Not authorized' >&2; exit 127");

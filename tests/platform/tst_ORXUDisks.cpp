@@ -3,8 +3,7 @@
 #include "FakeUDisksBus.h"
 #include "ORXUDisks.h"
 
-// The UDisks2 layer's three filesystem operations against the stand-in service on a private bus (tests/card
-// reads the blocks and drives through it).
+// Mount, unmount and label on the stand-in UDisks2 service (tests/card reads the blocks through it).
 class ORXUDisksTest : public QObject
 {
     Q_OBJECT

@@ -49,14 +49,12 @@ struct PlaybackFixture
         return QTest::qWaitFor([&] { return player1.count(QStringLiteral("play")) > plays; }, 5000);
     }
 
-    // Both engines have started: the first state event, then the first time event.
     void reportStarted()
     {
         player1.reportState();
         player1.reportTime();
     }
 
-    // Both engines at the end of their files; player1 reports it.
     void reachEnd()
     {
         player1.reachEnd();
@@ -64,7 +62,6 @@ struct PlaybackFixture
         player1.reportState();
     }
 
-    // Start a row and let the engines report that they play.
     bool startPlaying(qint64 row)
     {
         if (!start(row))

@@ -23,7 +23,6 @@ void ScriptedEngine::play()
     if (!m_media)
         return;
     playing = true;
-    ended = false;
     currentState = kStatePlaying;
 }
 
@@ -48,7 +47,6 @@ void ScriptedEngine::stop()
 void ScriptedEngine::setPosition(float position)
 {
     calls << QStringLiteral("setPosition");
-    reloadIfEnded();
     if (!m_media)
         return;
     currentPosition = std::clamp(position, 0.f, 1.f);
@@ -67,7 +65,6 @@ void ScriptedEngine::reachEnd()
     currentState = kStatePaused;
     timeMs = length();
     currentPosition = 1.f;
-    ended = true;
 }
 
 void ScriptedEngine::fail()

@@ -6,13 +6,8 @@
 
 #include <algorithm>
 
-// A playback engine whose every answer is set by the test. It never sends an event by
-// itself: the test calls reportState() / reportTime() when the scripted engine would.
-//
-// play() with media makes it play (state 3), pause() pauses it (state 6), stop() stops it
-// (state 5); positions and times follow each other through the media's length, which a
-// new media gets from mediaLengthMs (as an engine learns it when it opens the file). As the
-// libVLC engine does, a seek in an ended file reloads it and leaves it paused there.
+// A playback engine whose every answer is set by the test; it sends an event only when the
+// test calls reportState() / reportTime(). A new media's length is mediaLengthMs.
 class ScriptedEngine : public ORXPlaybackEngine
 {
     Q_OBJECT
@@ -39,7 +34,6 @@ public:
     void setTime(const VLCTime& time) override
     {
         calls << QStringLiteral("setTime");
-        reloadIfEnded();
         if (m_media)
             playTo(time.intValue());
     }
@@ -57,7 +51,7 @@ public:
     int volume() const override { return currentVolume; }
     QList<int> audioTrackIndexes() const override { return audioTracks; }
 
-    bool hasVideoOut() const override { return videoOut; }
+    bool hasVideoOut() const override { return true; }
     QSize videoSize() const override { return size; }
     bool saveVideoSnapshotAt(const QString&, int, int) override { return false; }
 
@@ -79,19 +73,11 @@ public:
     bool muted = false;
     int currentVolume = 100;
     QList<int> audioTracks{1};
-    bool videoOut = true;
-    bool ended = false;
     QSize size{640, 360};
     qint64 mediaLengthMs = 60000;
     double fps = 30;
     QStringList calls; // "play", "pause", "stop", "setMedia", "setPosition", "setTime", ...
 
 private:
-    void reloadIfEnded()
-    {
-        if (ended && m_media)
-            calls << QStringLiteral("reload");
-        ended = false;
-    }
     qint64 length() const { return m_media ? m_media->length().intValue() : 0; }
 };

@@ -1,8 +1,6 @@
 #include "OrvexTest.h"
 #include "PlaybackFixture.h"
 
-// Engine events (visibility, the start and end of a recording, the position updates) and the
-// transport: play button, seek and jumps.
 class PlaybackEventsTest : public QObject
 {
     Q_OBJECT
@@ -178,7 +176,6 @@ private slots:
         QTest::addColumn<qint64>("resumedAt");
         QTest::newRow("slider at the end") << 0.999 << true << qint64(0);
         QTest::newRow("slider moved back") << 0.5 << false << qint64(30000);
-        QTest::newRow("slider at the start") << 0.0 << false << qint64(0);
     }
     void playButtonAtEnd()
     {
@@ -238,10 +235,11 @@ private slots:
         if (!moving)
             return;
         QCOMPARE(f.controller->movingPosition(), slider);
-        f.view.positionSlider = 0.1; // ignored while the seek settles
+        f.view.positionSlider = 0.1; // kept while the seek settles, then sought: a drag ends there
         f.controller->videoPositionSliderMoved();
         QVERIFY(qAbs(f.player1.time().intValue() - time1) <= 1);
         QTRY_VERIFY(!f.controller->moving());
+        QCOMPARE(f.player1.time().intValue(), 6000);
         QCOMPARE(f.player2.position(), f.player1.position());
     }
 
@@ -256,8 +254,6 @@ private slots:
         QTest::newRow("forward, middle") << true << qint64(30000) << true << qint64(40000) << 40.0 / 60;
         QTest::newRow("forward, 10 s left") << true << qint64(50000) << true << qint64(60000) << 1.0;
         QTest::newRow("forward, 9 s left") << true << qint64(51000) << false << qint64(60000) << 0.0;
-        QTest::newRow("forward, 0.5 s left") << true << qint64(59500) << false << qint64(60000) << 0.0;
-        QTest::newRow("back, middle") << false << qint64(30000) << true << qint64(20000) << 0.42;
         QTest::newRow("back, 10 s played") << false << qint64(10000) << true << qint64(0) << 0.42;
         QTest::newRow("back, 9.9 s played") << false << qint64(9900) << false << qint64(0) << 0.0;
     }

@@ -1,5 +1,3 @@
-// What a person runs into first: delayed steps of an earlier start, a partner that does not
-// play, the advance after a swap, a drag on the position slider, another folder opened.
 #include "OrvexTest.h"
 #include "PlaybackFixture.h"
 
@@ -77,41 +75,6 @@ private slots:
         f.player1.reachEnd();
         f.player1.reportState();
         QTRY_COMPARE_WITH_TIMEOUT(f.controller->mediaIndex(), qint64(2), 4000);
-    }
-
-    // After a swap (the rear file now large) the advance still goes to the next pair.
-    void advanceAfterASwapGoesToTheNextPair()
-    {
-        for (int row : {0, 1}) {
-            PlaybackFixture f(kPairAndSingle);
-            QVERIFY(f.startPlaying(row));
-            f.controller->swapPlayer();
-            QTRY_VERIFY_WITH_TIMEOUT(!f.controller->swapping(), 3000);
-            QVERIFY(f.controller->playNext());
-            QCOMPARE(f.controller->mediaIndex(), qint64(2));
-        }
-    }
-
-    // Slider moves during a seek are not dropped: the engines end where the slider ends.
-    void dragEndsWhereReleased_data()
-    {
-        QTest::addColumn<QList<double>>("moves");
-        QTest::newRow("drag within 0.3 s") << QList<double>{0.25, 0.3, 0.5, 0.75};
-        QTest::newRow("drag back") << QList<double>{0.75, 0.1};
-    }
-    void dragEndsWhereReleased()
-    {
-        QFETCH(QList<double>, moves);
-        PlaybackFixture f(kPairAndSingle);
-        QVERIFY(f.startPlaying(0));
-        for (double position : moves) {
-            f.view.positionSlider = position;
-            f.controller->videoPositionSliderMoved();
-        }
-        const qint64 wanted = qint64(moves.last() * 60000);
-        QTRY_VERIFY_WITH_TIMEOUT(!f.controller->moving(), 3000);
-        QCOMPARE(f.player1.time().intValue(), wanted);
-        QCOMPARE(f.player2.time().intValue(), wanted);
     }
 
     // Another folder: no row, not playing, no telemetry; the same row number starts anew and

@@ -1,5 +1,4 @@
-// The playback controller on two real libVLC engines, end to end on simulated recordings:
-// start, advance, replay after the end, sound choice and frame steps, in one run.
+// The playback controller on two real libVLC engines, end to end on simulated recordings.
 #include "OrvexTest.h"
 
 #include "FakePlayerView.h"
@@ -86,12 +85,8 @@ private slots:
             QVERIFY(write(m_names[i], i < 2));
     }
 
-    // One run serves every check: a pair starts on both engines, the first time event ends
-    // the loading indicator, and at the end the next pair (without sound: both engines muted,
-    // no toggle) starts by itself, skipping the partner's row. At the end of that last pair,
-    // with the slider moved back, the play button plays both files again from the slider's
-    // place (the engines reload their ended files); paused, frame steps show the frame the
-    // controller names in both pictures.
+    // One run serves every check: start, advance to the silent pair, replay after its end
+    // (the engines reload their ended files), frame steps read back from both pictures.
     void pairsPlayAdvanceReplayAndStep()
     {
         VlcPlayback p(m_dir.path());

@@ -1,6 +1,3 @@
-// The player window: its layout in both modes, the right column, the recording table, the
-// loading indicator, the screen rules, a pair playing with the map, and the program started
-// as a process.
 #include "OrvexTest.h"
 
 #include "CustomWindow.h"
@@ -63,11 +60,8 @@ private slots:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
     }
 
-    // The launched window before a recording is chosen: its fixed boxes and margins, English
-    // kept as the language, the transport disabled, every control named with a tooltip; then
-    // full screen and the loading indicator. A folder opened with the map shown returns the
-    // right column to the list; then a pair plays with the map shown: both views fill, the
-    // readouts, the trace and the map follow the front file's telemetry.
+    // One launch serves the layout, full screen, the loading indicator, the map column and a
+    // two-minute pair playing with the map.
     void launchedWindowThenAPairPlaying()
     {
         QTemporaryDir dir;
@@ -107,7 +101,6 @@ private slots:
             QVERIFY2(box.width < 0 || widget->width() == box.width, box.name);
             QVERIFY2(box.height < 0 || widget->height() == box.height, box.name);
         }
-        // The body keeps its margins: 10 left and right of the columns, 8 below.
         const QRect left = child<QWidget>(delegate, "bodyLeftBox")->geometry();
         const QRect right = child<QWidget>(delegate, "bodyRightBox")->geometry();
         QCOMPARE(left.left(), 10);
@@ -156,14 +149,12 @@ private slots:
         QTRY_COMPARE(child<QWidget>(delegate, "mediaControlBoxForFullScreen")->height(), 36);
         QVERIFY(child<QWidget>(delegate, "mediaControlBoxForFullScreen")->isVisible());
 
-        // Escape leaves full screen and returns to the frame stored at launch.
         QTest::keyClick(delegate.window(), Qt::Key_Escape);
         QVERIFY(!delegate.isFullScreen());
         QTRY_COMPARE(delegate.window()->frame(), launched);
         QVERIFY(child<QWidget>(delegate, "headBox")->isVisible());
         QVERIFY(!child<QWidget>(delegate, "mediaControlBoxForFullScreen")->isVisible());
 
-        // Escape in normal mode changes nothing.
         QTest::keyClick(delegate.window(), Qt::Key_Escape);
         QCOMPARE(changes.count(), 2);
         QVERIFY(!delegate.isFullScreen());
@@ -174,7 +165,6 @@ private slots:
         delegate.showLoading(QStringLiteral("Loading..."));
         QVERIFY(indicator->isVisible());
         QVERIFY(!delegate.isLoadingStopped());
-        // Centred in the head box.
         const int centre = indicator->geometry().center().x();
         QVERIFY(qAbs(centre - child<QWidget>(delegate, "headBox")->width() / 2) <= 1);
         QTest::qWait(700);
@@ -241,9 +231,7 @@ private slots:
         const QVariantList place = evaluate(page, QStringLiteral("ORXMarkerPosition()")).toList();
         QVERIFY(place.at(0).toDouble() > 0 && place.at(1).toDouble() > 0); // the sample drive is north-east
 
-        // The length in minutes and seconds; a quick drag on the position slider plays on from
-        // where it is let go, though the seek to where it was pressed is still under way; the
-        // swap button exchanges the channels.
+        // A quick drag plays on from where it is let go, though the seek to the press is under way.
         QVERIFY2(child<QLabel>(delegate, "timeLabel")->text().endsWith(" / 02:01"),
                  qPrintable(child<QLabel>(delegate, "timeLabel")->text()));
         auto* position = child<QSlider>(delegate, "videoPositionSlider");
@@ -258,8 +246,6 @@ private slots:
         delegate.playback()->stopPlay();
     }
 
-    // Resizing the borderless window by its edges: never below the minimum, never past the
-    // screen's available area.
     void resizedFrameStaysWithinBounds_data()
     {
         QTest::addColumn<int>("edges");
@@ -344,7 +330,6 @@ private slots:
         QVERIFY(!ORXScreen::spansDisplays());
     }
 
-    // Every kind and channel in one folder, each row's cells; then files dropped on the table.
     void tableCellsFollowKindAndChannel()
     {
         const struct
@@ -382,7 +367,6 @@ private slots:
         QCOMPARE(model->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Kind"));
         QCOMPARE(model->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("File"));
 
-        // A dropped recording opens its folder, a dropped folder itself; text is refused.
         const QString file = dir.filePath(QStringLiteral("card/alwa_20230105_134501_F.avi"));
         const QString folder = dir.filePath(QStringLiteral("other"));
         touch(file);

@@ -91,6 +91,14 @@ private slots:
         for (const auto& check : checks)
             QVERIFY2(image.pixel(check.at) == check.color.rgb(),
                      qPrintable(QStringLiteral("%1,%2").arg(check.at.x()).arg(check.at.y())));
+        // A frame smaller than its corners gives them its space in proportion.
+        QImage small = solid(QSize(10, 8), Qt::transparent);
+        {
+            QPainter painter(&small);
+            TKVideoBackgroundImageView::drawNinePartImage(painter, QRectF(0, 0, 10, 8), parts);
+        }
+        QCOMPARE(small.pixel(4, 3), QColor(Qt::red).rgb());
+        QCOMPARE(small.pixel(5, 4), QColor(Qt::yellow).rgb());
     }
 
     void threePart_data()

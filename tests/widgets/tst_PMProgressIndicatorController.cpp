@@ -124,24 +124,6 @@ private slots:
         QCOMPARE(controller->currentIcon(), controller->dockIcon());
     }
 
-    void barberPoleTicks()
-    {
-        auto controller = makeController(true);
-        QSignalSpy drawn(controller.get(), &PMProgressIndicatorController::iconChanged);
-        PMProgressIndicator indicator;
-        indicator.setController(controller.get());
-        indicator.setIndeterminate(true);
-        controller->addProgressIndicator(&indicator);
-        QTest::qWait(550);
-        QVERIFY2(drawn.size() >= 3 && drawn.size() <= 6, qPrintable(QString::number(drawn.size())));
-        controller->removeProgressIndicator(&indicator);
-        QTest::qWait(150);
-        const auto after = drawn.size();
-        QCOMPARE(drawn.last().first().value<QImage>(), controller->dockIcon());
-        QTest::qWait(300);
-        QCOMPARE(drawn.size(), after);
-    }
-
     void sharedControllerSetsWindowIcon()
     {
         auto* shared = PMProgressIndicatorController::sharedInstance();

@@ -1,5 +1,3 @@
-// The two-knob slider through the mouse and the keyboard on the real widget, and the axis
-// under it.
 #include "OrvexTest.h"
 
 #include "EcoSliderAxisView.h"
@@ -40,42 +38,6 @@ class SMDoubleSliderTest : public QObject
     Q_OBJECT
 
 private slots:
-    void valueRules_data()
-    {
-        QTest::addColumn<QString>("op");
-        QTest::addColumn<double>("arg");
-        QTest::addColumn<double>("lo");
-        QTest::addColumn<double>("hi");
-        QTest::newRow("high below low is raised") << "hi" << 20.0 << 30.0 << 30.0;
-        QTest::newRow("low above high is cut") << "lo" << 90.0 << 70.0 << 70.0;
-        QTest::newRow("high past the maximum") << "hi" << 150.0 << 30.0 << 100.0;
-        QTest::newRow("low under the minimum") << "lo" << -5.0 << 0.0 << 70.0;
-        QTest::newRow("maximum cuts high") << "max" << 50.0 << 30.0 << 50.0;
-        QTest::newRow("maximum cuts both") << "max" << 20.0 << 20.0 << 20.0;
-        QTest::newRow("minimum raises low") << "min" << 40.0 << 40.0 << 70.0;
-        QTest::newRow("locking puts low on high") << "lock" << 1.0 << 70.0 << 70.0;
-    }
-    void valueRules()
-    {
-        QFETCH(QString, op);
-        QFETCH(double, arg);
-        Slider t(30, 70);
-        if (op == QLatin1String("hi"))
-            t.s.setDoubleHiValue(arg);
-        else if (op == QLatin1String("lo"))
-            t.s.setDoubleLoValue(arg);
-        else if (op == QLatin1String("max"))
-            t.s.setMaxValue(arg);
-        else if (op == QLatin1String("min"))
-            t.s.setMinValue(arg);
-        else
-            t.s.setLockedSliders(true);
-        QFETCH(double, lo);
-        QFETCH(double, hi);
-        QCOMPARE(t.s.doubleLoValue(), lo);
-        QCOMPARE(t.s.doubleHiValue(), hi);
-    }
-
     // A press (at a value's place, a pixel either side) and a drag to a value.
     void knobChoiceAndDrag_data()
     {
@@ -141,34 +103,6 @@ private slots:
         QVERIFY(pressed.pixelColor(edge).lightness() >= before.pixelColor(edge).lightness());
     }
 
-    void boundValuesFollowDragOrRelease_data()
-    {
-        QTest::addColumn<bool>("continuous");
-        QTest::addColumn<int>("duringDrag");
-        QTest::newRow("continuous: every step") << true << 3;
-        QTest::newRow("not continuous: on release") << false << 0;
-    }
-    void boundValuesFollowDragOrRelease()
-    {
-        QFETCH(bool, continuous);
-        QFETCH(int, duringDrag);
-        Slider t(30, 70);
-        t.s.setContinuous(continuous);
-        QSignalSpy hi(&t.s, &SMDoubleSlider::objectHiValueChanged);
-        QSignalSpy lo(&t.s, &SMDoubleSlider::objectLoValueChanged);
-        sendMouse(t.s, QEvent::MouseButtonPress, 70, Qt::LeftButton);
-        for (double v : {75.0, 80.0, 85.0})
-            sendMouse(t.s, QEvent::MouseMove, v, Qt::LeftButton);
-        QCOMPARE(hi.size(), duringDrag);
-        sendMouse(t.s, QEvent::MouseButtonRelease, 85, Qt::NoButton);
-        QCOMPARE(hi.size(), duringDrag + 1);
-        QVERIFY(qAbs(hi.last().first().toDouble() - 85) < 0.5);
-        QCOMPARE(lo.size(), 0);
-        // Values set from code are not told back.
-        t.s.setDoubleHiValue(60);
-        QCOMPARE(hi.size(), duringDrag + 1);
-    }
-
     void keyboardMovesAndSwitchesKnobs()
     {
         QWidget window;
@@ -202,7 +136,7 @@ private slots:
     void axisTicksStandUnderTheTrack_data()
     {
         QTest::addColumn<int>("width");
-        for (int w : {180, 400, 640, 849, 1400})
+        for (int w : {180, 849})
             QTest::addRow("%d px", w) << w;
     }
     void axisTicksStandUnderTheTrack()

@@ -95,35 +95,19 @@ private slots:
         QCOMPARE(ORXImage::renderCount(), seen + 1);
     }
 
-    void capturesNeverNegative_data()
-    {
-        QTest::addColumn<QString>("moves"); // e: entered, x: exited
-        QTest::addColumn<qint64>("captures");
-        QTest::addColumn<bool>("rollover");
-        QTest::newRow("enter, leave") << "ex" << qint64(0) << false;
-        QTest::newRow("leave first") << "xe" << qint64(1) << true;
-        QTest::newRow("enter twice, leave thrice") << "eexxx" << qint64(0) << false;
-        QTest::newRow("enter twice, leave once") << "eex" << qint64(1) << true;
-    }
-
+    // A leave seen without its enter never takes the count below zero.
     void capturesNeverNegative()
     {
-        QFETCH(QString, moves);
-        QFETCH(qint64, captures);
-        QFETCH(bool, rollover);
         TKImageButton button;
         button.setImageName(QStringLiteral("icon_play_n"));
-        for (QChar move : moves) {
-            if (move == QLatin1Char('e'))
-                button.mouseEntered();
-            else
-                button.mouseExited();
-            QVERIFY(button.numberOfCaptures() >= 0);
-        }
-        QCOMPARE(button.numberOfCaptures(), captures);
-        QCOMPARE(button.image().toImage(), named(rollover ? "icon_play_f" : "icon_play_n"));
+        button.mouseExited();
+        button.mouseEntered();
+        QCOMPARE(button.numberOfCaptures(), qint64(1));
+        QCOMPARE(button.image().toImage(), named("icon_play_f"));
+        button.mouseEntered();
         button.resetMouseCaptures();
         QCOMPARE(button.numberOfCaptures(), 0);
+        QCOMPARE(button.image().toImage(), named("icon_play_n"));
     }
 
     // The tracking area reaches 4 pixels past the button: the window system's own mouse events

@@ -1,8 +1,7 @@
 #pragma once
 
-// Test support: a private dbus-daemon with the stand-in UDisks2 service on it (udisks2.py
-// beside this file, run by python-dbusmock). The environment variable ORVEX_UDISKS_BUS is
-// pointed at it while the object lives, so the discovery code talks real D-Bus to it.
+// A private dbus-daemon with the stand-in UDisks2 service (udisks2.py, run by python-dbusmock);
+// ORVEX_UDISKS_BUS points the program at it while the object lives.
 
 #include <QDBusConnection>
 #include <QDBusMessage>
