@@ -112,6 +112,8 @@ private slots:
         row({"sample-card", "@/x.avi/sub"}, 1, "@/x.avi/sub: cannot create folder");
         row({"sample-card"}, 2, "");
         row({"volumes", "--xml"}, 2, "");
+        row({"format", "sdz", "--no"}, 2, "");
+        row({"format", "sdz", "--yes", "x"}, 2, "");
         row({"config"}, 2, "");
         row({"config", "show", "a", "b"}, 2, "");
         row({"config", "describe", "a", "b"}, 2, "");
