@@ -120,6 +120,8 @@ private slots:
             QVERIFY2(!widget->accessibleName().isEmpty() && !widget->toolTip().isEmpty(), qPrintable(name));
             QVERIFY2(!widget->accessibleName().contains(QLatin1Char('(')), qPrintable(name));
         }
+        for (const char* drawn : {"sizeDownButton", "swapButton"}) // glyphs drawn by the program
+            QVERIFY2(!child<QAbstractButton>(delegate, drawn)->icon().isNull(), drawn);
         // The tab pictures are named and drawn at the size the layout gave the tabs, not stretched.
         for (const char* tab : {"recordButtonImageView", "informationButtonImageView"}) {
             auto* label = child<QLabel>(delegate, tab);
