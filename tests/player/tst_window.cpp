@@ -243,6 +243,9 @@ private slots:
         QTest::mouseRelease(position, Qt::LeftButton, {}, QPoint(position->width() * 6 / 10, y));
         QTRY_VERIFY_WITH_TIMEOUT(qAbs(delegate.playback()->player1()->time().intValue() - 72600) < 3000, 10000);
         QVERIFY(child<QLabel>(delegate, "timeLabel")->text().startsWith("01:1"));
+        delegate.toggleFullScreen(); // while playing, the size-down button leaves full screen
+        child<QAbstractButton>(delegate, "sizeDownButton")->click();
+        QVERIFY(!delegate.isFullScreen());
         QTest::mouseClick(child<QAbstractButton>(delegate, "swapButton"), Qt::LeftButton);
         QVERIFY(delegate.playback()->swapping());
         delegate.playback()->stopPlay();
