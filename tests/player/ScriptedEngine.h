@@ -15,7 +15,6 @@ class ScriptedEngine : public ORXPlaybackEngine
 public:
     static constexpr int kStatePlaying = 3;
     static constexpr int kStateStopped = 5;
-    static constexpr int kStateError = ORXPlaybackEngine::kStateError;
 
     using ORXPlaybackEngine::ORXPlaybackEngine;
 
@@ -55,7 +54,6 @@ public:
     QSize videoSize() const override { return size; }
     bool saveVideoSnapshotAt(const QString&, int, int) override { return false; }
 
-    // Test controls.
     void reportState() { emit mediaPlayerStateChanged(this); }
     void reportTime() { emit mediaPlayerTimeChanged(this); }
     void playTo(qint64 milliseconds); // moves the play time (and position) without a seek

@@ -120,6 +120,8 @@ private slots:
             QVERIFY2(!widget->accessibleName().isEmpty() && !widget->toolTip().isEmpty(), qPrintable(name));
             QVERIFY2(!widget->accessibleName().contains(QLatin1Char('(')), qPrintable(name));
         }
+        for (const char* drawn : {"sizeDownButton", "swapButton"}) // glyphs drawn by the program
+            QVERIFY2(!child<QAbstractButton>(delegate, drawn)->icon().isNull(), drawn);
         // The tab pictures are named and drawn at the size the layout gave the tabs, not stretched.
         for (const char* tab : {"recordButtonImageView", "informationButtonImageView"}) {
             auto* label = child<QLabel>(delegate, tab);
@@ -241,6 +243,9 @@ private slots:
         QTest::mouseRelease(position, Qt::LeftButton, {}, QPoint(position->width() * 6 / 10, y));
         QTRY_VERIFY_WITH_TIMEOUT(qAbs(delegate.playback()->player1()->time().intValue() - 72600) < 3000, 10000);
         QVERIFY(child<QLabel>(delegate, "timeLabel")->text().startsWith("01:1"));
+        delegate.toggleFullScreen(); // while playing, the size-down button leaves full screen
+        child<QAbstractButton>(delegate, "sizeDownButton")->click();
+        QVERIFY(!delegate.isFullScreen());
         QTest::mouseClick(child<QAbstractButton>(delegate, "swapButton"), Qt::LeftButton);
         QVERIFY(delegate.playback()->swapping());
         delegate.playback()->stopPlay();
