@@ -8,7 +8,6 @@
 #include "ORXLocalizedString.h"
 #include "ORXSettingPageModels.h"
 
-// Every page's mapping between the record and its controls, through the core models.
 class ORXSettingPageModelsTest : public QObject
 {
     Q_OBJECT
@@ -383,6 +382,27 @@ private slots:
             QCOMPARE(issue->message, ORXLocalizedString(key));
             QVERIFY(!issue->message.isEmpty());
         }
+    }
+
+    // One language is chosen: Malaysia is stored at once and stays chosen when clicked again
+    // (nothing else is); a cell turns it off.
+    void audioLanguageClicks()
+    {
+        const ORXSettingPageModel* audio = ORXSettingPageModels::byName("audio");
+        _FILEDATA r = recordWith({});
+        ORXPageState state = audio->display(r);
+        for (bool checked : {true, false}) {
+            state.check("malaysiaRadio", checked);
+            audio->clicked("malaysiaRadio", state, r);
+            QCOMPARE(r.Brightness1, 20u);
+            QCOMPARE(shownOf(state, {"voiceLangRadio", "malaysiaRadio"}),
+                     QStringList({"voiceLangRadio=-1", "malaysiaRadio=true"}));
+        }
+        state.choice("voiceLangRadio", 1);
+        audio->clicked("voiceLangRadio", state, r);
+        QVERIFY(!state.isChecked("malaysiaRadio"));
+        QVERIFY(audio->store(state, r));
+        QCOMPARE(r.Brightness1, 1u);
     }
 
     // Moving the slider shows the split it stands for; the record changes only on store.
