@@ -202,8 +202,9 @@ private slots:
             row(refused, "aux", {}, {refused, "wifiChannelCombo=5", "lcdBrightnessSeg=0"}, wifiKept, false);
         row("audio Malaysia kept, flag stored 1", "audio", {"Brightness1=20", "alarm_ontime_flag=5"}, {},
             {"Brightness1=20", "alarm_ontime_flag=1"});
-        row("audio above Malaysia kept, no volume kept", "audio", {"Brightness1=33", "aud_output_vol=7"},
-            {"micSeg=0"}, {"Brightness1=33", "aud_output_vol=7", "aud_input_vol=0"});
+        row("audio above Malaysia kept, no volume kept, hourly off", "audio",
+            {"Brightness1=33", "aud_output_vol=7"}, {"micSeg=0", "useEveryHourNoticeChk=false"},
+            {"Brightness1=33", "aud_output_vol=7", "aud_input_vol=0", "alarm_ontime_flag=0"});
         row("obd 0x12 unchanged, 176 kept", "obd", {"SaveDuration=0x12", "MemConfig=176", "summer_time=2"},
             {}, {"SaveDuration=18", "MemConfig=176", "summer_time=2"});
         row("obd stored 3 kept, no voltage item kept", "obd",
