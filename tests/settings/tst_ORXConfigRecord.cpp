@@ -60,25 +60,9 @@ private slots:
         QCOMPARE(covered, 428);
     }
 
-    void textFieldsAreZeroPaddedAndBounded()
-    {
-        _FILEDATA record = filledRecord(0x55);
-        const ORXConfigField* plate = findConfigField("szPlateNumber");
-        QVERIFY(setConfigFieldText(&record, *plate, "AB"));
-        QCOMPARE(QByteArray(record.szPlateNumber, 8), QByteArray("AB\0\0\0\0\0\0", 8));
-        QCOMPARE(configFieldText(record, *plate), QByteArray("AB"));
-        QCOMPARE(configFieldValue(record, *plate), 0); // a text has no number
-        // A full field has no terminator and still reads as its eight bytes.
-        QVERIFY(setConfigFieldText(&record, *plate, "12345678"));
-        QCOMPARE(configFieldText(record, *plate), QByteArray("12345678"));
-        QCOMPARE(record.vid_enc_bitrate_R, 0x55555555u);
-        QVERIFY(!setConfigFieldText(&record, *plate, "123456789"));
-        QCOMPARE(configFieldText(record, *plate), QByteArray("12345678"));
-    }
-
-    // An integer field reads back whole at its type's limits (no sign spread, no truncation;
-    // the element is ignored outside an array); an array field's words are reached by
-    // element, and an element outside it reads 0 and writes nothing.
+    // An array field's words are reached by element, and an element outside it reads 0 and
+    // writes nothing; outside an array the element is ignored. (orvex-cli's set test pins the
+    // other integer limits.)
     void integerFields_data()
     {
         QTest::addColumn<QString>("name");
@@ -86,8 +70,6 @@ private slots:
         QTest::addColumn<qint64>("value");
         QTest::addColumn<bool>("inside");
         QTest::newRow("16 bits") << "cfg_ver" << 3 << qint64(65535) << true;
-        QTest::newRow("unsigned 32 bits") << "vid_hue" << 3 << qint64(4294967295LL) << true;
-        QTest::newRow("signed 32 bits") << "time_gmt" << 3 << qint64(-2147483648LL) << true;
         QTest::newRow("array, first") << "dummy00" << 0 << qint64(0x11223344) << true;
         QTest::newRow("array, last") << "dummy00" << 3 << qint64(4294967295LL) << true;
         QTest::newRow("array, at the count") << "dummy00" << 4 << qint64(0x11223344) << false;
@@ -199,7 +181,6 @@ private slots:
         QTest::addColumn<int>("flag");
         QTest::newRow("empty") << QByteArray(8, '\0') << 0;
         QTest::newRow("text") << QByteArray("12GA3456", 8) << 1;
-        QTest::newRow("short text") << QByteArray("X\0\0\0\0\0\0\0", 8) << 1;
         QTest::newRow("leading zero byte") << QByteArray("\0BC\0\0\0\0\0", 8) << 0;
     }
     void plateFlagOnSave()
@@ -215,8 +196,6 @@ private slots:
         QCOMPARE(QByteArray(record.szPlateNumber, 8), plate);
         // The checksum covers the flag just set.
         QCOMPARE(record.checksum, configChecksum(record));
-        record.osd_plate_flag = 1 - flag;
-        QVERIFY(record.checksum != configChecksum(record));
     }
 };
 

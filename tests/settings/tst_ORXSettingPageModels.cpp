@@ -8,7 +8,6 @@
 #include "ORXLocalizedString.h"
 #include "ORXSettingPageModels.h"
 
-// Every page's mapping between the record and its controls, through the core models.
 class ORXSettingPageModelsTest : public QObject
 {
     Q_OBJECT
@@ -203,8 +202,9 @@ private slots:
             row(refused, "aux", {}, {refused, "wifiChannelCombo=5", "lcdBrightnessSeg=0"}, wifiKept, false);
         row("audio Malaysia kept, flag stored 1", "audio", {"Brightness1=20", "alarm_ontime_flag=5"}, {},
             {"Brightness1=20", "alarm_ontime_flag=1"});
-        row("audio above Malaysia kept, no volume kept", "audio", {"Brightness1=33", "aud_output_vol=7"},
-            {"micSeg=0"}, {"Brightness1=33", "aud_output_vol=7", "aud_input_vol=0"});
+        row("audio above Malaysia kept, no volume kept, hourly off", "audio",
+            {"Brightness1=33", "aud_output_vol=7"}, {"micSeg=0", "useEveryHourNoticeChk=false"},
+            {"Brightness1=33", "aud_output_vol=7", "aud_input_vol=0", "alarm_ontime_flag=0"});
         row("obd 0x12 unchanged, 176 kept", "obd", {"SaveDuration=0x12", "MemConfig=176", "summer_time=2"},
             {}, {"SaveDuration=18", "MemConfig=176", "summer_time=2"});
         row("obd stored 3 kept, no voltage item kept", "obd",
@@ -383,6 +383,27 @@ private slots:
             QCOMPARE(issue->message, ORXLocalizedString(key));
             QVERIFY(!issue->message.isEmpty());
         }
+    }
+
+    // One language is chosen: Malaysia is stored at once and stays chosen when clicked again
+    // (nothing else is); a cell, the first one too, turns it off.
+    void audioLanguageClicks()
+    {
+        const ORXSettingPageModel* audio = ORXSettingPageModels::byName("audio");
+        _FILEDATA r = recordWith({});
+        ORXPageState state = audio->display(r);
+        for (bool checked : {true, false}) {
+            state.check("malaysiaRadio", checked);
+            audio->clicked("malaysiaRadio", state, r);
+            QCOMPARE(r.Brightness1, 20u);
+            QCOMPARE(shownOf(state, {"voiceLangRadio", "malaysiaRadio"}),
+                     QStringList({"voiceLangRadio=-1", "malaysiaRadio=true"}));
+        }
+        state.choice("voiceLangRadio", 0);
+        audio->clicked("voiceLangRadio", state, r);
+        QVERIFY(!state.isChecked("malaysiaRadio"));
+        QVERIFY(audio->store(state, r));
+        QCOMPARE(r.Brightness1, 0u);
     }
 
     // Moving the slider shows the split it stands for; the record changes only on store.

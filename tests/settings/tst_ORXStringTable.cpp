@@ -2,10 +2,7 @@
 
 #include "ORXLocalizedString.h"
 
-// Every localisation key that the sources and the interface files use has a text in the
-// string table. Keys are found as string literal arguments of ORXLocalizedString and of
-// the pages' localized() lists, as dotted literals of the table's own namespaces, and in the
-// .ui files of the ui/ libraries as every text, title and tool tip not marked notr="true".
+// Every localisation key that the sources and the ui/ interface files use has a text.
 class ORXStringTableTest : public QObject
 {
     Q_OBJECT

@@ -99,6 +99,14 @@ private slots:
         }
         QCOMPARE(small.pixel(4, 3), QColor(Qt::red).rgb());
         QCOMPARE(small.pixel(5, 4), QColor(Qt::yellow).rgb());
+        // Edges start where the corners end: nothing shows through a clear corner.
+        parts.topLeft = px(10, 8, Qt::transparent);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            TKVideoBackgroundImageView::drawNinePartImage(painter, QRectF(0, 0, 100, 60), parts);
+        }
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
     }
 
     void threePart_data()

@@ -8,7 +8,6 @@
 
 using namespace WidgetTest;
 
-// The indicator's values and its registration on the icon.
 class PMProgressIndicatorTest : public QObject
 {
     Q_OBJECT

@@ -39,7 +39,6 @@ static std::unique_ptr<PMProgressIndicator> makeIndicator(PMProgressIndicatorCon
     return indicator;
 }
 
-// The bars drawn over the application icon.
 class PMProgressIndicatorControllerTest : public QObject
 {
     Q_OBJECT

@@ -19,10 +19,13 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
+#include <QSlider>
 #include <QToolButton>
 
 #include <cstring>
@@ -70,7 +73,6 @@ ORXSegmentedControl* segment(QWidget* window, const char* name)
 }
 } // namespace
 
-// The settings window on a stand-in card, on a card copy and without a card.
 class ORXSettingControllerTest : public QObject
 {
     Q_OBJECT
@@ -185,6 +187,40 @@ private slots:
         window->changeViewController(0);
         window->changeViewController(ORXSettingController::kDriveInfoTab);
         QCOMPARE(window->targetController(), driveInfo);
+
+        // The AUX page: moving the slider shows the card warning, a share under 20 percent
+        // stores nothing; a bad Wi-Fi password keeps the page, after the share was stored, with
+        // an alert and the focus.
+        window->changeViewController(3);
+        auto* aux = qobject_cast<ORXSettingPage*>(window->targetController());
+        auto* warning = aux->findChild<QLabel*>("sdcardCapacityWarningLabel");
+        auto* slider = aux->findChild<QSlider*>("memeryRatioSlider");
+        QVERIFY(warning->isHidden());
+        slider->setValue(9);
+        QVERIFY(!warning->isHidden());
+        QVERIFY(!aux->populate());
+        QCOMPARE(window->filedata()->sd_mem_always_ratio, 70u);
+        slider->setValue(8);
+        auto* password = aux->findChild<QLineEdit*>("passwordLabel");
+        QCOMPARE(password->accessibleName(), ORXLocalizedString("setting.aux.wifi_settings") + ": " +
+                                                 ORXLocalizedString("setting.aux.password"));
+        password->setText("pass word");
+        window->changeViewController(5);
+        QCOMPARE(window->targetController(), aux);
+        QCOMPARE(window->filedata()->sd_mem_always_ratio, 80u);
+        QTRY_VERIFY(alert(window.get()) && alert(window.get())->text() == "Warning");
+        alert(window.get())->button(QMessageBox::Ok)->click();
+        QTRY_COMPARE(window->focusWidget(), password);
+
+        // The audio page: Malaysia is stored when chosen, a language cell turns it off.
+        password->setText("12345678");
+        window->changeViewController(5);
+        auto* audio = qobject_cast<ORXSettingPage*>(window->targetController());
+        auto* malaysia = audio->findChild<QRadioButton*>("malaysiaRadio");
+        malaysia->click();
+        QCOMPARE(window->filedata()->Brightness1, 20u);
+        matrixButtons(audio->control("voiceLangRadio")).at(1)->click();
+        QVERIFY(!malaysia->isChecked());
     }
 
     // The basic page's own behaviour: the plate filtered when editing ends, the warning for

@@ -19,8 +19,6 @@
 #include <QMouseEvent>
 #include <QTableView>
 
-// Which page the settings window shows at tab 2 (GPS or OBD), its extra "OBD log" tab, and
-// the information tab on the card copy's flash log; the OBD page's eco knobs dragged.
 class ORXSettingObdHostingTest : public QObject
 {
     Q_OBJECT
