@@ -139,6 +139,8 @@ private slots:
                 .arg(ORXSimReadFrameNumber(p.video2.currentFrame()));
         };
         for (const QChar step : QStringLiteral("+++++---++")) {
+            // Steps at a person's pace: each once the controller takes steps again.
+            QTRY_VERIFY_WITH_TIMEOUT(p.controller->canStepFrame(), kEngineTimeoutMs);
             step == QLatin1Char('+') ? p.controller->stepFrameForward() : p.controller->stepFrameBackward();
             const qint64 frame = p.controller->stepFrame();
             QVERIFY(frame > 0);
