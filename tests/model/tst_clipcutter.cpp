@@ -31,13 +31,6 @@ QStringList entriesOf(const QString& dir)
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-QStringList fileNames(const QStringList& paths)
-{
-    QStringList names;
-    for (const QString& path : paths)
-        names << QFileInfo(path).fileName();
-    return names;
-}
 } // namespace
 
 // Clips cut from simulated recordings, read back with the telemetry reader and ffprobe.
@@ -120,9 +113,9 @@ private slots:
         QCOMPARE(QFileInfo(cutter.clipFolder()).fileName(), name);
         QCOMPARE(cutter.clipStart(), double(firstFrame) / kFps);
         QCOMPARE(entriesOf(out), QStringList{name});
-        const QStringList files =
-            partnerFrames ? QStringList{name + "_F.avi", name + "_R.avi"} : QStringList{name + "_F.avi"};
-        QCOMPARE(fileNames(cutter.clipFiles()), files);
+        const QString clip = out + '/' + name + '/' + name;
+        QCOMPARE(cutter.clipFiles(), (partnerFrames ? QStringList{clip + "_F.avi", clip + "_R.avi"}
+                                                    : QStringList{clip + "_F.avi"}));
         QCOMPARE(cutter.warningString(), warning.isEmpty() ? QString() : ORXLocalizedString(warning));
 
         // The telemetry of the span: the records written while the frames were taken.

@@ -197,10 +197,8 @@ private slots:
 
     void limitNesting()
     {
-        // Three folders of three folders of 2500 recordings: the first two folders fill the list
-        // to exactly the limit, ending the last folder walked. Each folder walked after that
-        // ends after its first recording: the third folder's three subfolders add one each.
-        // Every folder of a level looks alike, so the count does not depend on listing order.
+        // 3 x 3 folders of 2500: the first two fill the list to the limit; past it each folder
+        // ends after its first recording, so the third's three subfolders add one each.
         QTemporaryDir temp = bigTempDir();
         int index = 0;
         for (const char* outer : {"a", "b", "c"}) {
@@ -249,8 +247,7 @@ private slots:
 
     void folderLinkFanEnds()
     {
-        // Each level holds a recording and two links to the next: 2^16 ways down without a
-        // single cycle. The walk ends at the folder limit, each listed folder giving one recording.
+        // A recording and two links to the next level in each: 2^16 ways down, no cycle.
         QTemporaryDir temp = bigTempDir();
         const int levels = 16;
         for (int level = 0; level < levels; ++level) {
