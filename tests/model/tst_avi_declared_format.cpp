@@ -1,7 +1,7 @@
 #include "OrvexTest.h"
 
 #include "ORXAviDeclaredFormat.h"
-#include "ORXSimRecording.h"
+#include "TinyRecording.h"
 
 // The picture size and frame rate read off an AVI file's first bytes before libVLC opens it.
 class AviDeclaredFormatTest : public QObject
@@ -30,11 +30,8 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(double, fps);
         QTemporaryDir dir;
-        ORXSimRecordingOptions options;
-        options.path = dir.filePath(QStringLiteral("alwa_20230105_134501_F.avi"));
-        options.durationSeconds = 1;
+        ORXSimRecordingOptions options = tinyRecording(dir.filePath("alwa_20230105_134501_F.avi"), 1);
         options.width = 96;
-        options.height = 64;
         options.fps = 12;
         QString error;
         QVERIFY2(ORXSimWriteRecording(options, nullptr, &error), qPrintable(error));

@@ -61,7 +61,6 @@ const QStringList kFilterFolder = {
     QStringLiteral("abcd_00000000_000000_F.avi"),
 };
 
-// Records every call of the list's delegate.
 struct Recorder : ORXMediaListDelegate
 {
     void mediaListChanged(ORXMediaList* list) override
