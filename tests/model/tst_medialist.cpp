@@ -160,6 +160,7 @@ private slots:
         QTest::newRow("one day") << -1 << "20230106" << QStringList{f[4], f[5]} << 2;
         QTest::newRow("events of one day") << 2 << "20230105" << QStringList{f[2], f[3]} << 1;
         QTest::newRow("a day without recordings") << -1 << "20230107" << QStringList() << 0;
+        QTest::newRow("eight characters, not all digits") << -1 << "2023-1-5" << QStringList(f.last()) + f.mid(0, 6) << 5;
         QTest::newRow("bad kind and day mean all") << 7 << "2023-01-05" << QStringList(f.last()) + f.mid(0, 6) << 5;
     }
     void filterNarrowsListAndPairs()
