@@ -17,7 +17,7 @@ private slots:
         QTest::addColumn<double>("fps");
         QTest::newRow("recording") << 0 << -1 << QSize(96, 64) << 12.0;
         QTest::newRow("main header only: its microseconds per frame") << 72 << -1 << QSize(96, 64) << 12.0;
-        QTest::newRow("first stream not video") << 0 << 108 << QSize(96, 64) << 12.0;
+        QTest::newRow("the video stream's rate before the main header's") << 0 << 32 << QSize(96, 64) << 12.0;
         QTest::newRow("no width") << 0 << 64 << QSize() << 12.0;
         QTest::newRow("cut inside the main header") << 71 << -1 << QSize() << 0.0;
         QTest::newRow("no AVI") << 0 << 8 << QSize() << 0.0;
