@@ -8,9 +8,8 @@
 
 #include <cstring>
 
-// Builds a small AVI file in the camera's layout byte by byte: header, padding up to the
-// movie list at its fixed place, the chunks, then idx1. Index entries may be given
-// explicitly to point anywhere.
+// A small AVI file in the camera's layout: header, padding up to the movie list at its fixed
+// place, the chunks, then idx1, whose entries may point anywhere.
 class AviTestFile
 {
 public:
@@ -21,9 +20,8 @@ public:
         quint32 length;
     };
 
-    // Appends a chunk to the movie list and an index entry pointing at it; returns its
-    // index-entry number. length: the length written into the index (-1: the data size).
-    int addChunk(const QByteArray& id, const QByteArray& data, qint64 length = -1)
+    // length: the one the index gives (-1: the data size).
+    void addChunk(const QByteArray& id, const QByteArray& data, qint64 length = -1)
     {
         const quint32 offset = quint32(4 + m_movi.size()); // from the movie list's type code
         m_movi += id;
@@ -32,10 +30,9 @@ public:
         if (data.size() % 2)
             m_movi += '\0';
         m_entries.append({id, offset, length < 0 ? quint32(data.size()) : quint32(length)});
-        return int(m_entries.size() - 1);
     }
-    int addGps(const _AVI_GPS_DATA_T& record) { return addChunk("02sb", bytesOf(record)); }
-    int addGSensor(const _AVI_GSENSOR_DATA_T& record) { return addChunk("02sb", bytesOf(record)); }
+    void addGps(const _AVI_GPS_DATA_T& record) { addChunk("02sb", bytesOf(record)); }
+    void addGSensor(const _AVI_GSENSOR_DATA_T& record) { addChunk("02sb", bytesOf(record)); }
     void addEntry(const Entry& entry) { m_entries.append(entry); }
     QList<Entry>& entries() { return m_entries; }
 

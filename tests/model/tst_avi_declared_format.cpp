@@ -1,7 +1,7 @@
 #include "OrvexTest.h"
 
 #include "ORXAviDeclaredFormat.h"
-#include "ORXSimRecording.h"
+#include "TinyRecording.h"
 
 // The picture size and frame rate read off an AVI file's first bytes before libVLC opens it.
 class AviDeclaredFormatTest : public QObject
@@ -17,7 +17,7 @@ private slots:
         QTest::addColumn<double>("fps");
         QTest::newRow("recording") << 0 << -1 << QSize(96, 64) << 12.0;
         QTest::newRow("main header only: its microseconds per frame") << 72 << -1 << QSize(96, 64) << 12.0;
-        QTest::newRow("first stream not video") << 0 << 108 << QSize(96, 64) << 12.0;
+        QTest::newRow("the video stream's rate before the main header's") << 0 << 32 << QSize(96, 64) << 12.0;
         QTest::newRow("no width") << 0 << 64 << QSize() << 12.0;
         QTest::newRow("cut inside the main header") << 71 << -1 << QSize() << 0.0;
         QTest::newRow("no AVI") << 0 << 8 << QSize() << 0.0;
@@ -30,11 +30,8 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(double, fps);
         QTemporaryDir dir;
-        ORXSimRecordingOptions options;
-        options.path = dir.filePath(QStringLiteral("alwa_20230105_134501_F.avi"));
-        options.durationSeconds = 1;
+        ORXSimRecordingOptions options = tinyRecording(dir.filePath("alwa_20230105_134501_F.avi"), 1);
         options.width = 96;
-        options.height = 64;
         options.fps = 12;
         QString error;
         QVERIFY2(ORXSimWriteRecording(options, nullptr, &error), qPrintable(error));

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 using Indexes = QList<int>;
-Q_DECLARE_METATYPE(AviTestFile::Entry)
 
 namespace {
 const QByteArray kGga = "$GPGGA,123519,3745.1234,S,12701.5678,W,1,08,0.9,545.4,M,,,,*47\r\n";

@@ -22,7 +22,6 @@ private slots:
         QTest::addColumn<QString>("key");
 
         const QString zeros(14, QLatin1Char('0'));
-        // Prefixes and channels.
         QTest::newRow("always front") << "alwa_20230105_134501_F.avi" << true << 0 << 0 << "20230105134501";
         QTest::newRow("motion rear") << "motion_20230105_134501_R.avi" << true << 1 << 1 << "20230105134501";
         QTest::newRow("event rear, upper-case extension") << "event_20230105_134501_R.AVI" << true << 2 << 1 << "20230105134501";
@@ -35,7 +34,6 @@ private slots:
         QTest::newRow("length 21") << "alwa_20230105_13450_F.avi" << false << 0 << 0 << zeros;
         QTest::newRow("length 25") << "motion_20230105_1345011_F.avi" << false << 0 << 0 << zeros;
         QTest::newRow("empty") << "" << false << 0 << 0 << zeros;
-        // Ranges, bounds included.
         QTest::newRow("year 1969") << "motion_19690105_134501_R.avi" << false << 1 << 2 << zeros;
         QTest::newRow("year 1970") << "alwa_19700105_134501_F.avi" << true << 0 << 0 << "19700105134501";
         QTest::newRow("year 2700") << "alwa_27000105_134501_F.avi" << true << 0 << 0 << "27000105134501";

@@ -61,7 +61,6 @@ const QStringList kFilterFolder = {
     QStringLiteral("abcd_00000000_000000_F.avi"),
 };
 
-// Records every call of the list's delegate.
 struct Recorder : ORXMediaListDelegate
 {
     void mediaListChanged(ORXMediaList* list) override
@@ -161,6 +160,7 @@ private slots:
         QTest::newRow("one day") << -1 << "20230106" << QStringList{f[4], f[5]} << 2;
         QTest::newRow("events of one day") << 2 << "20230105" << QStringList{f[2], f[3]} << 1;
         QTest::newRow("a day without recordings") << -1 << "20230107" << QStringList() << 0;
+        QTest::newRow("eight characters, not all digits") << -1 << "2023-1-5" << QStringList(f.last()) + f.mid(0, 6) << 5;
         QTest::newRow("bad kind and day mean all") << 7 << "2023-01-05" << QStringList(f.last()) + f.mid(0, 6) << 5;
     }
     void filterNarrowsListAndPairs()
@@ -197,10 +197,8 @@ private slots:
 
     void limitNesting()
     {
-        // Three folders of three folders of 2500 recordings: the first two folders fill the list
-        // to exactly the limit, ending the last folder walked. Each folder walked after that
-        // ends after its first recording: the third folder's three subfolders add one each.
-        // Every folder of a level looks alike, so the count does not depend on listing order.
+        // 3 x 3 folders of 2500: the first two fill the list to the limit; past it each folder
+        // ends after its first recording, so the third's three subfolders add one each.
         QTemporaryDir temp = bigTempDir();
         int index = 0;
         for (const char* outer : {"a", "b", "c"}) {
@@ -249,8 +247,7 @@ private slots:
 
     void folderLinkFanEnds()
     {
-        // Each level holds a recording and two links to the next: 2^16 ways down without a
-        // single cycle. The walk ends at the folder limit, each listed folder giving one recording.
+        // A recording and two links to the next level in each: 2^16 ways down, no cycle.
         QTemporaryDir temp = bigTempDir();
         const int levels = 16;
         for (int level = 0; level < levels; ++level) {

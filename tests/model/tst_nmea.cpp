@@ -2,7 +2,6 @@
 
 #include "ORXNMEASentenceParser.h"
 
-// Feeds sentences one by one; returns what each parse() answered.
 static QList<bool> feed(ORXNMEASentenceParser& parser, const QStringList& sentences)
 {
     QList<bool> results;
