@@ -29,8 +29,9 @@ private slots:
         QTest::newRow("in point only") << 12.0 << -1.0 << 30.0 << 12.0 << 40.0;
         QTest::newRow("in point after the position") << 50.0 << -1.0 << 30.0 << 50.0 << 60.0;
         QTest::newRow("out point only") << -1.0 << 50.0 << 30.0 << 20.0 << 50.0;
-        QTest::newRow("out point before the position") << -1.0 << 15.0 << 30.0 << 5.0 << 15.0;
+        QTest::newRow("out point just before the position") << -1.0 << 15.0 << 25.0 << 5.0 << 15.0;
         QTest::newRow("out before in") << 40.0 << 20.0 << 30.0 << 20.0 << 40.0;
+        QTest::newRow("out at the start, before in") << 20.0 << 0.0 << 30.0 << 0.0 << 20.0;
     }
 
     void span()

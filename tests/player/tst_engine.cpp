@@ -164,7 +164,6 @@ private slots:
         view.reset();
         QTest::qWait(200);
         player.reset();
-        QVERIFY(!view);
     }
 
     // Paused and ended both report state 6; a seek in an ended file (by position, then by

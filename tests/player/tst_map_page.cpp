@@ -8,6 +8,7 @@
 #include "PageScript.h"
 
 #include <QDesktopServices>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 namespace {
@@ -110,6 +111,7 @@ private slots:
                          QStringLiteral("document.querySelector('.leaflet-control-attribution').textContent"))
                     .toString()
                     .contains(QLatin1String("OpenStreetMap")));
+        QVERIFY(m_page->settings()->testAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls));
         // Test machines have no network: every tile fails, and the page says so.
         QVariant failed;
         for (int i = 0; i < 100 && !failed.toBool(); ++i) {
@@ -140,6 +142,10 @@ private slots:
     // newest route among them.
     void failedLoadIsTriedAgain()
     {
+        ORXMapPage never; // never loaded: the oldest calls make room
+        for (int i = 0; i <= ORXMapPage::kMaxPendingScripts; ++i)
+            never.runScript(ORXTelemetryPresenter::debugScript(QString::number(i)));
+        QCOMPARE(never.pendingScriptCount(), ORXMapPage::kMaxPendingScripts);
         QWebEngineView view;
         auto* page = new ORXMapPage(&view);
         view.setPage(page);

@@ -10,14 +10,6 @@
 
 #include <sys/stat.h>
 
-namespace {
-QByteArray head(const QString& path, int n)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.read(n) : QByteArray();
-}
-} // namespace
-
 class SnapshotTest : public QObject
 {
     Q_OBJECT
@@ -59,11 +51,6 @@ private slots:
         m_player->play();
         QTRY_VERIFY_WITH_TIMEOUT(m_player->isPlaying() && m_view->frameCount() >= 3, 20000);
     }
-    void cleanupTestCase()
-    {
-        m_player.reset();
-        m_view.reset();
-    }
 
     void temporaryPictureIsPrivate()
     {
@@ -96,7 +83,9 @@ private slots:
         QVERIFY(run.alerts.isEmpty());
         QCOMPARE(QFileInfo(run.proposed.value(0)).fileName(), QStringLiteral("orvex_capture.png"));
         QCOMPARE(QFileInfo(run.proposed.value(0)).absolutePath(), QFileInfo(m_recording).absolutePath());
-        QCOMPARE(head(target, magic.size()), magic);
+        QFile saved(target);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.read(magic.size()), magic);
         QCOMPARE(QImage(target).size(), QSize(320, 180));
         QCOMPARE(run.opened, QList<QUrl>{QUrl::fromLocalFile(target)});
     }
@@ -118,14 +107,13 @@ private slots:
         QVERIFY(!paused.snapshot.captureVideo(m_player.get()));
         QVERIFY(paused.proposed.isEmpty());
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("paused.png"))));
-        m_player->play();
-        QTRY_VERIFY_WITH_TIMEOUT(m_player->isPlaying(), 10000);
     }
 
     // At the end of a recording libVLC has no picture left, but the last frame is on screen:
     // that is what is saved.
     void atTheEndTheLastFrameIsSaved()
     {
+        m_player->play();
         m_player->setPosition(0.95f);
         QTRY_VERIFY_WITH_TIMEOUT(m_player->state() == 6 && m_player->position() >= 1.0f, 20000);
         QVERIFY(!m_player->isPlaying());

@@ -63,6 +63,14 @@ private slots:
         QVERIFY(isGrey(image.pixel(2, 2)));
         QCOMPARE(image.pixel(20, row(30)), qRgb(255, 255, 255)); // left axis
         QVERIFY(isGrey(image.pixel(70, row(30))));               // no bar without samples
+        // The labels -2 .. +2 left of the axis, each by its line.
+        for (int k = 0; k <= 4; ++k) {
+            int white = 0;
+            for (int y = row(8 + k * 20) - 6; y <= row(8 + k * 20) + 6; ++y)
+                for (int x = 0; x < 19; ++x)
+                    white += qGray(image.pixel(x, y)) > 240 ? 1 : 0;
+            QVERIFY2(white > 3, qPrintable(QString::number(k)));
+        }
     }
 
     // Three samples: each covers a third of the width (steps 0-333, 334-667, 668-1000); the
