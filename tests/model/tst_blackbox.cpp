@@ -2,8 +2,10 @@
 
 #include "AviTestFile.h"
 #include "ORXBlackBoxData.h"
+#include "TinyRecording.h"
 
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 using Indexes = QList<int>;
@@ -297,17 +299,21 @@ private slots:
     void pathVersion()
     {
         QTemporaryDir dir;
-        AviTestFile avi;
-        avi.addGps(AviTestFile::gps(100, kGga));
-        avi.addGSensor(AviTestFile::gsensor(100));
-        QFile file(dir.filePath("alwa_20230105_134501_F.avi"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(avi.build()) > 0);
-        file.close();
+        // A simulated recording whose side-stream data is written out of index order.
+        ORXSimRecordingOptions o = tinyRecording(dir.filePath("alwa_20230105_134501_F.avi"), 4);
+        o.outOfOrderData = true;
+        ORXSimRecordingInfo info;
+        QVERIFY(ORXSimWriteRecording(o, &info, nullptr));
         ORXBlackBoxData box;
         box.setWaitAfterRead(0);
         box.setIndexTraceEnabled(false);
-        QVERIFY(box.ExtractStreamInformation(file.fileName().toUtf8().constData()));
-        QCOMPARE(box.m_NMEAs().size(), 1);
+        QVERIFY(box.ExtractStreamInformation(o.path.toUtf8().constData()));
+        QCOMPARE(box.gpsRecords().size(), info.gps.size());
+        for (qsizetype i = 0; i < info.gps.size(); ++i)
+            QVERIFY(!std::memcmp(&box.gpsRecords().at(i).record.data(), &info.gps.at(i), sizeof info.gps.at(i)));
+        QCOMPARE(box.m_vGSensorData().size(), info.gsensor.size());
+        for (qsizetype i = 0; i < info.gsensor.size(); ++i)
+            QVERIFY(!std::memcmp(&box.m_vGSensorData().at(i).data(), &info.gsensor.at(i), sizeof info.gsensor.at(i)));
         QVERIFY(!box.ExtractStreamInformation(dir.filePath("missing.avi").toUtf8().constData()));
         QVERIFY(isEmpty(box));
         QCOMPARE(box.m_NMEAParser().m_Current(), ORXGpsData()); // the fix does not carry over
