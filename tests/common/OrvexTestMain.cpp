@@ -37,8 +37,7 @@ void writeText(const char* text)
         return;
 }
 
-// A crash ends the executable at once with its stack. QtTest's own handler is switched off: once
-// a second class had run, it kept catching its own signal and never ended, until ctest's timeout.
+// A crash ends the executable at once with its stack (QtTest's own handler looped until the timeout).
 void onFatalSignal(int signal)
 {
     writeText("\nFATAL: signal ");

@@ -2,8 +2,7 @@
 
 #include "ORXSimRecording.h"
 
-// A simulated recording for tests that need a real AVI with telemetry but not its pictures:
-// 64x64 at 5 fps, so writing and cutting it takes milliseconds.
+// A real AVI with telemetry but tiny pictures (64x64 at 5 fps): written and cut in milliseconds.
 inline ORXSimRecordingOptions tinyRecording(const QString& path, int seconds)
 {
     ORXSimRecordingOptions o;

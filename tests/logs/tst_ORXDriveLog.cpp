@@ -46,8 +46,7 @@ private slots:
         QVERIFY(!ORXDriveLog::kindForPath("drv"));
     }
 
-    // The header count is the only length: what the file holds beyond it is ignored, what
-    // it lacks is reported, and whole records are all that is ever read.
+    // The header count is the only length: more is ignored, less reported, only whole records read.
     void headerCountAgainstFileLength_data()
     {
         QTest::addColumn<ORXDriveLogKind>("kind");

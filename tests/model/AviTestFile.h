@@ -8,8 +8,7 @@
 
 #include <cstring>
 
-// A small AVI file in the camera's layout: header, padding up to the movie list at its fixed
-// place, the chunks, then idx1, whose entries may point anywhere.
+// An AVI in the camera's layout: header, padding to the fixed movie list, chunks, idx1 (pointing anywhere).
 class AviTestFile
 {
 public:

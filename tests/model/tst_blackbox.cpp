@@ -130,8 +130,7 @@ private slots:
 
     void oversizedTextLength()
     {
-        // RawData full of sentence text with no terminator in it, nLen far beyond 508: the
-        // splitter stops at the end of RawData and hands nothing on.
+        // Sentence text with no terminator and nLen far past 508: the splitter stops at RawData's end.
         _AVI_GPS_DATA_T gps = AviTestFile::gps(100, QByteArray(508, 'G'));
         gps.RawData[0] = '$';
         gps.nLen = 100000;
@@ -229,8 +228,7 @@ private slots:
         QCOMPARE(got.nTemprature, 0);
     }
 
-    // What a hostile index can make the reader keep: repeats of a record are skipped, and
-    // the caps end the walk like a damaged file (what was read, and a message).
+    // A hostile index: repeated records are skipped, the caps end the walk like a damaged file.
     void hostileIndexes_data()
     {
         QTest::addColumn<QByteArray>("file");

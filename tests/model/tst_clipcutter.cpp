@@ -141,8 +141,7 @@ private slots:
         if (partnerFrames)
             checkWithFfprobe(cutter.clipFiles().last(), double(partnerFrames) / kFps);
         if (!file.startsWith(QLatin1String("alwa"))) {
-            // The audio chunks (half a second each) that begin within the frames, delayed
-            // from the first frame to where the first of them begins.
+            // The audio chunks (0.5 s each) that begin within the frames, delayed to the first one.
             const double firstChunk = std::ceil(start * 2 - 1e-9) / 2;
             const int chunks = int(std::ceil(end * 2 - 1e-9) - std::ceil(start * 2 - 1e-9));
             QCOMPARE(audioOf(front), QString("%1,%2").arg(chunks * 8000).arg(firstChunk - start, 0, 'f', 6));
@@ -218,8 +217,7 @@ private slots:
         QCOMPARE(entriesOf(out), QStringList());
     }
 
-    // Without MJPEG every frame is not a key frame: the clip starts at the last frame the
-    // index flags as one, at or before the start asked for.
+    // Without MJPEG the clip starts at the index's last key frame at or before the start asked for.
     void keyFrames_data()
     {
         QTest::addColumn<QByteArray>("handler");
@@ -259,8 +257,7 @@ private slots:
         QCOMPARE(cutter.clipDuration(), 3.0 - clipStart);
     }
 
-    // Stopped while the partner is cut (past half way): nothing is left behind, and no
-    // progress is reported after the refusal.
+    // Stopped while the partner is cut: nothing is left behind, no progress after the refusal.
     void cancel()
     {
         const QString out = freshOut();

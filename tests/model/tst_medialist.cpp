@@ -27,8 +27,7 @@ bool makeRecordings(const QString& folder, int count, int firstIndex = 0)
     return true;
 }
 
-// A temporary folder for trees of thousands of files: in memory where the system offers it,
-// as creating that many files on a disk is slow.
+// A folder for trees of thousands of files: in memory where the system offers it (disks are slow).
 QTemporaryDir bigTempDir()
 {
     if (QFileInfo(QStringLiteral("/dev/shm")).isWritable()) {
@@ -197,8 +196,7 @@ private slots:
 
     void limitNesting()
     {
-        // 3 x 3 folders of 2500: the first two fill the list to the limit; past it each folder
-        // ends after its first recording, so the third's three subfolders add one each.
+        // 3 x 3 folders of 2500: past the limit each folder ends after its first recording.
         QTemporaryDir temp = bigTempDir();
         int index = 0;
         for (const char* outer : {"a", "b", "c"}) {

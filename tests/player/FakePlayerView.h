@@ -4,8 +4,7 @@
 
 #include <QStringList>
 
-// The player window as the playback controller sees it, recording what it is told. The
-// loading indicator behaves as the real one: hideLoading marks it stopped.
+// The window as the controller sees it, recording what it is told; hideLoading stops the loading.
 class FakePlayerView : public ORXPlayerView
 {
 public:

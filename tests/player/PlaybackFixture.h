@@ -14,8 +14,7 @@
 
 #include <memory>
 
-// A playback controller on two scripted engines and a fake window, with a recording list of
-// files in a temporary folder (the files are empty unless a test writes them).
+// A controller on two scripted engines and a fake window, listing (empty) files in a temporary folder.
 struct PlaybackFixture
 {
     explicit PlaybackFixture(const QStringList& names = {})

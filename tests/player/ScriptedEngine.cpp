@@ -83,8 +83,7 @@ void ScriptedEngine::nextFrame()
     calls << QStringLiteral("nextFrame");
     if (!m_media || playing || fps <= 0)
         return;
-    // To the start of the next frame, in whole milliseconds, as a player that shows it would
-    // report.
+    // To the next frame's start in whole milliseconds, as a player showing it would report.
     const qint64 frame = qint64(double(timeMs + 1) * fps / 1000.0) + 1;
     playTo(qint64(std::floor(double(frame) * 1000.0 / fps + 1e-6)));
     currentState = kStatePaused;

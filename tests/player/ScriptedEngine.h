@@ -6,8 +6,7 @@
 
 #include <algorithm>
 
-// A playback engine whose every answer is set by the test; it sends an event only when the
-// test calls reportState() / reportTime(). A new media's length is mediaLengthMs.
+// An engine whose answers the test sets; it sends events only on reportState() / reportTime().
 class ScriptedEngine : public ORXPlaybackEngine
 {
     Q_OBJECT

@@ -88,8 +88,7 @@ private slots:
 
     void picturesComeAtTheShownSizeAndRenewWithIt()
     {
-        // libVLC scales into the view's buffers at the size the picture is shown at; a new
-        // view size renews the output in place, and a snapshot keeps the recording's size.
+        // libVLC scales to the shown size; a new size renews the output, a snapshot keeps the file's.
         Engine engine;
         engine.view.setFillScreen(true);
         engine.view.resize(200, 200);
@@ -121,8 +120,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(renewed.count(), 1, 3000);
     }
 
-    // With no file nothing happens; volume and mute set before the file plays are kept, the
-    // volume within 0..200; the view may go before its engine while pictures still arrive.
+    // No file: nothing happens; early volume (0..200) and mute are kept; the view may go first.
     void playsFramesIntoTheView()
     {
         auto view = std::make_unique<VLCVideoView>();
@@ -153,8 +151,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(times.count() >= 1, 10000);
         QCOMPARE(times.first().first().value<ORXPlaybackEngine*>(), player.get());
         QCOMPARE(view->currentFrame().size(), QSize(320, 180));
-        // The picture arrives whole and unstretched: the simulator's frame-number strip along
-        // its bottom edge reads back (libVLC's padded decoder buffer must not leak into it).
+        // The picture arrives whole and unstretched: its bottom frame-number strip reads back.
         QVERIFY(ORXSimReadFrameNumber(view->currentFrame()) >= 0);
         QCOMPARE(player->videoSize(), QSize(320, 180));
         QVERIFY(player->hasVideoOut());
@@ -166,9 +163,7 @@ private slots:
         player.reset();
     }
 
-    // Paused and ended both report state 6; a seek in an ended file (by position, then by
-    // time) lands paused at the place asked for, showing its picture, and play goes on from
-    // there.
+    // Paused and ended both report state 6; a seek in an ended file lands paused there, play goes on.
     void pausedEndedAndSeekingAnEndedFile()
     {
         Engine engine;
@@ -200,18 +195,15 @@ private slots:
             QVERIFY(!engine.player.isPlaying());
             QCOMPARE(engine.player.state(), int(ORXPlaybackEngine::kStatePaused));
             QVERIFY(qAbs(engine.player.time().intValue() - length / 2) < 700);
-            // The picture shown paused is the one there (30 fps), not the file's first: within
-            // the few frames a paused file's clock and its last picture may differ by.
+            // The paused picture is the one there (30 fps, within a few frames), not the file's first.
             const int shown = ORXSimReadFrameNumber(engine.view.currentFrame());
             QVERIFY2(qAbs(shown - length / 2 * 30 / 1000) <= 6,
                      qPrintable(QStringLiteral("frame %1 at %2 ms").arg(shown).arg(engine.player.time().intValue())));
         }
     }
 
-    // A view hidden after it was shown (the small view in full screen) gets no pictures while
-    // a file with sound plays on; a silent file is decoded on, or it would run to its end at
-    // once. Shown again, even paused, the view shows the picture of the present moment (within
-    // the few frames a paused file's clock and its last picture may differ by).
+    // A hidden view gets no pictures while a file with sound plays (a silent one is decoded on, or
+    // it would end at once); shown again, even paused, it shows the present moment.
     void aHiddenViewIsNotFedAndShowsTheMomentWhenShownAgain_data()
     {
         QTest::addColumn<bool>("audio");

@@ -138,8 +138,7 @@ private slots:
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     }
 
-    // A page that fails to load is reported and tried again; calls made meanwhile wait, only the
-    // newest route among them.
+    // A failed load is reported and retried; calls meanwhile wait, only the newest route among them.
     void failedLoadIsTriedAgain()
     {
         ORXMapPage never; // never loaded: the oldest calls make room

@@ -120,8 +120,7 @@ private slots:
                  QStringList({QStringLiteral("v1_front_logo"), QStringLiteral("v2_rear_logo")}));
     }
 
-    // At the end the 1-second timer sees the paused engine and a second later the next row
-    // starts: the partner's row is skipped.
+    // At the end the 1 s timer sees the paused engine; a second later the next (not the partner's) starts.
     void advanceAtEnd_data()
     {
         QTest::addColumn<int>("row");

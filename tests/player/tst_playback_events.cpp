@@ -32,9 +32,8 @@ private slots:
         QTEST(f.view.videoVisible[1], "shown2");
     }
 
-    // The first state event with both engines playing starts the recording's bookkeeping
-    // once; later ones only refresh the sound. The first time event, from either engine, ends
-    // the loading indicator and chooses the sound, once per recording.
+    // The first state event with both playing starts the bookkeeping, later ones refresh the sound;
+    // the first time event from either engine ends loading and chooses the sound, once a recording.
     void firstEventsStartTheRecordingOnce()
     {
         PlaybackFixture f(kPairAndSingle);
@@ -98,8 +97,7 @@ private slots:
         }
     }
 
-    // player1's time events move the shown position on the first and then every third;
-    // player2's never do. A seek shows the place asked for and starts the count anew.
+    // player1's time events (not player2's) move the position first and every third; a seek restarts.
     void timeEventsMovePositionEveryThirdAndDuringASeek()
     {
         PlaybackFixture f(kPairAndSingle);
@@ -116,8 +114,7 @@ private slots:
                 QCOMPARE(f.playInfo.position(), double(f.player1.position()));
             }
         }
-        // The start's first time event (counter -1 -> 0) updated already, so these are
-        // the 2nd to 9th events.
+        // The start's first time event (counter -1 -> 0) updated already: these are events 2 to 9.
         QCOMPARE(updatedAt, QList<int>({3, 6}));
         QCOMPARE(f.controller->positionCounter(), 2);
 
@@ -134,9 +131,8 @@ private slots:
         QCOMPARE(f.controller->positionCounter(), 0);
     }
 
-    // The button pauses both engines; pressed again, both play and player2 catches up. The
-    // catch-up after a seek moves player2 to player1's place, and player1 is sought to its own
-    // place with it while playing, so that both pay the same seek delay.
+    // The button pauses both, then plays both with player2 caught up; after a seek while playing
+    // player1 is sought to its own place too, so that both pay the same delay.
     void playButtonAndCatchUpMoveBoth()
     {
         PlaybackFixture f(kPairAndSingle);

@@ -79,8 +79,7 @@ private slots:
         QVERIFY(!f.view.isLoadingStopped());
     }
 
-    // The G-sensor trace always shows the front file's samples, whichever channel is large;
-    // without them (no front file, or one the parser cannot read) the recording still plays.
+    // The trace shows the front file's samples whichever channel is large; without them it still plays.
     void telemetryFromFrontFile_data()
     {
         QTest::addColumn<int>("row");
@@ -133,8 +132,7 @@ private slots:
         QVERIFY(!f.controller->bPlayNext());
     }
 
-    // The list is rebuilt under a playing recording: the row index it keeps may lie beyond
-    // the new list.
+    // The list rebuilt under a playing recording: its kept row index may lie beyond the new list.
     void staleIndexAfterRebuild()
     {
         PlaybackFixture f(kPairAndSingle);
@@ -156,8 +154,7 @@ private slots:
         QTRY_COMPARE(f.player1.fileName(), QStringLiteral("alwa_20240101_000000_F.avi"));
     }
 
-    // A second start is refused until the first plays, but a start whose engines never
-    // report playing does not block the player for ever.
+    // A second start waits for the first to play, but engines that never play don't block for ever.
     void startThatNeverPlaysTimesOut()
     {
         PlaybackFixture f(kPairAndSingle);
@@ -170,8 +167,7 @@ private slots:
         QVERIFY(f.start(2));
     }
 
-    // Closing the window while a recording's telemetry is being read: the controller goes
-    // away without deadlock and the late start step does nothing.
+    // Closed while telemetry is read: no deadlock, and the late start step does nothing.
     void destroyedDuringExtraction()
     {
         PlaybackFixture f;

@@ -6,8 +6,7 @@ class PlaybackUserTest : public QObject
     Q_OBJECT
 
 private slots:
-    // A delayed step queued by the first recording comes due after the second has started:
-    // it must not seek, pause or replace the second.
+    // A delayed step of the first recording, due after the second started, leaves the second alone.
     void delayedStepsOfAnEarlierStartDoNothing_data()
     {
         QTest::addColumn<QString>("step");
@@ -51,8 +50,7 @@ private slots:
         QVERIFY(!f.controller->moving() && !f.controller->swapping());
     }
 
-    // The partner file never plays: the front plays alone, the start step runs, and at the
-    // end the next pair still follows.
+    // A partner that never plays: the front plays alone, the start step runs, the next pair follows.
     void failingPartnerPlaysTheFrontAlone_data()
     {
         QTest::addColumn<bool>("error");
@@ -77,8 +75,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(f.controller->mediaIndex(), qint64(2), 4000);
     }
 
-    // Another folder: no row, not playing, no telemetry; the same row number starts anew and
-    // the transport is told that nothing is loaded.
+    // Another folder: no row, nothing playing or loaded, no telemetry; the same row starts anew.
     void closingARecordingForgetsIt()
     {
         PlaybackFixture f(kPairAndSingle);

@@ -85,8 +85,7 @@ private slots:
             QVERIFY(write(m_names[i], i < 2));
     }
 
-    // One run serves every check: start, advance to the silent pair, replay after its end
-    // (the engines reload their ended files), frame steps read back from both pictures.
+    // One run: start, advance to the silent pair, replay after its end, frame steps on both pictures.
     void pairsPlayAdvanceReplayAndStep()
     {
         VlcPlayback p(m_dir.path());

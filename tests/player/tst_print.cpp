@@ -58,8 +58,7 @@ private slots:
         QCOMPARE(page.width() > page.height(), landscape);
         const QRgb middle = page.pixel(page.width() / 2, page.height() / 2);
         QVERIFY(qRed(middle) > 200 && qBlue(middle) < 80);
-        // Fit to the page and centred: the picture's box fills the page along its long side
-        // and leaves equal gaps on either side.
+        // Fit and centred: the picture fills the page along its long side, equal gaps either side.
         QRect box;
         for (int y = 0; y < page.height(); ++y)
             for (int x = 0; x < page.width(); ++x)

@@ -109,8 +109,7 @@ private slots:
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("paused.png"))));
     }
 
-    // At the end of a recording libVLC has no picture left, but the last frame is on screen:
-    // that is what is saved.
+    // At the end libVLC has no picture left, but the last frame is on screen: that is saved.
     void atTheEndTheLastFrameIsSaved()
     {
         m_player->play();

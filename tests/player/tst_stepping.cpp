@@ -100,8 +100,7 @@ private slots:
         QCOMPARE(f.player2.timeMs, qint64(0));
     }
 
-    // No step without a recording or while playing; playing on and pausing again, the next
-    // step starts from the engine's new time.
+    // No step without a recording or while playing; after playing on, steps start at the new time.
     void noStepWhilePlayingAndPlayingOnForgetsTheFrame()
     {
         PlaybackFixture f(kPairAndSingle);
@@ -172,8 +171,7 @@ private slots:
         QCOMPARE(f.player1.fileName(), next);
     }
 
-    // Filtering while a recording plays keeps it; its row follows, or none is selected when
-    // it is hidden, and the advance goes on with the first shown recording after it.
+    // Filtering keeps the playing recording; its row follows (none if hidden), and so does the advance.
     void filterChangeWhilePlaying()
     {
         PlaybackFixture f(m_names);

@@ -1,5 +1,4 @@
-// The player's export menu: the playing recording's route as GPX and its samples as CSV, the
-// same bytes as "orvex-cli telemetry" writes.
+// The export menu: the playing recording as GPX and CSV, the same bytes as "orvex-cli telemetry".
 #include "OrvexTest.h"
 
 #include "ORXTelemetryExport.h"

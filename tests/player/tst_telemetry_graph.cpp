@@ -33,8 +33,7 @@ bool isGrey(QRgb c)
     return qRed(c) == 204 && qGreen(c) == 204 && qBlue(c) == 204;
 }
 
-// Whether some pixel of the column within two rows of the given one is mostly of one
-// colour channel (0 red, 1 green, 2 blue).
+// Whether a pixel of the column within two rows is mostly of one channel (0 red, 1 green, 2 blue).
 bool traceNear(const QImage& image, int x, int topRow, int channel)
 {
     for (int y = topRow - 2; y <= topRow + 2; ++y) {
@@ -73,8 +72,7 @@ private slots:
         }
     }
 
-    // Three samples: each covers a third of the width (steps 0-333, 334-667, 668-1000); the
-    // bar at a quarter of it.
+    // Three samples, a third of the width each (steps 0-333, 334-667, 668-1000); the bar at 1/4.
     void tracesFollowTheSamples()
     {
         GraphView view;
@@ -95,8 +93,7 @@ private slots:
         QVERIFY(isGrey(image.pixel(47, row(38))));
     }
 
-    // Many samples: every stride-th one is drawn, so a spike between two drawn samples
-    // does not show but one on a drawn sample does.
+    // Every stride-th sample is drawn: a spike between drawn ones does not show, one on them does.
     void longRecordingsAreSampled()
     {
         QVector<ORXGSensor> samples(10010, ORXGSensor(0, 0, 0)); // stride 10 over 1001 steps

@@ -54,14 +54,12 @@ class TestWindow : public QObject
 private slots:
     void initTestCase()
     {
-        // The window keeps its language list and last folder in the user's settings: keep
-        // the tests' own away from the real ones.
+        // The window's settings (languages, last folder) stay away from the user's own.
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
     }
 
-    // One launch serves the layout, full screen, the loading indicator, the map column and a
-    // two-minute pair playing with the map.
+    // One launch: layout, full screen, loading indicator, map column, a 2-minute pair with the map.
     void launchedWindowThenAPairPlaying()
     {
         QTemporaryDir dir;

@@ -32,9 +32,7 @@ private slots:
 
 ORVEX_TEST(ORXSimFrameNumberTest)
 
-// Other programs of the field read the recordings as ordinary AVI files: ffprobe sees
-// MJPEG video at 30 fps (and 16-bit PCM audio where there is sound) without complaint. That
-// decoded frames carry their numbers is what the player's engine tests read through libVLC.
+// Other programs read the recordings as plain AVI: ffprobe sees 30 fps MJPEG (and 16-bit PCM sound).
 class ORXSimPlayableTest : public QObject
 {
     Q_OBJECT

@@ -48,8 +48,7 @@ private slots:
         const QRectF expected((size.width() - logoSize.width()) * 0.5,
                               (size.height() - logoSize.height()) * 0.5, logoSize.width(), logoSize.height());
         QCOMPARE(view.logoRect(), expected);
-        // Everything the logo changed lies inside its rectangle (a pixel of slack for the
-        // half-pixel origin of an odd difference), and it is centred in the view.
+        // The logo's changes lie inside its rectangle (a pixel of slack), centred in the view.
         const QRect changed = differingRect(plain, withLogo);
         QVERIFY(!changed.isEmpty());
         QVERIFY(expected.adjusted(-1, -1, 1, 1).contains(QRectF(changed)));
@@ -59,8 +58,7 @@ private slots:
 
     void ninePartCorners()
     {
-        // Coloured parts make every piece of the frame visible: corners at their own size,
-        // edges stretched between them, the centre filling the rest.
+        // Coloured parts: corners at their own size, edges stretched between, the centre filling.
         TKVideoBackgroundImageView::NineParts parts;
         auto px = [](int w, int h, Qt::GlobalColor c) { return QPixmap::fromImage(solid(QSize(w, h), c)); };
         parts.topLeft = px(10, 8, Qt::red);

@@ -6,8 +6,7 @@
 
 using namespace WidgetTest;
 
-// Bar images for the tests: the done part red, the rest green, the barber pole striped
-// black and white every 16 pixels; all 16 high.
+// Bar images: done red, rest green, the barber pole black and white every 16 pixels; all 16 high.
 static std::unique_ptr<PMProgressIndicatorController> makeController(bool withImages)
 {
     auto images = [withImages](const QString& name) -> QImage {

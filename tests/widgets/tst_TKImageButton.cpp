@@ -75,8 +75,7 @@ private slots:
         QCOMPARE(button.displayedImage().toImage(), named(mouseOver ? "icon_pause_f" : "icon_pause_n"));
     }
 
-    // The play button is told its image on every play-state change: a name seen before
-    // renders nothing (the same again or from the cache), only a new size renders.
+    // Told its image on each play-state change, the button renders only for a new name or size.
     void imagesRenderOnlyWhenNew()
     {
         TKImageButton button;
@@ -110,8 +109,7 @@ private slots:
         QCOMPARE(button.image().toImage(), named("icon_play_n"));
     }
 
-    // The tracking area reaches 4 pixels past the button: the window system's own mouse events
-    // over the margin (on the parent), onto the button, back to the margin and away.
+    // The tracking area reaches 4 px past the button: real mouse events on the margin, the button, away.
     void pointerThroughWindow()
     {
         QWidget parent;

@@ -6,8 +6,7 @@
 #include "PMProgressIndicatorController.h"
 #include "ui_ORXFormatWindowController.h"
 
-// A sparse image file stands in for the card "sdz", formatted by mkfs.fat through a pkexec
-// stand-in that takes a second, as a password dialog would.
+// Card "sdz" is a sparse image, formatted by mkfs.fat through a pkexec stand-in that takes a second.
 class ORXFormatWindowTest : public QObject
 {
     Q_OBJECT
