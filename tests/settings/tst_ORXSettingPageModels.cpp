@@ -117,8 +117,7 @@ private slots:
         QCOMPARE(shownOf(model->display(recordWith(record)), expected), expected);
     }
 
-    // Controls changed from the display of a record, rules run, stored, fields compared; a
-    // refused store changes nothing.
+    // A refused store changes nothing.
     void store_data()
     {
         QTest::addColumn<QString>("page");
@@ -274,8 +273,7 @@ private slots:
         QCOMPARE(ORXBasicPageModel::validateGsensorThreshold(text), message);
     }
 
-    // The first bad custom field is the page's issue; the parking fields come after the
-    // driving ones, and presets are not checked.
+    // The parking fields are checked after the driving ones; presets are not checked.
     void basicIssue()
     {
         const ORXSettingPageModel* model = ORXSettingPageModels::byName("basic");
@@ -385,8 +383,7 @@ private slots:
         }
     }
 
-    // One language is chosen: Malaysia is stored at once and stays chosen when clicked again
-    // (nothing else is); a cell, the first one too, turns it off.
+    // Malaysia stays chosen when clicked again; a cell, the first one too, turns it off.
     void audioLanguageClicks()
     {
         const ORXSettingPageModel* audio = ORXSettingPageModels::byName("audio");
