@@ -74,8 +74,7 @@ private slots:
             {"pip_position=2", "lcd_screensaver=3", "parking_rear_off=2", "parking_alarm=2",
              "sd_mem_always_ratio=250"},
             {"pipPositionRadio=0", "lcdScreenSaverSeg=-1", "parkingRearOffSeg=-1", "parkingAlarmSeg=-1",
-             "memeryRatioSlider=10",
-             "alwaysField=\"250%\""});
+             "memeryRatioSlider=10", "alwaysField=\"250%\""});
         row("aux wifi full field, not UTF-8", "aux", {"wifi_ssid=ABCDEFGHIJKLMNOP", "wifi_password=ab%FFcd"},
             {"ssidLabel=\"ABCDEFGHIJKLMNOP\"", "passwordLabel=\"ab\uFFFDcd\""});
         row("audio defaults", "audio", {},
