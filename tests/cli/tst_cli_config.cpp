@@ -1,7 +1,6 @@
 #include "OrvexTest.h"
 
 #include "CliRunner.h"
-#include "ORXConfigFile.h"
 
 // orvex-cli config: the record's fields as JSON and set from NAME=VALUE (the record's own
 // rules are pinned by the settings tests, the refusals by the help test).
@@ -31,25 +30,6 @@ private slots:
     {
         m_path = m_dir.filePath("config.bin");
         QCOMPARE(cli({"config", "defaults", m_path}).exitCode, 0);
-    }
-
-    // The defaults are the library's; show lists every field in the record's order.
-    void defaultsAndShow()
-    {
-        QVERIFY(writeDefaultConfigFile(m_dir.filePath("ref.bin")).isNull());
-        QCOMPARE(cliReadFile(m_path).toHex(), cliReadFile(m_dir.filePath("ref.bin")).toHex());
-        const QByteArray out = cli({"config", "show", m_path}).out;
-        qsizetype last = -1;
-        for (const ORXConfigField& field : kORXConfigFields) {
-            const qsizetype at = out.indexOf(QByteArray("\"") + field.name + "\":");
-            QVERIFY2(at > last, field.name);
-            last = at;
-        }
-        QVERIFY(out.indexOf("\"checksumComputed\":") > last);
-        const QJsonObject json = show();
-        QCOMPARE(json.size(), int(std::size(kORXConfigFields)) + 1);
-        QCOMPARE(json["dummy00"].toArray(), (QJsonArray{0, 0, 0, 0}));
-        QCOMPARE(json["checksumComputed"].toInt(), json["checksum"].toInt());
     }
 
     // Every kind of field in one run, the last of two assignments winning; the record sealed
