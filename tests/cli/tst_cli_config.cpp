@@ -33,7 +33,7 @@ private slots:
     }
 
     // Every kind of field in one run, the last of two assignments winning; the record sealed
-    // as the camera reads it; texts shown as JSON strings.
+    // as the camera reads it; texts shown as JSON strings; the pages described from it.
     void setChangesFieldsAndSeals()
     {
         QCOMPARE(cli({"config", "set", m_path, "vid_hue=4294967295", "motionBlock=0xfff", "time_gmt=-1",
@@ -50,17 +50,9 @@ private slots:
         for (auto it = expected.begin(); it != expected.end(); ++it)
             QVERIFY2(json[it.key()] == it.value(), qPrintable(it.key()));
         QCOMPARE(json["checksum"].toInt(), json["checksumComputed"].toInt());
-    }
-
-    // Each page as its model shows the record (the models' own tests hold the details).
-    void describesEveryPage()
-    {
-        QCOMPARE(cli({"config", "set", m_path, "gsen_x_threshold=1234"}).exitCode, 0);
-        const CliResult result = cli({"config", "describe", m_path});
-        QCOMPARE(result.exitCode, 0);
-        const QJsonObject pages = QJsonDocument::fromJson(result.out).object();
+        const QJsonObject pages = QJsonDocument::fromJson(cli({"config", "describe", m_path}).out).object();
         QCOMPARE(pages.keys(), (QStringList{"audio", "aux", "basic", "gps", "motion", "obd", "video"}));
-        QCOMPARE(pages["basic"]["gsensorSensitivityThresholdXDrivingField"].toString(), QString("12.34"));
+        QCOMPARE(pages["basic"]["gsensorSensitivityThresholdXDrivingField"].toString(), QString("-21474836.48"));
     }
 };
 
