@@ -4,7 +4,6 @@
 #include "ORXCardFormatter.h"
 #include "TKUSBDiskEntity.h"
 
-// The size text, the disk's list text and the cluster size chosen by card size.
 class ORXByteSizeTest : public QObject
 {
     Q_OBJECT
@@ -44,7 +43,6 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(::formatByteSize(bytes), text);
     }
-    // The disk as the lists show it: size, name and model, taken as they are.
     void displayString()
     {
         const auto text = [](const QString& name, const QString& model) {

@@ -2,7 +2,6 @@
 
 #include "ORXTimeSetFile.h"
 
-// The clock file's bytes, whatever the user's locale.
 class ORXTimeSetFileTest : public QObject
 {
     Q_OBJECT

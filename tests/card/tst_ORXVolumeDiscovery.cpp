@@ -4,7 +4,6 @@
 #include "ORXTimeSetFile.h"
 #include "ORXVolumeDiscovery.h"
 
-// The blocks and drives read from the stand-in UDisks2 service, and the USB volumes listed from them.
 class ORXVolumeDiscoveryTest : public QObject
 {
     Q_OBJECT

@@ -15,7 +15,6 @@ const char* const kGoldenVolumesJson =
     R"("mountedURL":"file://%1/STICK","volumeName":"STICK","volumeSize":16000000000,"writable":false}])";
 } // namespace
 
-// orvex-cli volumes, size, clock and format, against the stand-in UDisks2 service.
 class TestCliCard : public QObject
 {
     Q_OBJECT
@@ -51,7 +50,6 @@ private slots:
         QCOMPARE(QJsonDocument::fromJson(r.out).toJson(QJsonDocument::Compact),
                  QString::fromLatin1(kGoldenVolumesJson).arg(media).toUtf8());
 
-        // The clock file goes onto the volume that holds one.
         r = runCli({"clock"});
         QCOMPARE(r.exitCode, 1);
         QCOMPARE(r.err,

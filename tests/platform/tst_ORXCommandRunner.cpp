@@ -2,7 +2,6 @@
 
 #include "ORXCommandRunner.h"
 
-// Commands run with an argument list, directly or through a stand-in for pkexec.
 class ORXCommandRunnerTest : public QObject
 {
     Q_OBJECT

@@ -25,10 +25,8 @@ inline _FILEDATA recordWith(const QStringList& assignments)
             qFatal("no field %s", qPrintable(name));
         if (field->type == ORXFieldType::Text)
             setConfigFieldText(&r, *field, QByteArray::fromPercentEncoding(value.toUtf8()));
-        else if (value.startsWith(QLatin1String("0x")))
-            setConfigFieldValue(&r, *field, value.mid(2).toLongLong(nullptr, 16));
         else
-            setConfigFieldValue(&r, *field, value.toLongLong());
+            setConfigFieldValue(&r, *field, value.toLongLong(nullptr, value.startsWith("0x") ? 16 : 10));
     }
     return r;
 }

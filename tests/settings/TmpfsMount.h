@@ -6,9 +6,7 @@
 
 #include <unistd.h>
 
-// A small tmpfs mounted on a fresh folder for the lifetime of the object, so that tests can
-// fill a file system or make it read-only for real (root only; isMounted() says whether it
-// worked, and the test skips otherwise).
+// A small tmpfs to fill or make read-only for real (root only; else isMounted() is false).
 class TmpfsMount
 {
 public:

@@ -74,8 +74,7 @@ private slots:
             {"pip_position=2", "lcd_screensaver=3", "parking_rear_off=2", "parking_alarm=2",
              "sd_mem_always_ratio=250"},
             {"pipPositionRadio=0", "lcdScreenSaverSeg=-1", "parkingRearOffSeg=-1", "parkingAlarmSeg=-1",
-             "memeryRatioSlider=10",
-             "alwaysField=\"250%\""});
+             "memeryRatioSlider=10", "alwaysField=\"250%\""});
         row("aux wifi full field, not UTF-8", "aux", {"wifi_ssid=ABCDEFGHIJKLMNOP", "wifi_password=ab%FFcd"},
             {"ssidLabel=\"ABCDEFGHIJKLMNOP\"", "passwordLabel=\"ab\uFFFDcd\""});
         row("audio defaults", "audio", {},
@@ -117,8 +116,7 @@ private slots:
         QCOMPARE(shownOf(model->display(recordWith(record)), expected), expected);
     }
 
-    // Controls changed from the display of a record, rules run, stored, fields compared; a
-    // refused store changes nothing.
+    // A refused store changes nothing.
     void store_data()
     {
         QTest::addColumn<QString>("page");
@@ -274,8 +272,7 @@ private slots:
         QCOMPARE(ORXBasicPageModel::validateGsensorThreshold(text), message);
     }
 
-    // The first bad custom field is the page's issue; the parking fields come after the
-    // driving ones, and presets are not checked.
+    // The parking fields are checked after the driving ones; presets are not checked.
     void basicIssue()
     {
         const ORXSettingPageModel* model = ORXSettingPageModels::byName("basic");
@@ -385,8 +382,7 @@ private slots:
         }
     }
 
-    // One language is chosen: Malaysia is stored at once and stays chosen when clicked again
-    // (nothing else is); a cell, the first one too, turns it off.
+    // Malaysia stays chosen when clicked again; a cell, the first one too, turns it off.
     void audioLanguageClicks()
     {
         const ORXSettingPageModel* audio = ORXSettingPageModels::byName("audio");

@@ -24,22 +24,13 @@ class ORXStringTableTest : public QObject
     }
 
 private slots:
-    // The lookup: the text of a key, an empty (not null) text for a key the table lacks.
-    void lookup_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("dotted key") << QString("msg.saved") << "Saved.";
-        QTest::newRow("text equal to its key") << QString("Korean") << "Korean";
-        QTest::newRow("missing key") << QString("no.such.key") << "";
-        QTest::newRow("empty key") << QString() << "";
-    }
+    // A key the table lacks, or none, gives an empty (not null) text.
     void lookup()
     {
-        QFETCH(QString, key);
-        QFETCH(QString, text);
-        QCOMPARE(ORXLocalizedString(key), text);
-        QVERIFY(!ORXLocalizedString(key).isNull());
+        QCOMPARE(ORXLocalizedString("msg.saved"), QString("Saved."));
+        QCOMPARE(ORXLocalizedString("Korean"), QString("Korean"));
+        for (const QString& key : {QString("no.such.key"), QString()})
+            QVERIFY(ORXLocalizedString(key).isEmpty() && !ORXLocalizedString(key).isNull());
     }
 
     void everyKeyHasAText()

@@ -112,8 +112,7 @@ private slots:
         QCOMPARE(window->filedata()->time_gmt, source.isEmpty() ? localTimeZoneIndex() : 22);
     }
 
-    // A card under another name is renamed unless a recording from it is playing; the
-    // player hears where the card is mounted now.
+    // A card under another name is renamed unless a recording from it is playing.
     void renameOnlyWhenNotPlaying_data()
     {
         QTest::addColumn<bool>("playing");
@@ -141,8 +140,7 @@ private slots:
             QCOMPARE(moved.at(0), QVariantList({oldMount, bus.mountRoot() + "/ORVEX"}));
     }
 
-    // Leaving a page with a bad input keeps it, with the message and the focus; a page
-    // comes back rebuilt from the record; choosing the tab shown does nothing.
+    // A page comes back rebuilt from the record; choosing the tab shown does nothing.
     void pageProtocol()
     {
         FakeUDisksBus bus;
@@ -188,9 +186,7 @@ private slots:
         window->changeViewController(ORXSettingController::kDriveInfoTab);
         QCOMPARE(window->targetController(), driveInfo);
 
-        // The AUX page: moving the slider shows the card warning, a share under 20 percent
-        // stores nothing; a bad Wi-Fi password keeps the page, after the share was stored, with
-        // an alert and the focus.
+        // AUX: a share under 20 percent stores nothing; a bad Wi-Fi password keeps the page.
         window->changeViewController(3);
         auto* aux = qobject_cast<ORXSettingPage*>(window->targetController());
         auto* warning = aux->findChild<QLabel*>("sdcardCapacityWarningLabel");
@@ -223,9 +219,7 @@ private slots:
         QVERIFY(!malaysia->isChecked());
     }
 
-    // The basic page's own behaviour: the plate filtered when editing ends, the warning for
-    // the external-power voltage (the item stays chosen), the rear camera bits kept for the
-    // next reset.
+    // The rear camera bits are kept in the user's settings for the next reset.
     void basicPageExtras()
     {
         _FILEDATA r = cardRecord();
@@ -247,9 +241,7 @@ private slots:
         QCOMPARE(ORXUserDefaults::externalRearCamera(), 1);
     }
 
-    // Save (the button) writes the card's file with the plate flag and checksum and closes the
-    // window after the message, not before; Initialize keeps the zone, summer time and voice
-    // language.
+    // The window closes after the message, not before; Initialize keeps the kept fields.
     void saveToCard()
     {
         FakeUDisksBus bus;
@@ -281,8 +273,7 @@ private slots:
         QTRY_VERIFY(!window->isVisible());
     }
 
-    // A card copy on a read-only or full file system: the message of the failure, the
-    // window open, the old file and the user's edits kept.
+    // A card copy on a read-only or full file system: the old file and the user's edits kept.
     void saveFails_data()
     {
         QTest::addColumn<bool>("full");
@@ -323,9 +314,7 @@ private slots:
         QCOMPARE(readFile(card.filePath("config.bin")), old);
     }
 
-    // Every tab shows its page, drawn for a person to look at, and its controls show what the
-    // page model makes of a record with values off the common path (no selection, Malaysia,
-    // alternate motion blocks).
+    // A record off the common path (no selection, Malaysia, alternate motion blocks).
     void everyTabShows()
     {
         FakeUDisksBus bus;

@@ -111,9 +111,7 @@ private slots:
         for (const QPointer<QWidget>& page : logPages)
             QVERIFY(page && !page->isVisible());
         if (obd) {
-            // The eco knobs dragged with the mouse on a record's page: the low one stops at the
-            // high one and the texts follow at once (one change a step); the values are whole
-            // numbers, stored on leaving with the interval kept.
+            // The eco knobs dragged with the mouse: the low one stops at the high one.
             *window->filedata() =
                 recordWith({"drivingSecurity=70", "parkingSecurity=40", "SaveDuration=0x12"});
             window->changeViewController(2);
