@@ -68,16 +68,13 @@ ORXDriveLog ORXDriveLog::fromDevice(QIODevice* device, qint64 size, ORXDriveLogK
     // Decide from the count before allocating anything.
     if (announced * recordBytes > kMaxRecordBytes) {
         qCWarning(lcLogs, "record count %lld refused", static_cast<long long>(announced));
-        ORXDriveLog log = failure(kind, ORXLocalizedString("msg.log_count_too_large").arg(announced));
-        log.m_headerCount = header.count;
-        return log;
+        return failure(kind, ORXLocalizedString("msg.log_count_too_large").arg(announced));
     }
     // Never more than the file holds, whatever the header says.
     const qint64 held = (size - kHeaderSize) / recordBytes;
     const qint64 wanted = qMin(announced, held);
 
     ORXDriveLog log(kind);
-    log.m_headerCount = header.count;
     log.m_records.resize(wanted * recordBytes);
     const qint64 got = wanted > 0 ? device->read(log.m_records.data(), log.m_records.size()) : 0;
     log.m_count = qMax<qint64>(got, 0) / recordBytes;

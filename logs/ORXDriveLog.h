@@ -48,7 +48,6 @@ public:
     bool isComplete() const { return m_valid && m_error.isEmpty(); }
 
     ORXDriveLogKind kind() const { return m_kind; }
-    quint32 headerCount() const { return m_headerCount; }
     qint64 count() const { return m_count; }
 
     // A copy of the record at row; a zeroed record outside 0..count-1.
@@ -63,7 +62,6 @@ private:
     ORXDriveLogKind m_kind = ORXDriveLogKind::Flash;
     bool m_valid = false;
     QString m_error;
-    quint32 m_headerCount = 0;
     qint64 m_count = 0;
     QByteArray m_records;
 };
