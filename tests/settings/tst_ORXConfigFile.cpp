@@ -44,19 +44,6 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
-    // Written over a longer old file, the record replaces it whole and reads back byte-equal.
-    void writtenRecordReadsBackByteEqual()
-    {
-        const QString path = m_dir->filePath("config.bin");
-        QVERIFY(writeBytes(path, QByteArray(2000, 'z')));
-        const _FILEDATA record = randomRecord(42);
-        QVERIFY(writeConfigFile(record, path).isNull());
-        QCOMPARE(readBytes(path).toHex(), bytesOf(record).toHex());
-        _FILEDATA back = randomRecord(7);
-        QVERIFY(readConfigFile(path, &back));
-        QCOMPARE(bytesOf(back).toHex(), bytesOf(record).toHex());
-    }
-
     // Only a regular file of exactly one record is read; anything else leaves the record as it was.
     void onlyExactRecordSizeIsRead_data()
     {
