@@ -76,10 +76,13 @@ private slots:
             QTest::newRow(name) << obdBytes(fill) << column << QString::fromUtf8(text);
         };
         row("sunday", 4, "SUN", [](Obd& r) { r.yoil = 0; });
+        row("saturday", 4, "SAT", [](Obd& r) { r.yoil = 6; });
         row("weekday 7", 4, "-", [](Obd& r) { r.yoil = 7; });
         row("distance zero", 10, "0.0", [](Obd& r) { r.driving_distance = 0; });
         row("battery zero", 11, "0.0", [](Obd& r) { r.battery = 0; });
         row("gear P", 19, "P", [](Obd& r) { r.gep = 1; });
+        row("gear R", 19, "R", [](Obd& r) { r.gep = 2; });
+        row("gear N", 19, "N", [](Obd& r) { r.gep = 3; });
         row("gear 5", 19, "-", [](Obd& r) { r.gep = 5; });
         row("sbk on", 20, "ON", [](Obd& r) { r.sbk = 1; });
         row("past the last column", 26, "X", [](Obd&) {});
