@@ -64,6 +64,8 @@ private slots:
                                       << double(2222.5f) << 'W' << double(1.5f);
         QTest::newRow("text in number field")
             << "$GPGGA,1,abc,N,12.5xyz,E,1,08,x,0*47" << 0.0 << 'N' << 12.5 << 'E' << 0.0;
+        QTest::newRow("field longer than the number buffer") // read as no number, never past the buffer
+            << "$GPGGA,1," + QString(100, '1') + ",N,12.5,E,1,08,0.9*47" << 0.0 << 'N' << 12.5 << 'E' << double(0.9f);
         QTest::newRow("cut after latitude")
             << "$GPGGA,1,4807.038*47" << double(4807.038f) << 'S' << double(2222.5f) << 'W' << double(1.5f);
     }
